@@ -1,0 +1,60 @@
+# Each layer folder holds portable sources at its top and Windows-only sources
+# in its win32/ subfolder. The portable part becomes <layer>_core (built on
+# every host); the whole layer becomes <layer> (Windows builds only).
+# Sources are globbed so that adding a file needs no edit here.
+function(qm_add_layer name)
+  set(deps ${ARGN})
+  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${name}/*.cpp)
+  if(core_sources)
+    add_library(${name}_core STATIC ${core_sources})
+  else()
+    add_library(${name}_core INTERFACE)
+  endif()
+  foreach(dep IN LISTS deps)
+    if(TARGET ${dep}_core)
+      qm_link(${name}_core ${dep}_core)
+    endif()
+  endforeach()
+  if(WIN32)
+    file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${name}/win32/*.cpp)
+    if(win_sources)
+      add_library(${name} STATIC ${win_sources})
+      target_link_libraries(${name} PUBLIC ${name}_core)
+    else()
+      add_library(${name} INTERFACE)
+      target_link_libraries(${name} INTERFACE ${name}_core)
+    endif()
+    foreach(dep IN LISTS deps)
+      qm_link(${name} ${dep})
+    endforeach()
+    qm_link(${name} ${QM_WIN32_LIBS})
+  endif()
+endfunction()
+
+# Links with the keyword that fits the target's kind.
+function(qm_link target)
+  get_target_property(kind ${target} TYPE)
+  if(kind STREQUAL "INTERFACE_LIBRARY")
+    target_link_libraries(${target} INTERFACE ${ARGN})
+  else()
+    target_link_libraries(${target} PUBLIC ${ARGN})
+  endif()
+endfunction()
+
+set(QM_WIN32_LIBS user32 gdi32 kernel32 advapi32 shell32 shlwapi comdlg32 comctl32
+    ole32 oleaut32 uuid winmm version mpr ws2_32 msimg32)
+
+# One test executable per folder of tests: one CTest entry each, because every
+# Wine start costs seconds.
+function(qm_add_test_exe name)
+  cmake_parse_arguments(T "" "DIR;MAIN" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${T_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} qm_test_support GTest::gtest ${T_MAIN})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300
+    ENVIRONMENT "QM_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
+endfunction()

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Quillmark. On Linux the x86_64 Windows build runs
+# under Wine (a 32-bit Wine is not available on this platform).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/tools/setup.sh"
+bash "$root/tools/build.sh" x86_64
+exe="$root/build/x86_64/app/Quillmark.exe"
+if [ ! -f "$exe" ]; then
+  echo "run: Quillmark.exe is not built yet: the application layer has not been written."
+  exit 1
+fi
+export WINEPREFIX="$root/build/wineprefix-run"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
+if [ -z "${DISPLAY:-}" ]; then
+  echo "run: no display; starting Quillmark under Xvfb"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$exe" "$@"
+fi
+exec wine "$exe" "$@"

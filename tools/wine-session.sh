@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Runs a command inside one Wine session under Xvfb: a prefix of its own in the
+# build folder, one persistent wineserver for the whole run, ended afterwards.
+# usage: wine-session.sh BUILD_DIR COMMAND...
+set -uo pipefail
+build=${1:?usage: wine-session.sh BUILD_DIR COMMAND...}; shift
+export WINEPREFIX="$build/wineprefix"
+export WINEDEBUG=-all
+export WINEARCH=win64
+# No Mono or Gecko installer prompts in a test prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+if [ -z "${QM_IN_XVFB:-}" ]; then
+  export QM_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$build" "$@"
+fi
+
+mkdir -p "$WINEPREFIX"
+"$wineserver" -p
+wine wineboot -u >/dev/null 2>&1
+"$@"
+status=$?
+"$wineserver" -k 2>/dev/null || true
+exit $status
