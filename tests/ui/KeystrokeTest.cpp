@@ -6,20 +6,9 @@
 
 #include <string>
 
-namespace {
+#include "tests/support/win32/MessagePump.h"
 
-// Runs the thread's message queue for a while so input and paint get handled.
-void PumpMessages(DWORD milliseconds) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() - start < milliseconds);
-}
+namespace {
 
 std::string EditText(HWND edit) {
   char buffer[256] = {};
