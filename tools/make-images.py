@@ -1,0 +1,241 @@
+#!/usr/bin/env python3
+"""Draws the program's own icons and background bitmap into res/images/.
+
+Every image is drawn here from simple shapes; run it again after changing a
+drawing and commit the files it writes. Needs only the standard library.
+"""
+import math
+import os
+import struct
+
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res", "images")
+SUPER = 4  # samples per pixel side, for smooth edges
+
+
+class Canvas:
+    """An RGBA canvas drawn with coverage-sampled shapes."""
+
+    def __init__(self, size):
+        self.size = size
+        self.px = [[(0, 0, 0, 0)] * size for _ in range(size)]
+
+    def shape(self, inside, colour):
+        """Paints colour over every pixel by the share of its samples inside."""
+        n = self.size
+        for y in range(n):
+            for x in range(n):
+                hits = 0
+                for sy in range(SUPER):
+                    for sx in range(SUPER):
+                        u = (x + (sx + 0.5) / SUPER) / n
+                        v = (y + (sy + 0.5) / SUPER) / n
+                        hits += inside(u, v)
+                if hits:
+                    self.blend(x, y, colour, hits / (SUPER * SUPER))
+
+    def blend(self, x, y, colour, cover):
+        r, g, b = colour
+        pr, pg, pb, pa = self.px[y][x]
+        a = cover * 255 + pa * (1 - cover)
+        if a <= 0:
+            return
+        mix = lambda c, p: (c * cover * 255 + p * pa * (1 - cover)) / a
+        self.px[y][x] = (round(mix(r, pr)), round(mix(g, pg)), round(mix(b, pb)), round(a))
+
+
+def circle(cx, cy, r):
+    return lambda u, v: (u - cx) ** 2 + (v - cy) ** 2 <= r * r
+
+
+def ring(cx, cy, r, w):
+    return lambda u, v: (r - w) ** 2 <= (u - cx) ** 2 + (v - cy) ** 2 <= r * r
+
+
+def rect(x0, y0, x1, y1, radius=0.0):
+    def inside(u, v):
+        if not (x0 <= u <= x1 and y0 <= v <= y1):
+            return False
+        cx = min(max(u, x0 + radius), x1 - radius)
+        cy = min(max(v, y0 + radius), y1 - radius)
+        return (u - cx) ** 2 + (v - cy) ** 2 <= radius * radius + 1e-12
+    return inside
+
+
+def segment(ax, ay, bx, by, w):
+    def inside(u, v):
+        dx, dy = bx - ax, by - ay
+        t = max(0.0, min(1.0, ((u - ax) * dx + (v - ay) * dy) / (dx * dx + dy * dy)))
+        return (u - ax - t * dx) ** 2 + (v - ay - t * dy) ** 2 <= (w / 2) ** 2
+    return inside
+
+
+def polygon(points):
+    def inside(u, v):
+        result = False
+        j = len(points) - 1
+        for i, (xi, yi) in enumerate(points):
+            xj, yj = points[j]
+            if (yi > v) != (yj > v) and u < (xj - xi) * (v - yi) / (yj - yi) + xi:
+                result = not result
+            j = i
+        return result
+    return inside
+
+
+def arc(cx, cy, r, w, start, end):
+    """A ring between two angles in degrees (0 = right, counter-clockwise)."""
+    def inside(u, v):
+        if not ring(cx, cy, r, w)(u, v):
+            return False
+        a = math.degrees(math.atan2(cy - v, u - cx)) % 360
+        return (a - start) % 360 <= (end - start) % 360
+    return inside
+
+
+WHITE = (255, 255, 255)
+DARK = (40, 52, 70)
+
+
+def robot(c):
+    c.shape(rect(0.06, 0.18, 0.94, 0.94, 0.16), (38, 102, 178))
+    c.shape(segment(0.5, 0.18, 0.5, 0.06, 0.07), (38, 102, 178))
+    c.shape(circle(0.5, 0.06, 0.06), (250, 190, 60))
+    c.shape(circle(0.32, 0.46, 0.1), WHITE)
+    c.shape(circle(0.68, 0.46, 0.1), WHITE)
+    c.shape(circle(0.34, 0.47, 0.045), DARK)
+    c.shape(circle(0.70, 0.47, 0.045), DARK)
+    c.shape(rect(0.26, 0.68, 0.74, 0.78, 0.04), WHITE)
+
+
+def run(c):
+    c.shape(circle(0.5, 0.5, 0.46), (46, 150, 70))
+    c.shape(polygon([(0.38, 0.27), (0.38, 0.73), (0.76, 0.5)]), WHITE)
+
+
+def add(c):
+    c.shape(circle(0.5, 0.5, 0.46), (46, 150, 70))
+    c.shape(rect(0.42, 0.22, 0.58, 0.78), WHITE)
+    c.shape(rect(0.22, 0.42, 0.78, 0.58), WHITE)
+
+
+def edit(c):
+    c.shape(segment(0.24, 0.76, 0.78, 0.22, 0.22), (240, 180, 40))
+    c.shape(segment(0.74, 0.26, 0.84, 0.16, 0.22), (220, 90, 90))
+    c.shape(polygon([(0.08, 0.92), (0.14, 0.66), (0.34, 0.86)]), (235, 210, 160))
+    c.shape(polygon([(0.08, 0.92), (0.1, 0.82), (0.18, 0.9)]), DARK)
+
+
+def help_icon(c):
+    c.shape(circle(0.5, 0.5, 0.46), (38, 102, 178))
+    c.shape(arc(0.5, 0.38, 0.18, 0.1, 330, 180), WHITE)
+    c.shape(segment(0.64, 0.46, 0.5, 0.56, 0.1), WHITE)
+    c.shape(segment(0.5, 0.56, 0.5, 0.64, 0.1), WHITE)
+    c.shape(circle(0.5, 0.78, 0.065), WHITE)
+
+
+def remove(c):
+    c.shape(circle(0.5, 0.5, 0.46), (200, 55, 50))
+    c.shape(segment(0.32, 0.32, 0.68, 0.68, 0.14), WHITE)
+    c.shape(segment(0.68, 0.32, 0.32, 0.68, 0.14), WHITE)
+
+
+def schedule(c):
+    c.shape(circle(0.5, 0.5, 0.46), DARK)
+    c.shape(circle(0.5, 0.5, 0.38), WHITE)
+    c.shape(segment(0.5, 0.5, 0.5, 0.22, 0.08), DARK)
+    c.shape(segment(0.5, 0.5, 0.7, 0.6, 0.08), (200, 55, 50))
+    c.shape(circle(0.5, 0.5, 0.05), DARK)
+
+
+def icon_entry(size, draw):
+    """One icon image: BITMAPINFOHEADER, 32-bit BGRA rows bottom-up, AND mask."""
+    c = Canvas(size)
+    draw(c)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    colour = b"".join(bytes((b, g, r, a)) for row in reversed(c.px) for (r, g, b, a) in row)
+    stride = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(c.px):
+        bits = bytearray(stride)
+        for x, (_, _, _, a) in enumerate(row):
+            if a < 128:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    return header + colour + bytes(mask)
+
+
+def write_icon(name, draw):
+    images = [icon_entry(size, draw) for size in (32, 16)]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for size, data in zip((32, 16), images):
+        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(out + b"".join(images))
+
+
+def background():
+    """650 x 343, a header band and a light body; 8-bit RLE so it stays small."""
+    width, height = 650, 343
+    palette = []
+
+    def index_of(colour):
+        if colour not in palette:
+            palette.append(colour)
+        return palette.index(colour)
+
+    def lerp(a, b, t):
+        return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
+
+    rows = []
+    for y in range(height):
+        if y < 66:
+            colour = lerp((30, 80, 150), (70, 130, 200), y / 65)
+        elif y < 69:
+            colour = (250, 190, 60)
+        elif y < 310:
+            colour = lerp((236, 241, 248), (214, 224, 238), (y - 69) / 240)
+        else:
+            colour = (200, 212, 230)
+        row = [index_of(colour)] * width
+        if 69 <= y < 310:  # a frame around the robot list
+            for x in (20, 627):
+                row[x] = index_of((150, 170, 200))
+            if y in (72, 282):
+                row[20:628] = [index_of((150, 170, 200))] * 608
+        rows.append(row)
+
+    data = bytearray()
+    for row in reversed(rows):
+        x = 0
+        while x < width:
+            run_length = 1
+            while x + run_length < width and run_length < 255 and row[x + run_length] == row[x]:
+                run_length += 1
+            data += bytes((run_length, row[x]))
+            x += run_length
+        data += b"\x00\x00"  # end of line
+    data += b"\x00\x01"  # end of bitmap
+
+    colours = b"".join(bytes((b, g, r, 0)) for (r, g, b) in palette)
+    colours += b"\x00" * (4 * 256 - len(colours))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(data), 2835, 2835,
+                       len(palette), 0)
+    offset = 14 + len(info) + len(colours)
+    file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    with open(os.path.join(OUT, "background.bmp"), "wb") as f:
+        f.write(file_header + info + colours + bytes(data))
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    for name, draw in (("robot.ico", robot), ("run.ico", run), ("add.ico", add),
+                       ("edit.ico", edit), ("help.ico", help_icon), ("remove.ico", remove),
+                       ("schedule.ico", schedule)):
+        write_icon(name, draw)
+    background()
+
+
+if __name__ == "__main__":
+    main()
