@@ -1,0 +1,12 @@
+// Quillmark's entry point.
+#include <windows.h>
+
+#include "app/MerlaneApp.h"
+#include "engine/win32/SystemServices.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  InstallWindowsServices();
+  CMerlaneApp app(instance, commandLine ? commandLine : "");
+  if (!app.InitInstance()) return 0;
+  return app.Run();
+}

@@ -1,0 +1,324 @@
+// The main window: its start-up, robot list, commands, painting and exit.
+// Hotkeys and runs are in MerlaneDlgRun.cpp.
+#include "app/MerlaneDlg.h"
+
+#include <commctrl.h>
+
+#include "app/AppMessages.h"
+#include "app/NoCase.h"
+#include "app/RobotFolder.h"
+#include "engine/MessageBoxPort.h"
+#include "res/resource.h"
+#include "robots/AppMessage.h"
+#include "robots/win32/DataFolder.h"
+
+namespace {
+
+constexpr char kListColumns[] = "Enable,50;Name,100;Start Key,60;End Key,60";
+constexpr int kNameColumn = 1;
+
+// The visible buttons and where they stand.
+struct ButtonPlace {
+  int id;
+  int x;
+  int y;
+};
+constexpr ButtonPlace kButtons[] = {
+    {IDC_RUN_ROBOT, 350, 46},  {IDC_SCHEDULE, 445, 46},     {IDC_HELP_BUTTON, 550, 46},
+    {IDC_ADD_ROBOT, 330, 280}, {IDC_EDIT_ROBOT, 430, 280}, {IDC_REMOVE_ROBOT, 525, 280},
+};
+
+constexpr char kQuitQuestion[] =
+    "You will not be able to run robot by hotkey if you quit Quillmark.\n"
+    "You can run Quillmark in system tray by right click tray icon and select 'Hide "
+    "Quillmark'.\n\nAre you sure you want to quit Quillmark?";
+
+// The tick of a list state: 1 ticked, 0 unticked or no tick at all.
+int CheckValue(UINT state) {
+  int value = static_cast<int>((state >> 12) & 0xF) - 1;
+  return value < 0 ? 0 : value;
+}
+
+}  // namespace
+
+void SetClientSizeCentered(HWND window, int left, int top, int right, int bottom) {
+  int width = right + 2 * GetSystemMetrics(SM_CXBORDER) + GetSystemMetrics(SM_CXFRAME) - left;
+  int height =
+      bottom + 2 * GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) - top;
+  int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  int x, y;
+  HWND parent = GetParent(window);
+  if (parent) {
+    RECT frame;
+    GetWindowRect(parent, &frame);
+    x = (frame.left + frame.right) / 2 - width / 2;
+    y = (frame.top + frame.bottom) / 2 - height / 2;
+    x = x < 0 ? 0 : (x > screenWidth - width ? screenWidth - width : x);
+    y = y < 0 ? 0 : (y > screenHeight - height ? screenHeight - height : y);
+  } else {
+    x = width < screenWidth ? (screenWidth - width) / 2 : 0;
+    y = height < screenHeight ? (screenHeight - height) / 2 : 0;
+  }
+  SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER);
+}
+
+CMerlaneDlg::CMerlaneDlg() = default;
+
+CMerlaneDlg::~CMerlaneDlg() {
+  hotkeys_.UnregisterAll();
+  if (background_) DeleteObject(background_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+bool CMerlaneDlg::Create(HINSTANCE instance) {
+  HINSTANCE module = instance ? instance : GetModuleHandleA(nullptr);
+  icon_ = LoadIconA(module, MAKEINTRESOURCEA(IDR_MAINFRAME));
+  smallIcon_ = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), 0));
+  background_ = LoadBitmapA(module, MAKEINTRESOURCEA(IDB_BACKGROUND));
+  return ui::Dialog::Create(module, IDD_MERLANE_DIALOG, nullptr);
+}
+
+void CMerlaneDlg::SetCommandLineRun(const std::string& robotName) {
+  commandLineRun_ = 1;
+  commandLineRobot_ = robotName;
+}
+
+bool CMerlaneDlg::OnInitDialog() {
+  hotkeys_.SetWindow(Handle());
+  SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(Handle(), WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
+  SetClientSizeCentered(Handle(), 0, 0, 650, 343);
+  SetupButtons();
+  SetupRobotList();
+  LoadRobots();
+  SetTimer(Handle(), commandLineRun_ ? kCommandLineRunTimer : kTipsTimer, 30, nullptr);
+  return true;
+}
+
+void CMerlaneDlg::SetupButtons() {
+  for (const ButtonPlace& button : kButtons) {
+    SetWindowPos(Item(button.id), nullptr, button.x, button.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void CMerlaneDlg::SetupRobotList() {
+  list_.SubclassDlgItem(IDC_ROBOT_LIST, Handle());
+  list_.SetExtendedStyle(list_.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES |
+                         LVS_EX_FULLROWSELECT);
+  list_.SetColumns(kListColumns);
+  list_.LoadColumnWidths();
+  SetWindowPos(list_.Handle(), nullptr, 23, 75, 601, 204, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CMerlaneDlg::LoadRobots() {
+  robots_.clear();
+  list_.DeleteAllItems();
+  rowCount_ = 0;
+  for (const std::string& path : ListRobotFiles()) {
+    CRobot robot;
+    robot.LoadFromFile(path);
+    robots_.push_back(robot);
+    int row = list_.AddItem({"", robot.Name, robot.StartKey, robot.EndKey});
+    // Ticking raises the change notification, which registers the hotkeys.
+    if (robot.Enable) SetRowChecked(row, true);
+    ++rowCount_;
+  }
+  SyncHotkeys();
+}
+
+void CMerlaneDlg::SetRowChecked(int row, bool ticked) {
+  list_.SetItemState(row, INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1), LVIS_STATEIMAGEMASK);
+}
+
+int CMerlaneDlg::RobotIndexOfName(const std::string& name) const {
+  if (name.empty()) return -1;
+  for (size_t i = 0; i < robots_.size(); ++i) {
+    if (EqualNoCase(robots_[i].Name, name)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void CMerlaneDlg::OnRobotListItemChanged(const NMLISTVIEW& change) {
+  if (!change.uOldState && !change.uNewState) return;
+  int oldCheck = CheckValue(change.uOldState);
+  int newCheck = CheckValue(change.uNewState);
+  if (oldCheck == newCheck) return;
+  std::string name = list_.GetItemText(change.iItem, kNameColumn);
+  if (name.empty()) return;
+  int index = RobotIndexOfName(name);
+  std::string path = RobotPath(name);
+  CRobot robot;
+  if (robot.LoadFromFile(path)) {
+    // Written back only when the flag changes: a robot file that was read
+    // in full is never rewritten for nothing.
+    if (robot.Enable != newCheck) {
+      robot.Enable = newCheck;
+      CreateDirectoryTree(ScriptFolder());
+      robot.SaveToFile(path);
+    }
+    if (index >= 0) robots_[index] = robot;
+  } else if (index >= 0) {
+    // The file could not be read: it is left as it is, the tick holds for
+    // this session.
+    robots_[index].Enable = newCheck;
+  }
+  SyncHotkeys();
+}
+
+int CMerlaneDlg::SelectedRobot(const char* noneMessage, std::string& name) {
+  int row = list_.GetNextItem(-1, LVNI_SELECTED);
+  if (row < 0) {
+    ShowAppMessage(noneMessage);
+    return -1;
+  }
+  name = list_.GetItemText(row, kNameColumn);
+  return row;
+}
+
+void CMerlaneDlg::OnRunRobot() {
+  std::string name;
+  if (SelectedRobot("No robot selected! Please select a robot from list above to run.", name) <
+          0 ||
+      name.empty()) {
+    return;
+  }
+  currentRobotPath_ = RobotPath(name);
+  RunRobotFile(currentRobotPath_, RunSource::kUser);
+}
+
+void CMerlaneDlg::OnRemoveRobot() {
+  std::string name;
+  int row =
+      SelectedRobot("No robot selected! Please select a robot from list above to delete.", name);
+  if (row < 0 || name.empty()) return;
+  if (ShowMessageBox(Handle(), "Are you sure you want to delete the selected robot?",
+                     kAppTitle, mb::kYesNo | mb::kIconQuestion) != mb::kIdYes) {
+    return;
+  }
+  int index = RobotIndexOfName(name);
+  if (index >= 0) robots_.erase(robots_.begin() + index);
+  DeleteFileA(RobotPath(name).c_str());  // a failure leaves the file; nothing to tell
+  list_.DeleteItem(row);
+  // Its keys go unless another enabled robot shares them.
+  SyncHotkeys();
+}
+
+bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
+  switch (id) {
+    case IDC_RUN_ROBOT:
+      OnRunRobot();
+      return true;
+    case IDC_REMOVE_ROBOT:
+      OnRemoveRobot();
+      return true;
+    case IDC_SCHEDULE:
+    case IDC_HELP_BUTTON:
+    case IDC_ADD_ROBOT:
+    case IDC_EDIT_ROBOT:
+    case IDC_TEST:
+    case IDC_OPTIONS:
+    case IDC_RECORD_ROBOT:
+    case IDC_COMPILE_TO_EXE:
+    case IDC_UPDATE:
+    case ID_FEEDBACK:
+    case ID_SHARE_ROBOT:
+      return true;  // their dialogs come with the editor, schedule and help
+    default:
+      return false;
+  }
+}
+
+bool CMerlaneDlg::OnNotify(NMHDR* header, LRESULT& result) {
+  if (header->idFrom == IDC_ROBOT_LIST && header->code == LVN_ITEMCHANGED) {
+    OnRobotListItemChanged(*reinterpret_cast<NMLISTVIEW*>(header));
+    result = 0;
+    return true;
+  }
+  return false;
+}
+
+void CMerlaneDlg::OnCancel() {
+  if (ShowMessageBox(Handle(), kQuitQuestion, kAppTitle, mb::kYesNo | mb::kIconQuestion) !=
+      mb::kIdYes) {
+    return;
+  }
+  ShowWindow(Handle(), SW_HIDE);
+  if (removeTrayIcon_) removeTrayIcon_();
+  ExitApplication();
+}
+
+void CMerlaneDlg::ExitApplication() {
+  exiting_ = true;
+  hotkeys_.UnregisterAll();
+  Quit();
+}
+
+void CMerlaneDlg::Quit() { PostQuitMessage(kExitCode); }
+
+void CMerlaneDlg::OnTimer(UINT_PTR id) {
+  if (id != kCommandLineRunTimer && id != kTipsTimer) return;
+  // Both wait until the window is seen.
+  if (!IsWindowVisible(Handle()) || IsIconic(Handle())) return;
+  KillTimer(Handle(), id);
+  if (id == kCommandLineRunTimer) {
+    ShowWindow(Handle(), SW_HIDE);
+    RunRobotByName(commandLineRobot_, RunSource::kScheduled);
+    ShowWindow(Handle(), SW_HIDE);
+    if (removeTrayIcon_) removeTrayIcon_();
+    ExitApplication();
+  }
+  // The tips of the day come with their dialog.
+}
+
+void CMerlaneDlg::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(Handle(), &paint);
+  RECT client;
+  GetClientRect(Handle(), &client);
+  if (IsIconic(Handle())) {
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+  } else if (background_) {
+    BITMAP info;
+    GetObjectA(background_, sizeof info, &info);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, background_);
+    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+  }
+  EndPaint(Handle(), &paint);
+}
+
+bool CMerlaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT:
+      if (!background_ && !IsIconic(Handle())) return false;
+      OnPaint();
+      return true;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return false;
+    case WM_QUERYDRAGICON:
+      result = reinterpret_cast<LRESULT>(icon_);
+      return true;
+    case WM_HOTKEY:
+      OnHotKey(static_cast<int>(wParam));
+      return true;
+    case WM_RUN_SCHEDULED_ROBOT:
+      // Its number is also DM_REPOSITION's: handled in full, so the dialog
+      // manager does not move the window as well.
+      OnRunScheduledRobot(lParam);
+      result = 0;
+      return true;
+    default:
+      return ui::Dialog::OnMessage(message, wParam, lParam, result);
+  }
+}

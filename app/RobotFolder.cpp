@@ -1,0 +1,41 @@
+#include "app/RobotFolder.h"
+
+#include "app/NoCase.h"
+
+#include <windows.h>
+
+#include "robots/PathText.h"
+#include "robots/win32/DataFolder.h"
+
+std::string ScriptFolder() { return GetDataFolder() + "\\script"; }
+
+std::string RobotPath(const std::string& name) { return RobotFilePath(ScriptFolder(), name); }
+
+std::vector<std::string> ListRobotFiles() {
+  std::vector<std::string> files;
+  std::string folder = ScriptFolder();
+  WIN32_FIND_DATAA found;
+  HANDLE find = FindFirstFileA((folder + "\\*.txt").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    files.push_back(folder + "\\" + found.cFileName);
+  } while (FindNextFileA(find, &found));
+  FindClose(find);
+  return files;
+}
+
+std::string GetRobotNameByIndex(int index) {
+  std::vector<std::string> files = ListRobotFiles();
+  if (index < 0 || index >= static_cast<int>(files.size())) return {};
+  // A robot's name is its file's base name, which is what loading it gives.
+  return BaseNameOfPath(files[index]);
+}
+
+int RobotIndexByName(const std::string& name) {
+  std::vector<std::string> files = ListRobotFiles();
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (EqualNoCase(BaseNameOfPath(files[i]), name)) return static_cast<int>(i);
+  }
+  return static_cast<int>(files.size());
+}

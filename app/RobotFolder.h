@@ -1,0 +1,23 @@
+// The robot files of the data folder's "script" folder, in the order the
+// file system lists them. The main window's rows and a forwarded run's index
+// both count in this order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// <data folder>\script, without a trailing backslash.
+std::string ScriptFolder();
+
+// <data folder>\script\<name>.txt
+std::string RobotPath(const std::string& name);
+
+// Full paths of the "*.txt" files of the script folder; folders are skipped.
+std::vector<std::string> ListRobotFiles();
+
+// The robot name of the index-th file (its base name); "" past the end.
+std::string GetRobotNameByIndex(int index);
+
+// Index of the first file whose robot name equals `name` without regard to
+// case; the number of files when none does.
+int RobotIndexByName(const std::string& name);

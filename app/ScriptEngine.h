@@ -1,0 +1,31 @@
+// The script engine as the main window drives a robot run: the process's
+// interpreter and script-file objects behind the few calls a run needs.
+// Tests put their own engine in its place.
+#pragma once
+
+#include <string>
+
+class ScriptEngine {
+ public:
+  virtual ~ScriptEngine() = default;
+  // Loads the robot file into script lines at the robot's speed and builds
+  // the line index; false when the file could not be read.
+  virtual bool Load(const std::string& path, int speedMode) = 0;
+  // Prepares the loaded script; false when the engine reported an error.
+  virtual bool Prepare(const std::string& path) = 0;
+  virtual void SetRunContext(int background, int cursorX, int cursorY, int useRecWin,
+                             int useSimilarWin) = 0;
+  // Runs the script once from its first line.
+  virtual void RunOnce() = 0;
+  // Frees the script lines.
+  virtual void Clear() = 0;
+  virtual bool StopRequested() const = 0;
+  virtual void RequestStop() = 0;
+  // The engine's pump took the quit message: every later run returns at once.
+  virtual bool QuitDone() const = 0;
+};
+
+// The engine in use: the process's own unless a test installed another.
+ScriptEngine& GetScriptEngine();
+// Null restores the process's own engine.
+void SetScriptEngine(ScriptEngine* engine);
