@@ -34,7 +34,8 @@ inline void ExpectSameRobot(const CRobot& expected, const CRobot& actual) {
   }
 }
 
-// A robot with every field set to something other than its start value.
+// A robot with every field set to something other than its start value; the
+// fixture robots/saved.txt holds it under the name "saved".
 inline CRobot SampleRobot(const std::string& name) {
   CRobot robot;
   robot.Name = name;
@@ -59,7 +60,7 @@ inline CRobot SampleRobot(const std::string& name) {
   first.WinIndex = 0;
   first.WinTitle = "Untitled - Notepad";
   first.WinPath = "C:\\Windows\\notepad.exe";
-  first.WinParentLevel = -1;
+  first.WinParentLevel = 2;
   first.WinRect = {10, 20, 630, 470};
   RecWinInfo second;
   second.WinIndex = 1;
