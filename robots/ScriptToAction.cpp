@@ -72,7 +72,7 @@ std::string Key(const std::string& line, const std::string& action) {
   return WithCount(action + key, count);
 }
 
-std::string Quoted(const std::string& line) {
+std::string BetweenFirstAndLastQuote(const std::string& line) {
   std::size_t first = line.find('"');
   return first == std::string::npos ? "" : TextBetween(line, first + 1, line.rfind('"'));
 }
@@ -133,7 +133,7 @@ std::string TranslateBody(const std::string& line) {
   if (StartsWith(line, "KeyDown(")) return Key(line, "Key Down ");
   if (StartsWith(line, "WAIT(") || StartsWith(line, "WAITLONG("))
     return "Wait " + Arguments(line) + " milliseconds";
-  if (StartsWith(line, "Send(")) return "Input text " + Quoted(line);
+  if (StartsWith(line, "Send(")) return "Input text " + BetweenFirstAndLastQuote(line);
   if (StartsWith(line, "TAG $")) return "TAG " + TextFrom(line, 5);
   if (StartsWith(line, "GOTO $")) return "Switch to TAG " + TextFrom(line, 6);
   if (StartsWith(line, "For $count")) return LoopStart(line);
