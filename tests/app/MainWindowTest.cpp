@@ -1,0 +1,361 @@
+// The main window on a temporary robot folder, with a recording engine: the
+// robot list, the live hotkeys, runs and their stops, and the exit.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/AppMessages.h"
+#include "app/MerlaneDlg.h"
+#include "res/resource.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/support/CapturedMessageBoxes.h"
+#include "tests/support/win32/MessagePump.h"
+
+namespace {
+
+bool TakeQuitMessage(WPARAM& code) {
+  MSG msg;
+  if (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return false;
+  code = msg.wParam;
+  return true;
+}
+
+class MainWindow : public testing::Test {
+ protected:
+  void OpenWindow() {
+    dialog = std::make_unique<CMerlaneDlg>();
+    ASSERT_TRUE(dialog->Create(GetModuleHandleA(nullptr)));
+  }
+  void TearDown() override {
+    dialog.reset();
+    WPARAM code;
+    TakeQuitMessage(code);
+  }
+  int RowOf(const std::string& name) {
+    CSortListCtrl& list = dialog->RobotList();
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+      if (list.GetItemText(row, 1) == name) return row;
+    }
+    return -1;
+  }
+  bool Ticked(const std::string& name) {
+    return dialog->RobotList().GetItemState(RowOf(name), LVIS_STATEIMAGEMASK) ==
+           INDEXTOSTATEIMAGEMASK(2);
+  }
+  void Select(const std::string& name) {
+    dialog->RobotList().SetItemState(RowOf(name), LVIS_SELECTED, LVIS_SELECTED);
+  }
+  void Press(int button) { SendMessageA(dialog->Item(button), BM_CLICK, 0, 0); }
+  void PressHotkey(const std::string& text) {
+    SendMessageA(dialog->Handle(), WM_HOTKEY, HotkeyIdOf(text), 0);
+  }
+  LRESULT ForwardRun(int index) {
+    return SendMessageA(dialog->Handle(), WM_RUN_SCHEDULED_ROBOT, 0, index);
+  }
+
+  RobotFolderFixture folder;
+  CapturedMessageBoxes boxes{mb::kIdYes};
+  FakeScriptEngine engine;
+  std::unique_ptr<CMerlaneDlg> dialog;
+};
+
+TEST_F(MainWindow, ListsTheRobotFilesWithTheirTicksAndSkipsFolders) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  folder.WriteRobot({"beta", "<F7>", "<F11>", 0});
+  CreateDirectoryA((folder.ScriptFolder() + "\\folder.txt").c_str(), nullptr);
+  OpenWindow();
+  EXPECT_EQ(dialog->RobotList().GetItemCount(), 2);
+  EXPECT_EQ(dialog->RowCount(), 2);
+  ASSERT_GE(RowOf("alpha"), 0);
+  ASSERT_GE(RowOf("beta"), 0);
+  EXPECT_EQ(dialog->RobotList().GetItemText(RowOf("alpha"), 2), "<F6>");
+  EXPECT_TRUE(Ticked("alpha"));
+  EXPECT_FALSE(Ticked("beta"));
+  EXPECT_FALSE(HotkeyIsFree("<F6>"));
+  EXPECT_FALSE(HotkeyIsFree("<F11>"));
+  EXPECT_TRUE(HotkeyIsFree("<F7>"));
+}
+
+TEST_F(MainWindow, StartingRewritesNoRobotFile) {
+  // A file with only nine [General] lines, as older versions wrote them.
+  const std::string old =
+      "[General]\r\nName=old\r\nStartKey=<F6>\r\nEndKey=<F11>\r\nDescription=\r\nEnable=1\r\n"
+      "RepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\n[Script]\r\nSend(\"x\")\r\n";
+  folder.WriteFile("old.txt", old);
+  OpenWindow();
+  EXPECT_TRUE(Ticked("old"));
+  EXPECT_EQ(folder.ReadFile("old.txt"), old);
+}
+
+TEST_F(MainWindow, TickingSavesTheFlagAndSwitchesTheKeys) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0});
+  OpenWindow();
+  dialog->SetRowChecked(RowOf("alpha"), true);
+  EXPECT_NE(folder.ReadFile("alpha.txt").find("Enable=1"), std::string::npos);
+  EXPECT_FALSE(HotkeyIsFree("<F6>"));
+  dialog->SetRowChecked(RowOf("alpha"), false);
+  EXPECT_NE(folder.ReadFile("alpha.txt").find("Enable=0"), std::string::npos);
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_TRUE(HotkeyIsFree("<F11>"));
+}
+
+TEST_F(MainWindow, TickingARobotThatCannotBeReadWritesNothing) {
+  const std::string broken =
+      "[General]\r\nName=broken\r\nStartKey=<F6>\r\nEndKey=<F11>\r\nDescription=\r\nEnable=0\r\n"
+      "RepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n"
+      "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\nSend(\"x\")\r\n[RecWinInfo]\r\n"
+      "WinIndex=0\r\nWinTitle=t\r\nWinPath=p\r\nWinParentLevel=0\r\nWinRect=1,2\r\n";
+  folder.WriteFile("broken.txt", broken);
+  OpenWindow();
+  dialog->SetRowChecked(RowOf("broken"), true);
+  EXPECT_EQ(folder.ReadFile("broken.txt"), broken);
+}
+
+TEST_F(MainWindow, ASharedEndKeyStaysLiveWhileAnEnabledRobotUsesIt) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  folder.WriteRobot({"beta", "<F7>", "<F11>", 1});
+  OpenWindow();
+  dialog->SetRowChecked(RowOf("alpha"), false);
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_FALSE(HotkeyIsFree("<F11>")) << "beta still stops by it";
+
+  Select("beta");
+  Press(IDC_REMOVE_ROBOT);
+  EXPECT_FALSE(folder.FileExists("beta.txt"));
+  EXPECT_EQ(RowOf("beta"), -1);
+  EXPECT_TRUE(HotkeyIsFree("<F11>"));
+  EXPECT_TRUE(HotkeyIsFree("<F7>"));
+}
+
+TEST_F(MainWindow, RemovingOneOfTwoRobotsKeepsTheirSharedEndKey) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  folder.WriteRobot({"beta", "<F7>", "<F11>", 1});
+  OpenWindow();
+  Select("alpha");
+  Press(IDC_REMOVE_ROBOT);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Are you sure you want to delete the selected robot?");
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_FALSE(HotkeyIsFree("<F11>"));
+}
+
+TEST_F(MainWindow, StartKeyRunsTheRobotTheCountGiven) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 0, 3});
+  OpenWindow();
+  bool startKeyLiveDuringRun = true, endKeyLiveDuringRun = false;
+  engine.onRun = [&](int) {
+    startKeyLiveDuringRun = !HotkeyIsFree("<F6>");
+    endKeyLiveDuringRun = !HotkeyIsFree("<F11>");
+    EXPECT_TRUE(dialog->IsRunning());
+  };
+  PressHotkey("<F6>");
+  ASSERT_EQ(engine.loads.size(), 1u);
+  EXPECT_NE(engine.loads[0].find("alpha.txt"), std::string::npos);
+  EXPECT_EQ(engine.runs, 3);
+  EXPECT_EQ(engine.clears, 1);
+  EXPECT_FALSE(startKeyLiveDuringRun);
+  EXPECT_TRUE(endKeyLiveDuringRun);
+  EXPECT_FALSE(dialog->IsRunning());
+  EXPECT_FALSE(HotkeyIsFree("<F6>")) << "start keys come back after the run";
+}
+
+TEST_F(MainWindow, EndKeyStopsARepeatUntilEndRobot) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 1});
+  OpenWindow();
+  engine.onRun = [&](int run) {
+    if (run == 4) PressHotkey("<F11>");  // arrives through the engine's pump
+  };
+  PressHotkey("<F6>");
+  EXPECT_EQ(engine.runs, 4);
+}
+
+TEST_F(MainWindow, EndKeyStopsACountedRobotBetweenRuns) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 0, 5});
+  OpenWindow();
+  engine.onRun = [&](int run) {
+    if (run == 2) PressHotkey("<F11>");
+  };
+  PressHotkey("<F6>");
+  EXPECT_EQ(engine.runs, 2);
+}
+
+TEST_F(MainWindow, AnExitDuringARunEndsTheRepeatAndQuits) {
+  for (int option : {1, 0}) {
+    SCOPED_TRACE(option == 1 ? "until the end key" : "counted");
+    folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, option, 50});
+    OpenWindow();
+    engine.runs = 0;
+    engine.quit = false;
+    engine.onRun = [&](int) {
+      dialog->ExitApplication();
+      // The engine's pump takes the quit message from the queue.
+      WPARAM code;
+      EXPECT_TRUE(TakeQuitMessage(code));
+      engine.quit = true;
+    };
+    PressHotkey("<F6>");
+    EXPECT_EQ(engine.runs, 1);
+    WPARAM code = 0;
+    ASSERT_TRUE(TakeQuitMessage(code)) << "the message loop still gets to quit";
+    EXPECT_EQ(code, 18u);
+    EXPECT_TRUE(HotkeyIsFree("<F6>"));
+    EXPECT_TRUE(HotkeyIsFree("<F11>"));
+    dialog.reset();
+  }
+}
+
+TEST_F(MainWindow, NoSecondRunStartsWhileOneRuns) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 0, 1});
+  folder.WriteRobot({"beta", "<F7>", "<F12>", 1, 0, 1});
+  OpenWindow();
+  int nested = -1;
+  engine.onRun = [&](int) {
+    Select("beta");
+    Press(IDC_RUN_ROBOT);
+    ForwardRun(0);
+    PressHotkey("<F7>");
+    nested = dialog->RunRobotByName("beta");
+  };
+  PressHotkey("<F6>");
+  EXPECT_EQ(nested, 0);
+  EXPECT_EQ(engine.loads.size(), 1u);
+  EXPECT_EQ(engine.runs, 1);
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainWindow, ARobotWhoseFileCannotBeReadDoesNotRun) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  DeleteFileA((folder.ScriptFolder() + "\\alpha.txt").c_str());
+  PressHotkey("<F6>");
+  EXPECT_TRUE(engine.loads.empty());
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Can not read the robot: \"alpha\"");
+
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  engine.loadResult = false;  // the engine cannot read it either
+  dialog->RunRobotByName("alpha");
+  EXPECT_EQ(engine.runs, 0);
+  EXPECT_EQ(engine.clears, 1);
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[1].text, "Can not read the robot: \"alpha\"");
+}
+
+TEST_F(MainWindow, AForwardedRunOfAMissingRobotSaysSo) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  ForwardRun(1);  // one past the last robot file
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Can not find the robot scheduled to run.");
+  EXPECT_EQ(engine.runs, 0);
+
+  engine.loadResult = false;
+  ForwardRun(0);
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[1].text, "Can not find the robot scheduled to run.");
+  EXPECT_EQ(engine.runs, 0);
+}
+
+TEST_F(MainWindow, AForwardedRunRunsTheRobotOfTheIndexAndLeavesTheWindowWhereItIs) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0, 0, 2});
+  OpenWindow();
+  SetWindowPos(dialog->Handle(), nullptr, -400, -200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  RECT before;
+  GetWindowRect(dialog->Handle(), &before);
+  ForwardRun(0);
+  EXPECT_EQ(engine.runs, 2);
+  RECT after;
+  GetWindowRect(dialog->Handle(), &after);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
+}
+
+TEST_F(MainWindow, ADisabledRobotRunByButtonStopsByItsEndKey) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0, 1});
+  OpenWindow();
+  bool endKeyLive = false;
+  engine.onRun = [&](int run) {
+    endKeyLive = !HotkeyIsFree("<F11>");
+    if (run == 2) PressHotkey("<F11>");
+  };
+  Select("alpha");
+  Press(IDC_RUN_ROBOT);
+  EXPECT_TRUE(endKeyLive);
+  EXPECT_EQ(engine.runs, 2);
+  EXPECT_TRUE(HotkeyIsFree("<F11>"));
+}
+
+TEST_F(MainWindow, RunWithoutSelectionAsksForOne) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  Press(IDC_RUN_ROBOT);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "No robot selected! Please select a robot from list above to run.");
+  EXPECT_EQ(engine.runs, 0);
+}
+
+TEST_F(MainWindow, AMissingFollowOnRobotStopsTheRunBeforeItStarts) {
+  RobotSpec robot{"alpha", "<F6>", "<F11>", 1};
+  robot.triggerRobot = "next";
+  folder.WriteRobot(robot);
+  OpenWindow();
+  PressHotkey("<F6>");
+  EXPECT_TRUE(engine.loads.empty());
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "Can not find the robot: \"next\" which will run after current robot");
+}
+
+TEST_F(MainWindow, SortedRowsStillTickTheirOwnRobots) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0});
+  folder.WriteRobot({"beta", "<F7>", "<F12>", 0});
+  OpenWindow();
+  dialog->RobotList().Sort(1, false);  // beta first
+  ASSERT_EQ(dialog->RobotList().GetItemText(0, 1), "beta");
+  dialog->SetRowChecked(0, true);
+  EXPECT_NE(folder.ReadFile("beta.txt").find("Enable=1"), std::string::npos);
+  EXPECT_NE(folder.ReadFile("alpha.txt").find("Enable=0"), std::string::npos);
+  EXPECT_FALSE(HotkeyIsFree("<F7>"));
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  PressHotkey("<F7>");
+  ASSERT_EQ(engine.loads.size(), 1u);
+  EXPECT_NE(engine.loads[0].find("beta.txt"), std::string::npos);
+}
+
+TEST_F(MainWindow, NoIsTheAnswerThatKeepsTheProgramRunning) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  {
+    CapturedMessageBoxes no(mb::kIdNo);
+    SendMessageA(dialog->Handle(), WM_COMMAND, IDCANCEL, 0);
+    ASSERT_EQ(no.boxes.size(), 1u);
+    EXPECT_EQ(no.boxes[0].style & 0xF, mb::kYesNo);
+  }
+  WPARAM code;
+  EXPECT_FALSE(TakeQuitMessage(code));
+  EXPECT_TRUE(IsWindow(dialog->Handle()));
+  EXPECT_FALSE(HotkeyIsFree("<F6>"));
+
+  SendMessageA(dialog->Handle(), WM_COMMAND, IDCANCEL, 0);  // Yes this time
+  ASSERT_TRUE(TakeQuitMessage(code));
+  EXPECT_EQ(code, 18u);
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_TRUE(HotkeyIsFree("<F11>"));
+}
+
+TEST_F(MainWindow, HotkeyCheckRefusesAKeyOfAnotherRobotInAnyCase) {
+  folder.WriteRobot({"alpha", "Ctrl + <F6>", "<F11>", 1});
+  OpenWindow();
+  EXPECT_EQ(dialog->CheckStartHotkeyFree("ctrl + <f6>"), 0);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text.rfind("Start hotkey you specified", 0), 0u);
+  EXPECT_EQ(dialog->CheckEndHotkeyFree("<F11>"), 1) << "end keys may be shared";
+  EXPECT_EQ(dialog->CheckEndHotkeyFree("Ctrl + <F6>"), 0);
+}
+
+}  // namespace
