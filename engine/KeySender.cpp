@@ -69,7 +69,7 @@ int ParseCount(std::string_view text) {
 // The code whose key name is "<name>", compared without regard to case; 0
 // when there is none.
 int KeyCodeOfBracketedName(std::string_view name) {
-  std::string bracketed = "<" + std::string(name) + ">";
+  std::string bracketed = std::string("<").append(name).append(">");
   for (int code = 1; code <= kLastNamedKeyCode; ++code) {
     if (EqualsNoCaseAscii(GetKeyName(code), bracketed)) return code;
   }
@@ -249,7 +249,7 @@ void KeySender::SendSpecialChar(unsigned char ch) {
       break;
     case CharComposition::kNoOemCode:
       // A leading 0 makes the keypad code an ANSI code.
-      SendAsc("0" + std::to_string(composition.code));
+      SendAsc(std::string("0").append(std::to_string(composition.code)));
       break;
   }
 }

@@ -98,7 +98,7 @@ TEST_F(KeySenderParseKeyTest, HotkeyTextsOfBareKeys) {
   // Letters, digits and punctuation go through the layout.
   for (int code : {int{'A'}, int{'Z'}, int{'0'}, int{'9'}, 0xBA, 0xBB, 0xBC, 0xBD, 0xBE, 0xBF, 0xC0, 0xDB, 0xDC,
                    0xDD, 0xDE}) {
-    std::string text = "^" + Lower(GetKeyName(code));
+    std::string text = std::string("^").append(Lower(GetKeyName(code)));
     EXPECT_EQ(Parse(sender, text), (Parsed{true, code, false, true, false, false})) << text;
   }
 }
