@@ -96,8 +96,9 @@ void KeySender::Init() {
   shiftScan_ = port.ScanCodeOf(vk::kShift);
   winScan_ = port.ScanCodeOf(vk::kLWin);
 
-  // A dead key counts only where the layout has a key for it; the US layouts
-  // type the accents themselves, and the German tilde is no dead key.
+  // A dead key counts only where the layout has a key for it; layouts whose
+  // name ends in 09 (the English ones) get none, and the German tilde is an
+  // AltGr character, not a dead key.
   std::string layout = port.LayoutName();
   bool usLayout = EndsWith(layout, "09");
   deadKeys_ = kDefaultDeadKeys;
