@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "engine/CaseMapping.h"
+#include "engine/InputPort.h"
 #include "engine/MessageBoxPort.h"
 #include "engine/win32/Win32CaseMapping.h"
+#include "engine/win32/WindowsInputPort.h"
 
 namespace {
 
@@ -24,4 +26,6 @@ void InstallWindowsServices() {
   SetCaseMapping(&caseMapping);
   static WindowsMessageBoxPort messageBoxes;
   SetMessageBoxPort(&messageBoxes);
+  static const std::unique_ptr<InputPort> input = CreateWindowsInputPort();
+  SetInputPort(input.get());
 }

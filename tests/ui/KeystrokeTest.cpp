@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/support/win32/MessagePump.h"
+#include "tests/support/win32/EditWindowHelper.h"
 
 namespace {
 
@@ -40,14 +40,14 @@ TEST(Keystrokes, KeybdEventTypesIntoEditControl) {
   ASSERT_NE(edit, nullptr);
   SetForegroundWindow(frame);
   SetFocus(edit);
-  PumpMessages(300);
+  PumpMessagesFor(300);
   ASSERT_EQ(GetFocus(), edit);
 
   const std::string text = "Hello, World 42!";
   for (char ch : text) TypeCharacter(ch);
 
   DWORD start = GetTickCount();
-  while (EditText(edit) != text && GetTickCount() - start < 5000) PumpMessages(50);
+  while (EditText(edit) != text && GetTickCount() - start < 5000) PumpMessagesFor(50);
   EXPECT_EQ(EditText(edit), text);
   DestroyWindow(frame);
 }

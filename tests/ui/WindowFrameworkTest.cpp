@@ -120,7 +120,7 @@ class WindowFramework : public testing::Test {
   }
   void TearDown() override {
     dialog.Destroy();
-    PumpMessages(20);
+    PumpMessagesFor(20);
   }
   TestDialog dialog;
 };
@@ -218,7 +218,7 @@ TEST_F(WindowFramework, NotificationsGoToTheControlThatHandlesThemElseToTheParen
   LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
   SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
   SendMessageA(header, WM_LBUTTONUP, 0, point);
-  PumpMessages(50);
+  PumpMessagesFor(50);
 
   ASSERT_EQ(list.reflected.size(), 1u);
   EXPECT_EQ(list.reflected[0], static_cast<UINT>(WM_NOTIFY));

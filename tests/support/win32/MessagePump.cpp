@@ -1,7 +1,5 @@
 #include "tests/support/win32/MessagePump.h"
 
-#include <windows.h>
-
 namespace {
 
 void DispatchQueued() {
@@ -14,12 +12,12 @@ void DispatchQueued() {
 
 }  // namespace
 
-void PumpMessages(unsigned milliseconds) {
+void PumpMessagesFor(DWORD ms) {
   DWORD start = GetTickCount();
   do {
     DispatchQueued();
     Sleep(5);
-  } while (GetTickCount() - start < milliseconds);
+  } while (GetTickCount() - start < ms);
 }
 
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {

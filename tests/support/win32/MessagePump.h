@@ -2,10 +2,12 @@
 // input, timers and paint while a test waits.
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
 
-// Dispatches messages for `milliseconds`.
-void PumpMessages(unsigned milliseconds);
+// Runs this thread's message queue for `ms` milliseconds.
+void PumpMessagesFor(DWORD ms);
 
 // Dispatches messages until `done` holds or `timeoutMs` passed; returns done().
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs = 5000);
