@@ -16,13 +16,7 @@ RobotFolderFixture::~RobotFolderFixture() { RestoreAppDataFolder(); }
 std::string RobotFolderFixture::ScriptFolder() const { return GetDataFolder() + "\\script"; }
 
 void RobotFolderFixture::WriteRobot(const RobotSpec& robot) const {
-  std::ostringstream text;
-  text << "[General]\r\nName=" << robot.name << "\r\nStartKey=" << robot.startKey
-       << "\r\nEndKey=" << robot.endKey << "\r\nDescription=\r\nEnable=" << robot.enable
-       << "\r\nRepeatOption=" << robot.repeatOption << "\r\nRepeatTimes=" << robot.repeatTimes
-       << "\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\nTriggerRobot="
-       << robot.triggerRobot << "\r\nRunAtBackground=0\r\n[Script]\r\nSend(\"x\")\r\n";
-  WriteFile(robot.name + ".txt", text.str());
+  WriteRobotFile(ScriptFolder(), robot);
 }
 
 void RobotFolderFixture::WriteFile(const std::string& name, const std::string& content) const {

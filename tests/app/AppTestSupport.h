@@ -6,10 +6,10 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/ScriptEngine.h"
+#include "tests/support/RobotSpec.h"
 #include "tests/support/TempFolder.h"
 
 class FakeScriptEngine : public ScriptEngine {
@@ -48,20 +48,6 @@ class FakeScriptEngine : public ScriptEngine {
   std::vector<std::vector<int>> contexts;
   // Called during the n-th run (from 1), as a script would run.
   std::function<void(int run)> onRun;
-};
-
-struct RobotSpec {
-  RobotSpec(std::string name, std::string startKey = "None", std::string endKey = "None",
-            int enable = 0, int repeatOption = 0, int repeatTimes = 1)
-      : name(std::move(name)), startKey(std::move(startKey)), endKey(std::move(endKey)),
-        enable(enable), repeatOption(repeatOption), repeatTimes(repeatTimes) {}
-  std::string name;
-  std::string startKey;
-  std::string endKey;
-  int enable;
-  int repeatOption;
-  int repeatTimes;
-  std::string triggerRobot;
 };
 
 // A temporary application-data folder with its robot folder.
