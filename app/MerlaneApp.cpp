@@ -85,13 +85,16 @@ int CMerlaneApp::CreateMainDialog() {
   }
   mainDialog_ = std::make_unique<CMerlaneDlg>();
   std::string name;
-  if (ScheduledRobotName(commandLine_, name)) mainDialog_->SetCommandLineRun(name);
+  bool commandLineRun = ScheduledRobotName(commandLine_, name);
+  if (commandLineRun) mainDialog_->SetCommandLineRun(name);
   mainDialog_->SetTrayIconRemover([this] { RemoveTrayIcon(); });
   if (!mainDialog_->Create(instance_)) {
     mainDialog_.reset();
     return 0;
   }
-  ShowWindow(mainDialog_->Handle(), SW_SHOWNORMAL);
+  // A scheduled run types into the window the user has in front: the main
+  // window shows without taking the focus from it.
+  ShowWindow(mainDialog_->Handle(), commandLineRun ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
   hiddenWindow_.Destroy();
   SetupTrayIcon();
   return 1;

@@ -60,7 +60,7 @@ void SetClientSizeCentered(HWND window, int left, int top, int right, int bottom
     x = width < screenWidth ? (screenWidth - width) / 2 : 0;
     y = height < screenHeight ? (screenHeight - height) / 2 : 0;
   }
-  SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER);
+  SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 CMerlaneDlg::CMerlaneDlg() = default;

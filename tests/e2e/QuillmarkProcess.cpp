@@ -56,8 +56,9 @@ BOOL CALLBACK CollectText(HWND hwnd, LPARAM param) {
 }  // namespace
 
 QuillmarkProcess::QuillmarkProcess(const std::string& arguments) {
-  std::string commandLine = "\"" + ProgramPath() + "\"";
-  if (!arguments.empty()) commandLine += " " + arguments;
+  std::string commandLine = "\"";
+  commandLine.append(ProgramPath()).append("\"");
+  if (!arguments.empty()) commandLine.append(" ").append(arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
