@@ -75,6 +75,10 @@ void SetLongWaitPending();
 bool IsLongWaitPending();
 void SetLongWaitStopper(void (*stopper)());
 
+// The element of an array at the given subscripts (created on first use), or
+// null when their count or range does not fit the array.
+ScriptValue* ElementAt(ScriptValue& array, const std::vector<int>& subscripts);
+
 class CMerlane_Script {
  public:
   static constexpr int kMaxDepth = 384;
@@ -250,7 +254,7 @@ class CMerlane_Script {
   bool HasOpener(const ScriptBlockStack& stack, int kind) const;
   void PushLoop(int kind, int openLine, int closeLine, const std::string& var,
                 const ScriptValue& end, const ScriptValue& step);
-  void RestoreBlockDepths(const ScriptBlockRecord& loop);
+  void RestoreBlockDepths(const ScriptBlock& loop);
 
   // Preparation.
   int ScanUserFunctions();

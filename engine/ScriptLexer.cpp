@@ -1,9 +1,8 @@
 #include "engine/ScriptLexer.h"
 
-#include <cstdlib>
-
 #include "engine/BuiltinTable.h"
 #include "engine/CaseMapping.h"
+#include "engine/NumberText.h"
 #include "engine/ScriptHostPort.h"
 
 const char* const kKeywordNames[32] = {
@@ -49,14 +48,14 @@ class Lexer {
   }
 
  private:
-  void Add(int type, int column, const ScriptValue* value = nullptr) {
+  void Add(ScriptTokenType type, int column, const ScriptValue* value = nullptr) {
     ScriptToken token;
     token.type = type;
     token.column = column;
     if (value) token.value = *value;
     tokens_.Add(token);
   }
-  void End(int column) { Add(token_type::kEndOfLine, column); }
+  void End(int column) { Add(ScriptTokenType::kEndOfLine, column); }
   bool Fail(const char* message, size_t column) {
     if (error_) {
       error_->message = message;
@@ -101,10 +100,10 @@ class Lexer {
         ++p;
       }
       if (exponent && !exponentDigit) return false;
-      value.SetDouble(std::atof(line_.substr(pos_, p - pos_).c_str()));
+      value.SetDouble(TextToDouble(line_.substr(pos_, p - pos_).c_str()));
       pos_ = p;
     }
-    Add(token_type::kLiteral, static_cast<int>(start), &value);
+    Add(ScriptTokenType::kLiteral, static_cast<int>(start), &value);
     return true;
   }
 
@@ -127,18 +126,18 @@ class Lexer {
     }
     if (expandEnv_) text = ExpandEnvironmentStrings(text);
     ScriptValue value;
-    value.SetText(text);
-    Add(token_type::kLiteral, static_cast<int>(start), &value);
+    value.SetText(text.c_str());
+    Add(ScriptTokenType::kLiteral, static_cast<int>(start), &value);
     return true;
   }
 
-  bool ReadName(int type) {
+  bool ReadName(ScriptTokenType type) {
     size_t start = pos_++;
     size_t p = pos_;
     while (p < line_.size() && IsWordChar(line_[p])) ++p;
     if (p == pos_) return Fail("Badly formated variable or macro.", start);
     ScriptValue value;
-    value.SetText(line_.substr(pos_, p - pos_));
+    value.SetText(line_.substr(pos_, p - pos_).c_str());
     Add(type, static_cast<int>(start), &value);
     pos_ = p;
     return true;
@@ -153,14 +152,14 @@ class Lexer {
     int keywordIndex = FindKeyword(word);
     if (keywordIndex >= 0) {
       value.SetInt(keywordIndex);
-      Add(token_type::kKeyword, static_cast<int>(start), &value);
+      Add(ScriptTokenType::kKeyword, static_cast<int>(start), &value);
       if (keywordIndex == kTagKeyword || keywordIndex == kGotoKeyword) {
         // The label is the raw text after the keyword and one blank.
         size_t labelStart = pos_;
         if (labelStart < line_.size() && (line_[labelStart] == ' ' || line_[labelStart] == '\t')) ++labelStart;
         ScriptValue label;
-        label.SetText(line_.substr(labelStart));
-        Add(token_type::kLiteral, static_cast<int>(labelStart), &label);
+        label.SetText(line_.substr(labelStart).c_str());
+        Add(ScriptTokenType::kLiteral, static_cast<int>(labelStart), &label);
         End(static_cast<int>(line_.size()));
         return true;
       }
@@ -169,10 +168,10 @@ class Lexer {
     int row = FindBuiltin(word.c_str());
     if (row >= 0) {
       value.SetInt(row);
-      Add(token_type::kBuiltin, static_cast<int>(start), &value);
+      Add(ScriptTokenType::kBuiltin, static_cast<int>(start), &value);
     } else {
-      value.SetText(word);
-      Add(token_type::kUserFunction, static_cast<int>(start), &value);
+      value.SetText(word.c_str());
+      Add(ScriptTokenType::kUserFunction, static_cast<int>(start), &value);
     }
     return false;
   }
@@ -180,43 +179,43 @@ class Lexer {
   bool ReadSymbol(char c) {
     size_t start = pos_;
     char next = pos_ + 1 < line_.size() ? line_[pos_ + 1] : '\0';
-    int type = -1;
+    ScriptTokenType type = ScriptTokenType::kEndOfLine;
     size_t width = 1;
     switch (c) {
       case '"':
       case '\'':
         return ReadStringLiteral();
       case '$':
-        return ReadName(token_type::kVariable);
+        return ReadName(ScriptTokenType::kVariable);
       case '@':
-        return ReadName(token_type::kMacro);
+        return ReadName(ScriptTokenType::kMacro);
       case ';':
         commentAt_ = static_cast<int>(pos_);
         return true;
       case '<':
-        if (next == '=') type = token_type::kLessEqual, width = 2;
-        else if (next == '>') type = token_type::kNotEqual, width = 2;
-        else type = token_type::kLess;
+        if (next == '=') type = ScriptTokenType::kLessEqual, width = 2;
+        else if (next == '>') type = ScriptTokenType::kNotEqual, width = 2;
+        else type = ScriptTokenType::kLess;
         break;
       case '>':
-        if (next == '=') type = token_type::kGreaterEqual, width = 2;
-        else type = token_type::kGreater;
+        if (next == '=') type = ScriptTokenType::kGreaterEqual, width = 2;
+        else type = ScriptTokenType::kGreater;
         break;
       case '=':
-        if (next == '=') type = token_type::kEqualCase, width = 2;
-        else type = token_type::kEqual;
+        if (next == '=') type = ScriptTokenType::kEqualCase, width = 2;
+        else type = ScriptTokenType::kEqual;
         break;
-      case '&': type = token_type::kConcat; break;
-      case '(': type = token_type::kOpenBracket; break;
-      case ')': type = token_type::kCloseBracket; break;
-      case '*': type = token_type::kMultiply; break;
-      case '+': type = token_type::kPlus; break;
-      case ',': type = token_type::kComma; break;
-      case '-': type = token_type::kMinus; break;
-      case '/': type = token_type::kDivide; break;
-      case '[': type = token_type::kOpenSquare; break;
-      case ']': type = token_type::kCloseSquare; break;
-      case '^': type = token_type::kPower; break;
+      case '&': type = ScriptTokenType::kConcat; break;
+      case '(': type = ScriptTokenType::kOpenParen; break;
+      case ')': type = ScriptTokenType::kCloseParen; break;
+      case '*': type = ScriptTokenType::kMultiply; break;
+      case '+': type = ScriptTokenType::kPlus; break;
+      case ',': type = ScriptTokenType::kComma; break;
+      case '-': type = ScriptTokenType::kMinus; break;
+      case '/': type = ScriptTokenType::kDivide; break;
+      case '[': type = ScriptTokenType::kOpenBracket; break;
+      case ']': type = ScriptTokenType::kCloseBracket; break;
+      case '^': type = ScriptTokenType::kPower; break;
       default:
         return Fail("Unable to parse line.", start);
     }
@@ -234,6 +233,11 @@ class Lexer {
 };
 
 }  // namespace
+
+std::string ToUpperAnsi(std::string text) {
+  if (!text.empty()) GetCaseMapping().Upper(text.data(), static_cast<int>(text.size()));
+  return text;
+}
 
 int FindKeyword(const std::string& upperWord) {
   for (int i = 0; i < 32; ++i) {

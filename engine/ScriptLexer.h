@@ -24,5 +24,8 @@ int FindKeyword(const std::string& upperWord);
 // with an end-of-line token after the tokens read so far).
 bool TokeniseScriptLine(const std::string& line, bool expandEnv, ScriptTokenList& tokens, LexError* error);
 
+// Upper case by the system's ANSI mapping (the case-mapping seam).
+std::string ToUpperAnsi(std::string text);
+
 // %NAME% expansion of a string literal ("%%" gives "%").
 std::string ExpandEnvironmentStrings(const std::string& text);
