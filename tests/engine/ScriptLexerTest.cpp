@@ -17,13 +17,13 @@ std::string Describe(const std::string& line, bool expandEnv = false) {
   std::string out;
   for (int i = 0; i < tokens.Count(); ++i) {
     const ScriptToken& token = tokens.GetAt(i);
-    if (!out.empty()) out += " ";
-    out += std::to_string(static_cast<int>(token.type)) + "@" + std::to_string(token.column);
+    if (!out.empty()) out.append(" ");
+    out.append(std::to_string(static_cast<int>(token.type))).append("@").append(std::to_string(token.column));
     if (token.type == T::kLiteral || token.type == T::kVariable || token.type == T::kMacro ||
         token.type == T::kUserFunction || token.type == T::kKeyword || token.type == T::kBuiltin)
-      out += "[" + std::string(token.value.GetText()) + "]";
+      out.append("[").append(token.value.GetText()).append("]");
   }
-  if (!ok) out += " ! " + error.message + " @" + std::to_string(error.column);
+  if (!ok) out.append(" ! ").append(error.message).append(" @").append(std::to_string(error.column));
   return out;
 }
 
