@@ -55,8 +55,7 @@ void CMerlane_Script::SetRunContext(int background, int x, int y) {
   runInBackground = background;
   startCursorX = x;
   startCursorY = y;
-  // KEY SENDER SLOT: copy runInBackground into the key sender's
-  // post-messages switch here.
+  keySender.SetPostMessages(background);
 }
 
 int CMerlane_Script::InvokeBuiltin(int index, ScriptValueList& args, ScriptValue& callResult) {

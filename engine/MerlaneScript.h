@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/BuiltinTable.h"
+#include "engine/KeySender.h"
 #include "engine/RecWinInfo.h"
 #include "engine/ScriptBlockStack.h"
 #include "engine/ScriptToken.h"
@@ -96,9 +97,7 @@ class CMerlane_Script {
   int runInBackground = 0;
   int startCursorX = 0;
   int startCursorY = 0;
-  // KEY SENDER SLOT: the key-sending engine (KeySender) is embedded here when
-  // it lands; SetRunContext copies runInBackground into its post-messages
-  // switch.
+  KeySender keySender;  // SetRunContext copies runInBackground into it
 
   // --- script names, set by PrepareScript ----------------------------------
   std::string scriptFileName;

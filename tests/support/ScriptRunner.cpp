@@ -3,6 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/RunEndedHooks.h"
+
 ScriptRunner::ScriptRunner() = default;
 
 void ScriptRunner::Load(const std::string& path, const std::string& text) {
@@ -29,6 +31,7 @@ bool ScriptRunner::LoadFile(const std::string& path) {
 int ScriptRunner::Run() {
   if (engine.PrepareScript(path_)) return 1;
   engine.RunFromLine(1, 1);
+  EndWholeRun(engine);
   return 0;
 }
 
