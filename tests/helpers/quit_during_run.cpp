@@ -16,7 +16,7 @@ void CALLBACK PostQuit(HWND, UINT, UINT_PTR timer, DWORD) {
 
 }  // namespace
 
-int main() {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   InstallWindowsServices();
   static CMerlane_ScriptFile file;
   static CMerlane_Script engine(file);

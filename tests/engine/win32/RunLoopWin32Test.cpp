@@ -25,9 +25,9 @@ CMerlane_Script* running = nullptr;
 
 LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_USER + 5) ++posted;
-  if (message == WM_TIMER) {
+  if (message == WM_TIMER && running && running->runState == run_state::kDelay) {
     ++timerTicks;
-    if (running && running->variables.Find("after", VariableTable::kGlobal)) sawDelayLineDone = true;
+    if (running->variables.Find("after", VariableTable::kGlobal)) sawDelayLineDone = true;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
