@@ -249,13 +249,21 @@ class CMerlane_Script {
   bool ExpectEnd(ScriptTokenList& tokens, int position);
   int ReportAt(const std::string& message, ScriptTokenList& tokens, int position);
   int FindBlockEnd(int fromLine, int openKeyword, int closeKeyword);
+  // Tokenises a line without reporting: its first keyword, -1 for none, -2
+  // past the end of the script.
+  int ScanLine(int line, ScriptTokenList& tokens);
   int FirstKeyword(int line);
+  // Pushes an If or Select record and continues at the taken line, or at the
+  // closing line when no branch was taken.
+  void EnterBlock(ScriptBlockStack& stack, int closeLine, int taken, int& nextLine);
   bool HasOpener(const ScriptBlockStack& stack, int kind) const;
   void PushLoop(int kind, int openLine, int closeLine, const std::string& var,
                 const ScriptValue& end, const ScriptValue& step);
   void RestoreBlockDepths(const ScriptBlock& loop);
 
   // Preparation.
+  // Tokenises line n as the current line, reporting its errors.
+  int TokeniseLineAt(int line, ScriptTokenList& tokens);
   int ScanUserFunctions();
   int CheckUserFunctionCalls();
   void CollectLabels();

@@ -48,13 +48,25 @@ class ScannedLine {
 
 }  // namespace
 
-int CMerlane_Script::FirstKeyword(int line) {
+int CMerlane_Script::ScanLine(int line, ScriptTokenList& tokens) {
   const std::string* text = scriptFile.GetLineText(line);
   if (!text) return -2;
-  ScriptTokenList tokens;
-  TokeniseScriptLine(*text, false, tokens, nullptr);
+  TokeniseScriptLine(*text, ExpandEnvStrings != 0, tokens, nullptr);
   const ScriptToken& first = tokens.GetAt(0);
   return first.type == ScriptTokenType::kKeyword ? first.value.GetInt() : -1;
+}
+
+int CMerlane_Script::FirstKeyword(int line) {
+  ScriptTokenList tokens;
+  return ScanLine(line, tokens);
+}
+
+void CMerlane_Script::EnterBlock(ScriptBlockStack& stack, int closeLine, int taken, int& nextLine) {
+  ScriptBlock block;
+  block.closeLine = closeLine;
+  block.callLevel = depth;
+  stack.Push(block);
+  nextLine = taken ? taken : closeLine;
 }
 
 int CMerlane_Script::FindBlockEnd(int fromLine, int openKeyword, int closeKeyword) {
@@ -115,16 +127,12 @@ int CMerlane_Script::ExecIf(ScriptTokenList& tokens, int& nextLine) {
   int nesting = 0;
   int endIfLine = 0;
   for (int line = ifLine + 1; !endIfLine; ++line) {
-    const std::string* text = scriptFile.GetLineText(line);
-    if (!text) {
+    ScriptTokenList scanned;
+    const int kind = ScanLine(line, scanned);
+    if (kind == -2) {
       ReportLineError(NoCloserMessage("If", "EndIf"), -1);
       return 1;
     }
-    ScriptTokenList scanned;
-    TokeniseScriptLine(*text, ExpandEnvStrings != 0, scanned, nullptr);
-    const ScriptToken& first = scanned.GetAt(0);
-    if (first.type != ScriptTokenType::kKeyword) continue;
-    int kind = first.value.GetInt();
     if (kind == keyword::kIf) {
       if (EndsWithThen(scanned)) ++nesting;
     } else if (kind == keyword::kEndIf) {
@@ -149,11 +157,7 @@ int CMerlane_Script::ExecIf(ScriptTokenList& tokens, int& nextLine) {
       }
     }
   }
-  ScriptBlock block;
-  block.closeLine = endIfLine;
-  block.callLevel = depth;
-  ifStack.Push(block);
-  nextLine = taken ? taken : endIfLine;
+  EnterBlock(ifStack, endIfLine, taken, nextLine);
   return 0;
 }
 
@@ -325,13 +329,9 @@ int CMerlane_Script::ExecSelect(ScriptTokenList& tokens, int& nextLine) {
   bool caseSeen = false;
   int endLine = 0;
   for (int line = selectLine + 1; !endLine; ++line) {
-    const std::string* text = scriptFile.GetLineText(line);
-    if (!text) break;
     ScriptTokenList scanned;
-    TokeniseScriptLine(*text, ExpandEnvStrings != 0, scanned, nullptr);
-    const ScriptToken& first = scanned.GetAt(0);
-    if (first.type != ScriptTokenType::kKeyword) continue;
-    int kind = first.value.GetInt();
+    const int kind = ScanLine(line, scanned);
+    if (kind == -2) break;
     if (kind == keyword::kSelect) {
       ++nesting;
     } else if (kind == keyword::kEndSelect) {
@@ -357,11 +357,7 @@ int CMerlane_Script::ExecSelect(ScriptTokenList& tokens, int& nextLine) {
     ReportLineError("\"Select\" statement is missing \"EndSelect\" or \"Case\" statement.", -1);
     return 1;
   }
-  ScriptBlock block;
-  block.closeLine = endLine;
-  block.callLevel = depth;
-  selectStack.Push(block);
-  nextLine = taken ? taken : endLine;
+  EnterBlock(selectStack, endLine, taken, nextLine);
   return 0;
 }
 

@@ -37,14 +37,17 @@ int CMerlane_Script::PrepareScript(const std::string& path) {
   return 0;
 }
 
+int CMerlane_Script::TokeniseLineAt(int line, ScriptTokenList& tokens) {
+  currentLine = line;
+  const std::string* text = scriptFile.GetLineText(line);
+  return TokeniseLine(text ? *text : std::string(), tokens);
+}
+
 int CMerlane_Script::ScanUserFunctions() {
   const int count = scriptFile.LineCount();
   for (int line = 1; line <= count; ++line) {
-    const std::string* text = scriptFile.GetLineText(line);
-    if (!text) break;
-    currentLine = line;
     ScriptTokenList tokens;
-    if (TokeniseLine(*text, tokens)) return 1;
+    if (TokeniseLineAt(line, tokens)) return 1;
     if (!IsKeyword(tokens.GetAt(0), keyword::kFunc)) continue;
 
     const ScriptToken& name = tokens.GetAt(1);
@@ -99,11 +102,8 @@ int CMerlane_Script::ScanUserFunctions() {
 int CMerlane_Script::CheckUserFunctionCalls() {
   const int count = scriptFile.LineCount();
   for (int line = 1; line <= count; ++line) {
-    const std::string* text = scriptFile.GetLineText(line);
-    if (!text) break;
-    currentLine = line;
     ScriptTokenList tokens;
-    if (TokeniseLine(*text, tokens)) return 1;
+    if (TokeniseLineAt(line, tokens)) return 1;
     for (int i = 0; i < tokens.Count(); ++i) {
       const ScriptToken& token = tokens.GetAt(i);
       if (token.type == ScriptTokenType::kUserFunction && !FindUserFunction(token.value.GetText()))
