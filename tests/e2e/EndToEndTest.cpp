@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,11 @@ class EndToEnd : public testing::Test {
     std::error_code ignored;
     std::filesystem::remove_all(scriptFolder_, ignored);
   }
+  // The program the robots type into, in front with its text field focused.
+  bool StartTarget() {
+    target_ = std::make_unique<EditWindowHelper>("Quillmark target");
+    return target_->Started() && BringToFront(target_->Frame());
+  }
   void Write(RobotSpec robot, const std::string& line) {
     robot.script = {line};
     ASSERT_TRUE(WriteRobotFile(scriptFolder_, robot));
@@ -117,6 +123,7 @@ class EndToEnd : public testing::Test {
   }
 
   std::string scriptFolder_;
+  std::unique_ptr<EditWindowHelper> target_;
 };
 
 TEST_F(EndToEnd, ListsTheRobotsAndRunsAsOneInstanceUntilTrayExit) {
@@ -148,9 +155,8 @@ TEST_F(EndToEnd, StartHotkeysTypeIntoTheTargetWindow) {
   SKIP_UNLESS_ROBOTS_TYPE();
   QuillmarkProcess app;
   ASSERT_NE(app.WaitForMainWindow(), nullptr);
-  EditWindowHelper target("Quillmark target");
-  ASSERT_TRUE(target.Started());
-  ASSERT_TRUE(BringToFront(target.Frame()));
+  ASSERT_TRUE(StartTarget());
+  const EditWindowHelper& target = *target_;
 
   PressKey(VK_F6);
   EXPECT_EQ(target.WaitForText("hello"), "hello");
@@ -164,9 +170,8 @@ TEST_F(EndToEnd, ARepeatUntilEndRobotStopsOnItsEndKey) {
   SKIP_UNLESS_ROBOTS_TYPE();
   QuillmarkProcess app;
   ASSERT_NE(app.WaitForMainWindow(), nullptr);
-  EditWindowHelper target("Quillmark target");
-  ASSERT_TRUE(target.Started());
-  ASSERT_TRUE(BringToFront(target.Frame()));
+  ASSERT_TRUE(StartTarget());
+  const EditWindowHelper& target = *target_;
 
   PressKey(VK_F8);
   ASSERT_TRUE(PumpUntil([&] { return target.Text().size() >= 5; }, 10000));
@@ -186,9 +191,8 @@ TEST_F(EndToEnd, AColdStartWithTheRunSwitchRunsTheRobotAndQuits) {
     EXPECT_TRUE(AllFixtureKeysFree());
   }
   SKIP_UNLESS_ROBOTS_TYPE();
-  EditWindowHelper target("Quillmark target");
-  ASSERT_TRUE(target.Started());
-  ASSERT_TRUE(BringToFront(target.Frame()));
+  ASSERT_TRUE(StartTarget());
+  const EditWindowHelper& target = *target_;
   QuillmarkProcess app("-a Typer");
   ASSERT_TRUE(app.Started());
   EXPECT_EQ(app.WaitForExit(), static_cast<DWORD>(kExitCode));
@@ -207,9 +211,8 @@ TEST_F(EndToEnd, ASecondStartWithTheRunSwitchRunsTheRobotInTheFirst) {
     EXPECT_EQ(CountMainWindows(), 1);
   }
   if (CanType()) {
-    EditWindowHelper target("Quillmark target");
-    ASSERT_TRUE(target.Started());
-    ASSERT_TRUE(BringToFront(target.Frame()));
+    ASSERT_TRUE(StartTarget());
+    const EditWindowHelper& target = *target_;
     QuillmarkProcess second("-a thrice");
     ASSERT_TRUE(second.Started());
     EXPECT_EQ(second.WaitForExit(), 0u);
