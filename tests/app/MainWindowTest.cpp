@@ -260,18 +260,18 @@ TEST_F(MainWindow, AForwardedRunOfAMissingRobotSaysSo) {
   EXPECT_EQ(engine.runs, 0);
 }
 
-TEST_F(MainWindow, AForwardedRunRunsTheRobotOfTheIndexAndLeavesTheWindowWhereItIs) {
+TEST_F(MainWindow, AForwardedRunIsHandledInFullSoTheDialogManagerLeavesIt) {
   folder.WriteRobot({"alpha", "<F6>", "<F11>", 0, 0, 2});
   OpenWindow();
-  SetWindowPos(dialog->Handle(), nullptr, -400, -200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  RECT before;
-  GetWindowRect(dialog->Handle(), &before);
-  ForwardRun(0);
+  // WM_USER + 2 is also DM_REPOSITION: the dialog procedure must answer
+  // TRUE, or the dialog manager would move the window as well.
+  auto procedure =
+      reinterpret_cast<DLGPROC>(GetWindowLongPtrA(dialog->Handle(), DWLP_DLGPROC));
+  ASSERT_NE(procedure, nullptr);
+  EXPECT_EQ(procedure(dialog->Handle(), WM_RUN_SCHEDULED_ROBOT, 0, 0), TRUE);
   EXPECT_EQ(engine.runs, 2);
-  RECT after;
-  GetWindowRect(dialog->Handle(), &after);
-  EXPECT_EQ(after.left, before.left);
-  EXPECT_EQ(after.top, before.top);
+  EXPECT_EQ(procedure(dialog->Handle(), WM_APP + 77, 0, 0), FALSE)
+      << "what the window does not handle goes to the dialog manager";
 }
 
 TEST_F(MainWindow, ADisabledRobotRunByButtonStopsByItsEndKey) {

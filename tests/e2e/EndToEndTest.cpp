@@ -203,16 +203,18 @@ TEST_F(EndToEnd, AColdStartWithTheRunSwitchRunsTheRobotAndQuits) {
 TEST_F(EndToEnd, ASecondStartWithTheRunSwitchRunsTheRobotInTheFirst) {
   QuillmarkProcess first;
   ASSERT_NE(first.WaitForMainWindow(), nullptr);
+  ASSERT_TRUE(StartTarget());
+  const EditWindowHelper& target = *target_;
   {
     QuillmarkProcess second("-a quiet");
     ASSERT_TRUE(second.Started());
     EXPECT_EQ(second.WaitForExit(), 0u);
     EXPECT_TRUE(first.Running());
     EXPECT_EQ(CountMainWindows(), 1);
+    // The robot would type into whatever is in front: not the robot list.
+    EXPECT_EQ(GetForegroundWindow(), target.Frame());
   }
   if (CanType()) {
-    ASSERT_TRUE(StartTarget());
-    const EditWindowHelper& target = *target_;
     QuillmarkProcess second("-a thrice");
     ASSERT_TRUE(second.Started());
     EXPECT_EQ(second.WaitForExit(), 0u);
