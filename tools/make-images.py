@@ -176,7 +176,7 @@ def write_icon(name, draw):
 
 
 def background():
-    """650 x 343, a header band and a light body; 8-bit RLE so it stays small."""
+    """650 x 343, a header band and a light body, 8 bits per pixel."""
     width, height = 650, 343
     palette = []
 
@@ -207,20 +207,13 @@ def background():
         rows.append(row)
 
     data = bytearray()
-    for row in reversed(rows):
-        x = 0
-        while x < width:
-            run_length = 1
-            while x + run_length < width and run_length < 255 and row[x + run_length] == row[x]:
-                run_length += 1
-            data += bytes((run_length, row[x]))
-            x += run_length
-        data += b"\x00\x00"  # end of line
-    data += b"\x00\x01"  # end of bitmap
+    stride = (width + 3) & ~3
+    for row in reversed(rows):  # bottom-up
+        data += bytes(row) + b"\x00" * (stride - width)
 
+    # Exactly biClrUsed entries: a resource's pixels follow the palette.
     colours = b"".join(bytes((b, g, r, 0)) for (r, g, b) in palette)
-    colours += b"\x00" * (4 * 256 - len(colours))
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(data), 2835, 2835,
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(data), 2835, 2835,
                        len(palette), 0)
     offset = 14 + len(info) + len(colours)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
