@@ -6,20 +6,9 @@
 
 #include <string>
 
-namespace {
+#include "tests/support/win32/EditWindowHelper.h"
 
-// Runs the thread's message queue for a while so input and paint get handled.
-void PumpMessages(DWORD milliseconds) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() - start < milliseconds);
-}
+namespace {
 
 std::string EditText(HWND edit) {
   char buffer[256] = {};
@@ -51,14 +40,14 @@ TEST(Keystrokes, KeybdEventTypesIntoEditControl) {
   ASSERT_NE(edit, nullptr);
   SetForegroundWindow(frame);
   SetFocus(edit);
-  PumpMessages(300);
+  PumpMessagesFor(300);
   ASSERT_EQ(GetFocus(), edit);
 
   const std::string text = "Hello, World 42!";
   for (char ch : text) TypeCharacter(ch);
 
   DWORD start = GetTickCount();
-  while (EditText(edit) != text && GetTickCount() - start < 5000) PumpMessages(50);
+  while (EditText(edit) != text && GetTickCount() - start < 5000) PumpMessagesFor(50);
   EXPECT_EQ(EditText(edit), text);
   DestroyWindow(frame);
 }

@@ -64,6 +64,26 @@ TEST(ActiveWinPath, ProcessPathFallsBackToTheImageName) {
   EXPECT_TRUE(SamePathText(path, OwnProgramPath())) << path;
 }
 
+TEST(ActiveWinPath, AWindowOfAnotherProgramIsIdentifiedAndFound) {
+  EditWindowHelper helper("QM helper window");
+  ASSERT_TRUE(helper.Started());
+  std::string helperPath = HelperProgramPath("EditWindowHelper.exe");
+  RecWinInfo record;
+  CActiveWinPath finder;
+  ASSERT_EQ(finder.GetWindowInfo(helper.Edit(), record), 2);
+  EXPECT_EQ(record.Window, helper.Frame());
+  EXPECT_EQ(record.WinTitle, "QM helper window");
+  EXPECT_TRUE(SamePathText(record.WinPath, helperPath)) << record.WinPath;
+  std::string path;
+  NoModuleEnumeration fallback;
+  ASSERT_EQ(fallback.GetProcessPath(helper.Frame(), path), 1);
+  EXPECT_TRUE(SamePathText(path, helperPath)) << path;
+  record.Window = nullptr;
+  record.WinRect = {10, 20, 410, 320};
+  ASSERT_EQ(finder.ActivateRecordedWindow(record, true), 1);
+  EXPECT_EQ(record.Window, helper.Frame());
+}
+
 TEST(ActiveWinPath, WindowInfoDescribesTheTopLevelWindowOfAChild) {
   TestWindow window("QM identified");
   HWND edit = window.AddChild("EDIT", "inside");
@@ -115,12 +135,12 @@ TEST(ActiveWinPath, SpecialWindowsGetTheirNames) {
 TEST(ActiveWinPath, ActivationRestoresAMinimisedWindowToItsRecordedRectangle) {
   TestWindow window("QM minimised");
   ShowWindow(window.Handle(), SW_MINIMIZE);
-  PumpMessages(50);
+  PumpMessagesFor(50);
   ASSERT_TRUE(IsIconic(window.Handle()));
   RecWinInfo record = RecordFor("QM minimised", 0);
   CActiveWinPath finder;
   ASSERT_EQ(finder.ActivateRecordedWindow(record, true), 1);
-  PumpMessages(50);
+  PumpMessagesFor(50);
   EXPECT_EQ(record.Window, window.Handle());
   EXPECT_FALSE(IsIconic(window.Handle()));
   EXPECT_TRUE(IsWindowVisible(window.Handle()));

@@ -7,7 +7,8 @@
 #include <string>
 #include <thread>
 
-#include "tests/support/win32/TempFolder.h"
+#include "tests/support/FileContent.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -82,27 +83,27 @@ TEST(Download, WritesTheWholeAnswerToTheFile) {
   std::string body = SampleBody();
   LocalHttpServer server("200 OK", body);
   TempFolder folder;
-  std::string file = folder / "got.bin";
+  std::string file = folder.File("got.bin");
   bool noLibrary = true;
   ASSERT_TRUE(DownloadUrlToFile(server.Url("/sample.bin"), file, noLibrary));
   EXPECT_FALSE(noLibrary);
-  EXPECT_EQ(TempFolder::Read(file), body);
+  EXPECT_EQ(ReadFileText(file), body);
 }
 
 TEST(Download, AnErrorAnswerIsAFailureAndWritesNoFile) {
   LocalHttpServer server("404 Not Found", "no such page");
   TempFolder folder;
-  std::string file = folder / "missing.bin";
+  std::string file = folder.File("missing.bin");
   bool noLibrary = true;
   EXPECT_FALSE(DownloadUrlToFile(server.Url("/missing.bin"), file, noLibrary));
   EXPECT_FALSE(noLibrary);
-  EXPECT_FALSE(TempFolder::Exists(file));
+  EXPECT_FALSE(PathExists(file));
 }
 
 TEST(Download, AFileThatCannotBeWrittenIsAFailure) {
   LocalHttpServer server("200 OK", "data");
   TempFolder folder;
   bool noLibrary = true;
-  EXPECT_FALSE(DownloadUrlToFile(server.Url("/data"), folder / "no-folder\\x.bin", noLibrary));
+  EXPECT_FALSE(DownloadUrlToFile(server.Url("/data"), folder.File("no-folder\\x.bin"), noLibrary));
   EXPECT_FALSE(noLibrary);
 }

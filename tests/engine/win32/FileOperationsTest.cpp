@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "tests/support/win32/TempFolder.h"
+#include "tests/support/FileContent.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
@@ -35,12 +36,11 @@ using Names = std::vector<std::string>;
 class FileOperations : public testing::Test {
  protected:
   void SetUp() override {
-    TempFolder::Write(dir / "a.txt", "alpha");
-    TempFolder::Write(dir / "b.txt", "beta");
-    TempFolder::Write(dir / "c.log", "log");
-    CreateDirectoryA((dir / "sub").c_str(), nullptr);
-    TempFolder::Write(dir / "sub\\d.txt", "delta");
-    CreateDirectoryA((out / "").c_str(), nullptr);
+    WriteFileText(dir.File("a.txt"), "alpha");
+    WriteFileText(dir.File("b.txt"), "beta");
+    WriteFileText(dir.File("c.log"), "log");
+    CreateDirectoryA((dir.File("sub")).c_str(), nullptr);
+    WriteFileText(dir.File("sub\\d.txt"), "delta");
   }
   TempFolder dir;
   TempFolder out;
@@ -49,54 +49,54 @@ class FileOperations : public testing::Test {
 }  // namespace
 
 TEST_F(FileOperations, ExistenceOfFilesFoldersAndPatterns) {
-  EXPECT_TRUE(FileExists(dir / "a.txt"));
-  EXPECT_TRUE(FileExists(dir / "sub"));
-  EXPECT_TRUE(FileExists(dir / "*.log"));
-  EXPECT_TRUE(FileExists(dir / "?.txt"));
-  EXPECT_FALSE(FileExists(dir / "*.bak"));
-  EXPECT_FALSE(FileExists(dir / "none.txt"));
-  EXPECT_TRUE(IsDirectory(dir / "sub"));
-  EXPECT_FALSE(IsDirectory(dir / "a.txt"));
-  EXPECT_FALSE(IsDirectory(dir / "none"));
+  EXPECT_TRUE(FileExists(dir.File("a.txt")));
+  EXPECT_TRUE(FileExists(dir.File("sub")));
+  EXPECT_TRUE(FileExists(dir.File("*.log")));
+  EXPECT_TRUE(FileExists(dir.File("?.txt")));
+  EXPECT_FALSE(FileExists(dir.File("*.bak")));
+  EXPECT_FALSE(FileExists(dir.File("none.txt")));
+  EXPECT_TRUE(IsDirectory(dir.File("sub")));
+  EXPECT_FALSE(IsDirectory(dir.File("a.txt")));
+  EXPECT_FALSE(IsDirectory(dir.File("none")));
 }
 
 TEST_F(FileOperations, FullPathsLoseOneTrailingBackslash) {
-  EXPECT_EQ(GetFullPath(dir / "sub\\"), dir / "sub");
-  EXPECT_EQ(GetFullPath(dir / "sub\\..\\a.txt"), dir / "a.txt");
+  EXPECT_EQ(GetFullPath(dir.File("sub\\")), dir.File("sub"));
+  EXPECT_EQ(GetFullPath(dir.File("sub\\..\\a.txt")), dir.File("a.txt"));
   char current[MAX_PATH] = {};
   GetCurrentDirectoryA(sizeof current, current);
   SetCurrentDirectoryA(dir.Path().c_str());
-  EXPECT_EQ(GetFullPath("a.txt"), dir / "a.txt");
+  EXPECT_EQ(GetFullPath("a.txt"), dir.File("a.txt"));
   SetCurrentDirectoryA(current);
 }
 
 TEST_F(FileOperations, ShellPathsOfExistingAndMissingFiles) {
   std::string path;
-  ASSERT_TRUE(ResolveShellPath(dir / "a.txt", path));
-  EXPECT_EQ(Upper(path), Upper(dir / "a.txt"));
-  EXPECT_FALSE(ResolveShellPath(dir / "none\\x.txt", path));
-  EXPECT_EQ(path, dir / "none\\x.txt");
+  ASSERT_TRUE(ResolveShellPath(dir.File("a.txt"), path));
+  EXPECT_EQ(Upper(path), Upper(dir.File("a.txt")));
+  EXPECT_FALSE(ResolveShellPath(dir.File("none\\x.txt"), path));
+  EXPECT_EQ(path, dir.File("none\\x.txt"));
 }
 
 TEST_F(FileOperations, VolumesDifferByDrive) {
-  EXPECT_FALSE(OnDifferentVolumes(dir / "a.txt", out / "b.txt"));
+  EXPECT_FALSE(OnDifferentVolumes(dir.File("a.txt"), out.File("b.txt")));
   EXPECT_TRUE(OnDifferentVolumes("C:\\a", "Z:\\a"));
 }
 
 TEST_F(FileOperations, DeleteRemovesMatchingFilesOnly) {
-  EXPECT_TRUE(DeleteFiles(dir / "*.txt"));
+  EXPECT_TRUE(DeleteFiles(dir.File("*.txt")));
   EXPECT_EQ(Listing(dir.Path()), (Names{"c.log", "sub"}));
-  EXPECT_FALSE(DeleteFiles(dir / "*.txt"));
+  EXPECT_FALSE(DeleteFiles(dir.File("*.txt")));
   EXPECT_TRUE(DeleteFiles(dir.Path()));
   EXPECT_EQ(Listing(dir.Path()), (Names{"sub"}));
-  EXPECT_EQ(Listing(dir / "sub"), (Names{"d.txt"}));
+  EXPECT_EQ(Listing(dir.File("sub")), (Names{"d.txt"}));
 }
 
 TEST_F(FileOperations, CopyRenamesByTheDestinationPattern) {
-  ASSERT_TRUE(CopyFiles(dir / "*.txt", out / "*.bak", false, false));
+  ASSERT_TRUE(CopyFiles(dir.File("*.txt"), out.File("*.bak"), false, false));
   EXPECT_EQ(Listing(out.Path()), (Names{"a.bak", "b.bak"}));
-  EXPECT_EQ(TempFolder::Read(out / "a.bak"), "alpha");
-  EXPECT_EQ(TempFolder::Read(dir / "a.txt"), "alpha");
+  EXPECT_EQ(ReadFileText(out.File("a.bak")), "alpha");
+  EXPECT_EQ(ReadFileText(dir.File("a.txt")), "alpha");
 }
 
 TEST_F(FileOperations, CopyOfAFolderTakesItsFilesButNotItsSubfolders) {
@@ -105,48 +105,48 @@ TEST_F(FileOperations, CopyOfAFolderTakesItsFilesButNotItsSubfolders) {
 }
 
 TEST_F(FileOperations, AnExistingTargetNeedsOverwriteAndIsThenReplaced) {
-  TempFolder::Write(out / "a.txt", "old");
-  EXPECT_FALSE(CopyFiles(dir / "a.txt", out.Path(), false, false));
-  EXPECT_EQ(TempFolder::Read(out / "a.txt"), "old");
-  EXPECT_TRUE(CopyFiles(dir / "a.txt", out.Path(), true, false));
-  EXPECT_EQ(TempFolder::Read(out / "a.txt"), "alpha");
+  WriteFileText(out.File("a.txt"), "old");
+  EXPECT_FALSE(CopyFiles(dir.File("a.txt"), out.Path(), false, false));
+  EXPECT_EQ(ReadFileText(out.File("a.txt")), "old");
+  EXPECT_TRUE(CopyFiles(dir.File("a.txt"), out.Path(), true, false));
+  EXPECT_EQ(ReadFileText(out.File("a.txt")), "alpha");
 }
 
 TEST_F(FileOperations, AFileIsNeverCopiedOrMovedOntoItself) {
   for (bool move : {false, true}) {
-    EXPECT_FALSE(CopyFiles(dir / "a.txt", dir / "a.txt", true, move)) << move;
-    EXPECT_FALSE(CopyFiles(dir / "a.txt", Upper(dir / "a.txt"), true, move)) << move;
-    EXPECT_FALSE(CopyFiles(dir / "*.txt", dir.Path(), true, move)) << move;
-    EXPECT_EQ(TempFolder::Read(dir / "a.txt"), "alpha") << move;
+    EXPECT_FALSE(CopyFiles(dir.File("a.txt"), dir.File("a.txt"), true, move)) << move;
+    EXPECT_FALSE(CopyFiles(dir.File("a.txt"), Upper(dir.File("a.txt")), true, move)) << move;
+    EXPECT_FALSE(CopyFiles(dir.File("*.txt"), dir.Path(), true, move)) << move;
+    EXPECT_EQ(ReadFileText(dir.File("a.txt")), "alpha") << move;
   }
 }
 
 TEST_F(FileOperations, NewTargetsInTheSourceFolderAreNotCopiedAgain) {
-  ASSERT_TRUE(CopyFiles(dir / "*.txt", dir / "x*.txt", false, false));
+  ASSERT_TRUE(CopyFiles(dir.File("*.txt"), dir.File("x*.txt"), false, false));
   EXPECT_EQ(Listing(dir.Path()), (Names{"a.txt", "b.txt", "c.log", "sub", "xa.txt", "xb.txt"}));
 }
 
 TEST_F(FileOperations, MoveOnTheSameDriveReplacesOnlyWithOverwrite) {
-  TempFolder::Write(out / "a.txt", "old");
-  EXPECT_FALSE(CopyFiles(dir / "a.txt", out.Path(), false, true));
-  EXPECT_EQ(TempFolder::Read(dir / "a.txt"), "alpha");
-  ASSERT_TRUE(CopyFiles(dir / "a.txt", out.Path(), true, true));
-  EXPECT_EQ(TempFolder::Read(out / "a.txt"), "alpha");
-  EXPECT_FALSE(TempFolder::Exists(dir / "a.txt"));
+  WriteFileText(out.File("a.txt"), "old");
+  EXPECT_FALSE(CopyFiles(dir.File("a.txt"), out.Path(), false, true));
+  EXPECT_EQ(ReadFileText(dir.File("a.txt")), "alpha");
+  ASSERT_TRUE(CopyFiles(dir.File("a.txt"), out.Path(), true, true));
+  EXPECT_EQ(ReadFileText(out.File("a.txt")), "alpha");
+  EXPECT_FALSE(PathExists(dir.File("a.txt")));
 }
 
 TEST_F(FileOperations, MoveAcrossDrivesCopiesAndDeletes) {
   TempFolder other("Z:\\tmp");
   ASSERT_TRUE(OnDifferentVolumes(dir.Path(), other.Path()));
-  ASSERT_TRUE(CopyFiles(dir / "*.txt", other.Path(), false, true));
+  ASSERT_TRUE(CopyFiles(dir.File("*.txt"), other.Path(), false, true));
   EXPECT_EQ(Listing(other.Path()), (Names{"a.txt", "b.txt"}));
-  EXPECT_EQ(TempFolder::Read(other / "b.txt"), "beta");
+  EXPECT_EQ(ReadFileText(other.File("b.txt")), "beta");
   EXPECT_EQ(Listing(dir.Path()), (Names{"c.log", "sub"}));
 }
 
 TEST_F(FileOperations, NothingMatchedIsAFailure) {
-  EXPECT_FALSE(CopyFiles(dir / "*.none", out.Path(), true, false));
-  EXPECT_FALSE(CopyFiles(dir / "missing\\*.txt", out.Path(), true, true));
+  EXPECT_FALSE(CopyFiles(dir.File("*.none"), out.Path(), true, false));
+  EXPECT_FALSE(CopyFiles(dir.File("missing\\*.txt"), out.Path(), true, true));
 }
 
 TEST_F(FileOperations, SetsEachKindOfFileTime) {
@@ -158,7 +158,7 @@ TEST_F(FileOperations, SetsEachKindOfFileTime) {
   FILETIME time;
   SystemTimeToFileTime(&when, &time);
   for (FileTimeKind kind : {FileTimeKind::kLastWrite, FileTimeKind::kCreation, FileTimeKind::kLastAccess}) {
-    for (const std::string& path : {dir / "a.txt", dir / "sub"}) {
+    for (const std::string& path : {dir.File("a.txt"), dir.File("sub")}) {
       ASSERT_TRUE(SetFileTimeOf(path, time, kind)) << path;
       HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -170,5 +170,5 @@ TEST_F(FileOperations, SetsEachKindOfFileTime) {
           << path << " kind " << static_cast<int>(kind);
     }
   }
-  EXPECT_FALSE(SetFileTimeOf(dir / "none.txt", time, FileTimeKind::kLastWrite));
+  EXPECT_FALSE(SetFileTimeOf(dir.File("none.txt"), time, FileTimeKind::kLastWrite));
 }

@@ -84,7 +84,7 @@ TEST(MessageBoxTimeout, LeavesTheProgramsOwnDialogsAlone) {
   for (const wchar_t* caption : {L"QM main dialog", L"QM shared caption"}) {
     HWND own = CreateOwnDialog(caption);
     ASSERT_TRUE(own);
-    PumpMessages(20);
+    PumpMessagesFor(20);
     // Should the watchdog take the wrong window, this closes the box late.
     ButtonPresser rescue("QM shared caption", IDOK, 2000);
     int result = MessageBoxTimeout(nullptr, "closes itself", "QM shared caption", MB_OK, 200);

@@ -46,6 +46,18 @@ TEST_P(ProcessLookup, FindsThisProcessById) {
   EXPECT_EQ(pid, GetCurrentProcessId());
 }
 
+TEST_P(ProcessLookup, FindsAnotherProgramByName) {
+  EditWindowHelper helper("QM process lookup");
+  ASSERT_TRUE(helper.Started());
+  DWORD helperId = 0;
+  GetWindowThreadProcessId(helper.Frame(), &helperId);
+  DWORD pid = 0;
+  bool found = false;
+  ASSERT_TRUE(FindProcess("editwindowhelper.EXE", pid, found));
+  EXPECT_TRUE(found);
+  EXPECT_EQ(pid, helperId);
+}
+
 TEST_P(ProcessLookup, AMissingProcessIsNotFound) {
   DWORD pid = 12345;
   bool found = true;

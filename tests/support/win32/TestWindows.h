@@ -1,22 +1,11 @@
-// Windows that tests create for themselves, and a message pump.
+// Windows that tests create for themselves, and this program's own path.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-// Runs this thread's messages for a while so that window changes settle.
-inline void PumpMessages(DWORD milliseconds) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() - start < milliseconds);
-}
+#include "tests/support/win32/EditWindowHelper.h"
 
 // A top-level window of a class of its own, destroyed with the object.
 class TestWindow {
@@ -32,7 +21,7 @@ class TestWindow {
     window_ = CreateWindowExA(0, className, title.c_str(), style, 50, 60, 300, 200, owner, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
     if (visible) ShowWindow(window_, SW_SHOW);
-    PumpMessages(20);
+    PumpMessagesFor(20);
   }
   ~TestWindow() {
     if (IsWindow(window_)) DestroyWindow(window_);
@@ -58,4 +47,10 @@ inline std::string OwnProgramPath() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, sizeof path);
   return path;
+}
+
+// The full path of a helper program built beside this one.
+inline std::string HelperProgramPath(const std::string& fileName) {
+  std::string path = OwnProgramPath();
+  return path.substr(0, path.find_last_of("\\/") + 1) + fileName;
 }

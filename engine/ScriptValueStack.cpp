@@ -1,0 +1,7 @@
+#include "engine/ScriptValueStack.h"
+
+void ScriptValueStack::Pop() {
+    if (!items_.empty()) {
+        items_.pop_back();
+    }
+}

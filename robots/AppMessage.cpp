@@ -1,0 +1,5 @@
+#include "robots/AppMessage.h"
+
+#include "engine/MessageBoxPort.h"
+
+void ShowAppMessage(const std::string& text) { ShowMessageBox(nullptr, text, kAppTitle, mb::kOk); }

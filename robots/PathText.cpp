@@ -1,0 +1,21 @@
+#include "robots/PathText.h"
+
+namespace {
+const char kSeparators[] = "\\/";
+}
+
+std::string FolderOfPath(const std::string& path) {
+  std::size_t last = path.find_last_of(kSeparators);
+  return last == std::string::npos ? std::string() : path.substr(0, last);
+}
+
+std::string BaseNameOfPath(const std::string& path) {
+  std::size_t last = path.find_last_of(kSeparators);
+  std::string name = last == std::string::npos ? path : path.substr(last + 1);
+  std::size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(0, dot);
+}
+
+std::string RobotFilePath(const std::string& folder, const std::string& name) {
+  return folder + "\\" + name + ".txt";
+}

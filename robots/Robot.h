@@ -1,0 +1,47 @@
+// One robot: a named sequence of script lines with its hotkeys, repetition,
+// speed, window matching and recorded windows, and its robot file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/RecWinInfo.h"
+
+class CRobot {
+ public:
+  CRobot() = default;
+  CRobot(const CRobot&) = default;
+  CRobot& operator=(const CRobot&) = default;
+  virtual ~CRobot() = default;
+
+  std::string GetName() const { return Name; }
+  std::string GetStartKey() const { return StartKey; }
+  std::string GetTriggerRobot() const { return TriggerRobot; }
+
+  // Writes the whole robot file at `filePath`, a full path that the caller
+  // builds (RobotFilePath). False when it cannot be created or written.
+  bool SaveToFile(const std::string& filePath) const;
+
+  // Reads a robot file into this robot; the name becomes the file's base name.
+  // False when the file cannot be opened (nothing but the script lines and
+  // window records changes) or when a window record's rectangle is malformed
+  // (after telling the user; what was read so far stays).
+  bool LoadFromFile(const std::string& filePath);
+
+  void AddRecWinInfo(const RecWinInfo& info) { RecWinInfos.push_back(info); }
+
+  std::string Name;
+  std::string TriggerRobot;     // robot to run after this one; empty: none
+  std::string StartKey;         // hotkey texts, "None" when not set
+  std::string EndKey;
+  std::string Description;
+  int Enable = 0;               // ticked in the robot list, hotkeys active
+  int RepeatOption = 0;         // 1: until the end hotkey; else RepeatTimes runs
+  int RepeatTimes = 0;
+  std::vector<std::string> Script;
+  int SpeedMode = 0;            // 0: recorded speed; 1 or 2: faster
+  int UseRecWin = 0;            // activate the recorded window before its lines
+  int UseSimilarWin = 0;        // accept a window of the same program with another title
+  int RunAtBackground = 0;
+  std::vector<RecWinInfo> RecWinInfos;  // a line's window tag counts from 0 here
+};

@@ -1,0 +1,135 @@
+#include "engine/VariableTable.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TestCaseMapping.h"
+
+namespace {
+
+ScriptValue Text(const char* s) {
+    ScriptValue v;
+    v.SetText(s);
+    return v;
+}
+
+const char* TextOf(const ScriptValue* v) {
+    return v != nullptr ? v->GetText() : "<none>";
+}
+
+TEST(VariableScopeTest, FindIsExactAndAssignCopies) {
+    VariableScope scope;
+    ScriptValue value = Text("one");
+    scope.Assign("NAME", value);
+    value.SetText("changed");
+    EXPECT_STREQ(TextOf(scope.Find("NAME")), "one");
+    EXPECT_EQ(scope.Find("name"), nullptr);
+    EXPECT_EQ(scope.Find("NAM"), nullptr);
+
+    ScriptValue* stored = scope.Find("NAME");
+    scope.Assign("OTHER", value);
+    scope.Assign("NAME", Text("two"));
+    EXPECT_EQ(scope.Find("NAME"), stored);  // reassigned in place
+    EXPECT_STREQ(stored->GetText(), "two");
+}
+
+TEST(VariableScopeTest, AssigningThroughAReferenceChangesTheTarget) {
+    ScriptValue target = Text("before");
+    VariableScope scope;
+    scope.Assign("R", Text("own"));
+    scope.AssignReference("R", &target);
+    EXPECT_EQ(scope.Find("R"), &target);
+    scope.Assign("R", Text("after"));
+    EXPECT_STREQ(target.GetText(), "after");
+    scope.AssignReference("R", &target);
+    EXPECT_EQ(scope.Find("R"), &target);
+}
+
+TEST(VariableTableTest, NamesAreCaseInsensitive) {
+    VariableTable table;
+    table.Assign("Count", Text("1"), VariableTable::kGlobal);
+    EXPECT_STREQ(TextOf(table.Find("COUNT", VariableTable::kAutomatic)), "1");
+    EXPECT_STREQ(TextOf(table.Find("count", VariableTable::kGlobal)), "1");
+}
+
+TEST(VariableTableTest, NamesAreUpperCasedThroughTheCaseMapping) {
+    const AccentCaseMapping accents;
+    const ScopedCaseMapping installed(accents);
+    VariableTable table;
+    table.Assign("caf\xE9", Text("x"), VariableTable::kGlobal);
+    EXPECT_NE(table.Find("CAF\xC9", VariableTable::kGlobal), nullptr);
+    EXPECT_NE(table.Find("Caf\xE9", VariableTable::kGlobal), nullptr);
+}
+
+TEST(VariableTableTest, ScopesSelectWhereAssignAndFindGo) {
+    VariableTable table;
+    table.Assign("g", Text("global"), VariableTable::kAutomatic);  // no local scope yet
+    table.PushScope();
+    table.Assign("g", Text("local"), VariableTable::kLocal);
+    table.Assign("x", Text("auto"), VariableTable::kAutomatic);
+    EXPECT_FALSE(table.Assign("y", Text("nowhere"), 3));
+
+    EXPECT_STREQ(TextOf(table.Find("g", VariableTable::kAutomatic)), "local");
+    EXPECT_STREQ(TextOf(table.Find("g", VariableTable::kLocal)), "local");
+    EXPECT_STREQ(TextOf(table.Find("g", VariableTable::kGlobal)), "global");
+    EXPECT_EQ(table.Find("x", VariableTable::kGlobal), nullptr);
+    EXPECT_EQ(table.Find("g", 3), nullptr);
+    EXPECT_EQ(table.Find("y", VariableTable::kAutomatic), nullptr);
+
+    table.Assign("h", Text("from inside"), VariableTable::kGlobal);
+    table.PopScope();
+    EXPECT_STREQ(TextOf(table.Find("g", VariableTable::kAutomatic)), "global");
+    EXPECT_STREQ(TextOf(table.Find("h", VariableTable::kLocal)), "from inside");
+    EXPECT_EQ(table.Find("x", VariableTable::kAutomatic), nullptr);
+}
+
+TEST(VariableTableTest, CallersLocalsAreNeverSearched) {
+    VariableTable table;
+    table.PushScope();
+    table.Assign("caller", Text("outer"), VariableTable::kLocal);
+    table.PushScope();
+    EXPECT_EQ(table.Find("caller", VariableTable::kAutomatic), nullptr);
+    EXPECT_EQ(table.Find("caller", VariableTable::kLocal), nullptr);
+    EXPECT_EQ(table.IsDeclared("caller"), 0);
+    table.PopScope();
+    EXPECT_STREQ(TextOf(table.Find("caller", VariableTable::kAutomatic)), "outer");
+}
+
+TEST(VariableTableTest, ReferencesSurviveThePopOfTheReferencingScope) {
+    VariableTable table;
+    table.Assign("shared", Text("start"), VariableTable::kGlobal);
+    ScriptValue* shared = table.Find("shared", VariableTable::kGlobal);
+
+    EXPECT_FALSE(table.AssignReference("param", shared));  // no local scope
+    table.PushScope();
+    EXPECT_FALSE(table.AssignReference("param", nullptr));
+    EXPECT_TRUE(table.AssignReference("param", shared));
+    table.Assign("param", Text("set inside"), VariableTable::kAutomatic);
+    table.PopScope();
+
+    EXPECT_EQ(table.Find("shared", VariableTable::kGlobal), shared);
+    EXPECT_STREQ(shared->GetText(), "set inside");
+}
+
+TEST(VariableTableTest, IsDeclaredTellsWhichScopeHoldsTheName) {
+    VariableTable table;
+    table.Assign("both", Text("g"), VariableTable::kGlobal);
+    table.Assign("global", Text("g"), VariableTable::kGlobal);
+    EXPECT_EQ(table.IsDeclared("both"), 1);
+    table.PushScope();
+    table.Assign("both", Text("l"), VariableTable::kLocal);
+    table.Assign("local", Text("l"), VariableTable::kLocal);
+    EXPECT_EQ(table.IsDeclared("BOTH"), -1);
+    EXPECT_EQ(table.IsDeclared("local"), -1);
+    EXPECT_EQ(table.IsDeclared("global"), 1);
+    EXPECT_EQ(table.IsDeclared("missing"), 0);
+}
+
+TEST(VariableTableTest, PopWithoutALocalScopeKeepsTheGlobals) {
+    VariableTable table;
+    table.Assign("kept", Text("yes"), VariableTable::kGlobal);
+    table.PopScope();
+    EXPECT_FALSE(table.HasLocalScope());
+    EXPECT_STREQ(TextOf(table.Find("kept", VariableTable::kLocal)), "yes");
+}
+
+} // namespace

@@ -1,0 +1,23 @@
+#include "engine/win32/SystemServices.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/CaseMapping.h"
+#include "engine/ScriptString.h"
+#include "engine/win32/Win32CaseMapping.h"
+
+namespace {
+
+TEST(SystemServicesTest, InstallsTheSystemCaseMapping) {
+    InstallWindowsServices();
+    EXPECT_NE(dynamic_cast<const Win32CaseMapping*>(&GetCaseMapping()), nullptr);
+
+    ScriptString s("Mixed case 1_z");
+    s.ToUpper();
+    EXPECT_STREQ(s.Text(), "MIXED CASE 1_Z");
+    s.ToLower();
+    EXPECT_STREQ(s.Text(), "mixed case 1_z");
+    EXPECT_EQ(s.Length(), 14);
+}
+
+} // namespace
