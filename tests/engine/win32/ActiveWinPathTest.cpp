@@ -47,21 +47,16 @@ WindowRect RectOf(HWND window) {
 
 }  // namespace
 
-TEST(ActiveWinPath, ProcessPathIsThisProgram) {
+TEST(ActiveWinPath, ProcessPathIsThisProgramWithOrWithoutModuleEnumeration) {
   TestWindow window("QM path");
-  std::string path;
-  CActiveWinPath finder;
-  ASSERT_EQ(finder.GetProcessPath(window.Handle(), path), 1);
-  EXPECT_TRUE(SamePathText(path, OwnProgramPath())) << path;
-  EXPECT_EQ(finder.GetProcessPath(nullptr, path), 0);
-}
-
-TEST(ActiveWinPath, ProcessPathFallsBackToTheImageName) {
-  TestWindow window("QM fallback");
-  std::string path;
-  NoModuleEnumeration finder;
-  ASSERT_EQ(finder.GetProcessPath(window.Handle(), path), 1);
-  EXPECT_TRUE(SamePathText(path, OwnProgramPath())) << path;
+  CActiveWinPath full;
+  NoModuleEnumeration fallback;
+  for (CActiveWinPath* finder : {&full, static_cast<CActiveWinPath*>(&fallback)}) {
+    std::string path;
+    ASSERT_EQ(finder->GetProcessPath(window.Handle(), path), 1);
+    EXPECT_TRUE(SamePathText(path, OwnProgramPath())) << path;
+    EXPECT_EQ(finder->GetProcessPath(nullptr, path), 0);
+  }
 }
 
 TEST(ActiveWinPath, AWindowOfAnotherProgramIsIdentifiedAndFound) {
