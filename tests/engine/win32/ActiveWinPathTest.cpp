@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/RecordedWindowPort.h"
+#include "engine/win32/Win32RecordedWindowPort.h"
 #include "tests/support/win32/TestWindows.h"
 
 namespace {
@@ -215,4 +217,19 @@ TEST(ActiveWinPath, ShellWindowsNeedNothing) {
     EXPECT_EQ(finder.presses, 0);
     EXPECT_EQ(record.Window, nullptr);
   }
+}
+
+TEST(ActiveWinPath, TheInstalledPortFindsSkipsAndReusesWindows) {
+  RecordedWindowPort& port = GetRecordedWindowPort();
+  ASSERT_EQ(&port, &GetWin32RecordedWindowPort());
+  TestWindow wanted("QM port wanted");
+  TestWindow known("QM port known");
+  RecWinInfo record = RecordFor("QM port wanted", 0);
+  void* found = nullptr;
+  ASSERT_TRUE(port.Activate(record, nullptr, {}, true, &found));
+  EXPECT_EQ(found, wanted.Handle());
+  EXPECT_EQ(RectOf(wanted.Handle()), record.WinRect);
+  EXPECT_FALSE(port.Activate(record, nullptr, {wanted.Handle()}, true, &found));
+  ASSERT_TRUE(port.Activate(record, known.Handle(), {}, true, &found));
+  EXPECT_EQ(found, known.Handle());
 }

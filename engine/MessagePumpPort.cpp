@@ -1,0 +1,18 @@
+#include "engine/MessagePumpPort.h"
+
+namespace {
+
+class EmptyQueue : public MessagePumpPort {
+ public:
+  bool Pump(int*) override { return false; }
+  void PostQuit(int) override {}
+};
+
+EmptyQueue defaultPort;
+MessagePumpPort* currentPort = &defaultPort;
+
+}  // namespace
+
+void SetMessagePumpPort(MessagePumpPort* port) { currentPort = port ? port : &defaultPort; }
+
+MessagePumpPort& GetMessagePumpPort() { return *currentPort; }

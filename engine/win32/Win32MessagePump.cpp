@@ -1,0 +1,18 @@
+#include "engine/win32/Win32MessagePump.h"
+
+#include <windows.h>
+
+bool Win32MessagePump::Pump(int* quitCode) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      *quitCode = static_cast<int>(message.wParam);
+      return true;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return false;
+}
+
+void Win32MessagePump::PostQuit(int exitCode) { PostQuitMessage(exitCode); }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "engine/MessagePumpPort.h"
+
+// Pumps the calling thread's real message queue.
+class Win32MessagePump final : public MessagePumpPort {
+ public:
+  bool Pump(int* quitCode) override;
+  void PostQuit(int exitCode) override;
+};

@@ -1,0 +1,9 @@
+// Each Windows-only family of built-ins adds one call here to its own
+// Bind...Builtins function (defined in its own file in engine/win32/), which
+// binds its handlers with BindBuiltin.
+#include "engine/win32/WindowsBuiltins.h"
+
+#include "engine/BuiltinTable.h"
+
+void BindWindowsBuiltins() {
+}

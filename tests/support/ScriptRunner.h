@@ -1,0 +1,38 @@
+// Loads a script text into a fresh interpreter, prepares and runs it, and
+// reports variables and the script error the way the scriptrun tool prints
+// them. Message boxes are captured, never shown.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/MerlaneScript.h"
+#include "engine/MerlaneScriptFile.h"
+#include "tests/support/CapturedMessageBoxes.h"
+
+class ScriptRunner {
+ public:
+  ScriptRunner();
+
+  // Each line of the text goes in through AddSourceFile(path) and AddLine,
+  // numbered from 1, then the line index is built.
+  void Load(const std::string& path, const std::string& text);
+  // Reads the file and loads it; false when it cannot be read.
+  bool LoadFile(const std::string& path);
+  // Prepares and runs from line 1; the preparation's result (0 = ready).
+  int Run();
+  // "NAME=value" for each name (a leading "$" is dropped for the lookup; line
+  // breaks in the value are written as \r and \n),
+  // "NAME=<undeclared>" for a missing one, then "error: " and the last
+  // "Internal Error" text with line breaks written as \n. One line each.
+  std::string Report(const std::vector<std::string>& names);
+  // Texts of the "Internal Error" boxes shown so far.
+  std::vector<std::string> Errors() const;
+
+  CapturedMessageBoxes boxes;
+  CMerlane_ScriptFile file;
+  CMerlane_Script engine{file};
+
+ private:
+  std::string path_;
+};
