@@ -4,9 +4,10 @@
 #include <stdexcept>
 #include <system_error>
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder() : TempFolder(std::filesystem::temp_directory_path()) {}
+
+TempFolder::TempFolder(const std::filesystem::path& base) {
   static unsigned counter = 0;
-  const auto base = std::filesystem::temp_directory_path();
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   for (int attempt = 0; attempt < 100; ++attempt) {
     auto candidate =

@@ -1,5 +1,5 @@
-// A fresh empty folder under the system's temporary folder, removed with
-// everything in it when the object goes.
+// A fresh empty folder under the system's temporary folder (or under a given
+// folder), removed with everything in it when the object goes.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +8,7 @@
 class TempFolder {
  public:
   TempFolder();
+  explicit TempFolder(const std::filesystem::path& base);
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;

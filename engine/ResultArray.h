@@ -1,0 +1,12 @@
+// Results of built-ins that give several numbers or texts (positions, sizes,
+// times): a one-dimensional array.
+#pragma once
+
+#include "engine/ScriptValue.h"
+
+// Turns `result` into a one-dimensional array of n untouched elements; false
+// (the result then the number 0) when n is not a valid size.
+bool MakeResultArray(ScriptValue& result, int n);
+
+// Element i of a one-dimensional result array; null outside it.
+ScriptValue* ResultElement(ScriptValue& result, int i);
