@@ -158,3 +158,21 @@ TEST(Application, WithoutItsMainWindowItQuitsAndSaysSo) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Application, ALaterCopyFindsTheMainWindowNotABoxOfTheSameTitle) {
+  RobotFolderFixture folder;
+  FakeScriptEngine engine;
+  // Message boxes of the program carry the main window's title.
+  HWND box = CreateWindowExA(0, "STATIC", kMainWindowTitle, WS_POPUP | WS_VISIBLE, 0, 0, 50, 20,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(FindMainWindow(), nullptr);
+  CMerlaneDlg dialog;
+  ASSERT_TRUE(dialog.Create(GetModuleHandleA(nullptr)));
+  EXPECT_EQ(FindMainWindow(), dialog.Handle());
+  DestroyWindow(box);
+}
+
+}  // namespace
