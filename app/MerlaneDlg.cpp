@@ -96,7 +96,9 @@ bool CMerlaneDlg::OnInitDialog() {
   SetupRobotList();
   LoadRobots();
   SetTimer(Handle(), commandLineRun_ ? kCommandLineRunTimer : kTipsTimer, 30, nullptr);
-  return true;
+  // A scheduled run types into the user's window: the dialog manager must
+  // not give the focus (and with it the activation) to this one.
+  return !commandLineRun_;
 }
 
 void CMerlaneDlg::SetupButtons() {

@@ -160,6 +160,8 @@ TEST_F(EndToEnd, StartHotkeysTypeIntoTheTargetWindow) {
 
   PressKey(VK_F6);
   EXPECT_EQ(target.WaitForText("hello"), "hello");
+  // Start keys are live again once the run is over.
+  EXPECT_EQ(SettledText(target), "hello");
   PressKey(VK_F7);  // three runs
   EXPECT_EQ(target.WaitForText("helloababab"), "helloababab");
   EXPECT_EQ(SettledText(target), "helloababab");
