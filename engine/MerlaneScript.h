@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/BuiltinTable.h"
+#include "engine/FileSlotTable.h"
 #include "engine/KeySender.h"
 #include "engine/RecWinInfo.h"
 #include "engine/ScriptBlockStack.h"
@@ -134,7 +135,7 @@ class CMerlane_Script {
   ScriptBlockStack selectStack;
   ScriptBlockStack labelStack;
 
-  std::array<void*, kSlotCount> fileSlots{};  // owned by the file built-ins
+  FileSlotTable fileSlots;  // open files and file searches of the file built-ins
   std::array<std::unique_ptr<HotkeySlot>, kSlotCount> hotkeySlots;
   std::array<int, kSlotCount> hotkeyRing{};
   int hotkeyRingRead = 0;

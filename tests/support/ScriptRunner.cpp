@@ -5,6 +5,13 @@
 
 #include "engine/RunEndedHooks.h"
 
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
 ScriptRunner::ScriptRunner() = default;
 
 void ScriptRunner::Load(const std::string& path, const std::string& text) {

@@ -10,6 +10,10 @@
 #include "engine/MerlaneScriptFile.h"
 #include "tests/support/CapturedMessageBoxes.h"
 
+// The text with every occurrence of `from` replaced by `to` (scripts name
+// the test's folders by placeholders).
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
+
 class ScriptRunner {
  public:
   ScriptRunner();
