@@ -36,6 +36,10 @@ void StripTrailingBackslash(std::string& path) {
   if (!root) path.pop_back();
 }
 
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  return WithTrailingBackslash(folder) + name;
+}
+
 std::string WithTrailingBackslash(const std::string& path) {
   return !path.empty() && path.back() == '\\' ? path : path + '\\';
 }

@@ -8,6 +8,9 @@
 // drive letter would name that drive's current folder instead.
 void StripTrailingBackslash(std::string& path);
 
+// The name inside the folder, with one "\" between them.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
 // Adds a trailing "\" when the path has none (drive roots for the volume calls).
 std::string WithTrailingBackslash(const std::string& path);
 

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "engine/win32/ModuleFunction.h"
+
 namespace {
 
 struct InternetLibrary {
@@ -28,7 +30,7 @@ struct InternetLibrary {
 
   template <typename Fn>
   Fn Get(const char* name) {
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+    return ModuleFunction<Fn>(module, name);
   }
 };
 

@@ -11,8 +11,7 @@
 
 #include "engine/RunEndedHooks.h"
 #include "tests/support/FileContent.h"
-#include "tests/support/ScriptRunner.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/FolderScriptTest.h"
 
 namespace {
 
@@ -31,31 +30,8 @@ class ListedSearch : public FileSearch {
   size_t next_ = 0;
 };
 
-class FileSlotBuiltins : public testing::Test {
- protected:
-  std::string Path(const std::string& name) const { return dir.Path() + "/" + name; }
-
-  // Loads the script into the runner, its folder filled in.
-  void Load(const std::string& script) {
-    runner.Load("files.txt", ReplaceAll(script, "%DIR%", dir.Path()));
-  }
-  // Runs the script as a whole run (the slots close at its end).
-  std::string Run(const std::string& script, const std::vector<std::string>& names) {
-    Load(script);
-    runner.Run();
-    return runner.Report(names);
-  }
-  // The last script error, without the line part of the report.
-  std::string ErrorMessage() const {
-    std::vector<std::string> errors = runner.Errors();
-    if (errors.empty()) return "";
-    size_t at = errors.back().rfind("Error: ");
-    return at == std::string::npos ? errors.back() : errors.back().substr(at + 7);
-  }
-
-  TempFolder dir;
-  ScriptRunner runner;
-};
+// Scripts name files with "/", which the C library takes on every system.
+class FileSlotBuiltins : public FolderScriptTest {};
 
 }  // namespace
 
@@ -170,8 +146,8 @@ TEST_F(FileSlotBuiltins, ReadTakesAtMostTheCountAndRefusesCountsBelowOne) {
 }
 
 TEST_F(FileSlotBuiltins, ReadTextEndsAtANulByte) {
-  WriteFileText(Path("nul.bin"), std::string("ab\0cd", 5));
-  EXPECT_EQ(Run("$t = FileRead(\"%DIR%/nul.bin\", 5)\n", {"t"}), "t=ab\n");
+  WriteFileText(Path("zero.bin"), std::string("ab\0cd", 5));
+  EXPECT_EQ(Run("$t = FileRead(\"%DIR%/zero.bin\", 5)\n", {"t"}), "t=ab\n");
 }
 
 TEST_F(FileSlotBuiltins, WriteHandlesCannotReadAndReadHandlesCannotWrite) {

@@ -30,6 +30,8 @@ TEST(PathNames, TrailingBackslashIsAddedOnce) {
   EXPECT_EQ(WithTrailingBackslash("C:"), "C:\\");
   EXPECT_EQ(WithTrailingBackslash("C:\\"), "C:\\");
   EXPECT_EQ(WithTrailingBackslash(""), "\\");
+  EXPECT_EQ(JoinPath("C:\\", "a.txt"), "C:\\a.txt");
+  EXPECT_EQ(JoinPath("C:\\d", "a.txt"), "C:\\d\\a.txt");
 }
 
 TEST(PathNames, ShortcutNamesGetTheLinkExtensionOnce) {
