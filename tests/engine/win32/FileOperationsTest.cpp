@@ -52,6 +52,8 @@ TEST_F(FileOperations, FullPathsLoseOneTrailingBackslash) {
   GetCurrentDirectoryA(sizeof current, current);
   SetCurrentDirectoryA(dir.Path().c_str());
   EXPECT_EQ(GetFullPath("a.txt"), dir.File("a.txt"));
+  std::string drive = dir.Path().substr(0, 2);
+  EXPECT_EQ(GetFullPath(drive + "\\"), drive + "\\") << "a root keeps its backslash";
   SetCurrentDirectoryA(current);
 }
 
