@@ -4,6 +4,10 @@
 #include "engine/win32/WindowsBuiltins.h"
 
 #include "engine/BuiltinTable.h"
+#include "engine/win32/ProcessBuiltins.h"
+#include "engine/win32/ScriptHotkeys.h"
 
 void BindWindowsBuiltins() {
+  BindProcessBuiltins();
+  BindScriptHotkeyBuiltins();
 }
