@@ -272,9 +272,8 @@ TEST_F(RunWaitHandle, AnAdlibRunWaitInsideTheWaitLeavesTheOuterProcessAlone) {
   }
 }
 
-TEST_F(RunWaitHandle, AShellStartWithoutAProcessHandleIsNotWaitedFor) {
-  // The wait poll with no handle ends at once with 0, never asking a null
-  // handle for its exit code.
+TEST_F(RunWaitHandle, TheWaitPollWithoutAProcessHandleEndsAtOnceWithZero) {
+  // A shell start may give no process handle: nothing to ask for an exit code.
   runner.engine.runWaitProcess = nullptr;
   runner.engine.runState = run_state::kRunWait;
   runner.engine.result.SetInt(99);
