@@ -2,9 +2,13 @@
 // call here to its own Bind...Builtins function (defined in its own file).
 #include "engine/BuiltinTable.h"
 #include "engine/FileSlotBuiltins.h"
+#include "engine/MathsBuiltins.h"
+#include "engine/ScriptControlBuiltins.h"
 #include "engine/ScriptOptions.h"
 
 void BindPortableBuiltins() {
   BindScriptOptions();
+  BindScriptControlBuiltins();
+  BindMathsBuiltins();
   BindFileSlotBuiltins();
 }

@@ -5,7 +5,11 @@
 
 #include "engine/BuiltinTable.h"
 #include "engine/win32/FileBuiltins.h"
+#include "engine/win32/ProcessBuiltins.h"
+#include "engine/win32/ScriptHotkeys.h"
 
 void BindWindowsBuiltins() {
+  BindProcessBuiltins();
+  BindScriptHotkeyBuiltins();
   BindFileBuiltins();
 }
