@@ -2,7 +2,9 @@
 // call here to its own Bind...Builtins function (defined in its own file).
 #include "engine/BuiltinTable.h"
 #include "engine/ScriptOptions.h"
+#include "engine/StringBuiltins.h"
 
 void BindPortableBuiltins() {
   BindScriptOptions();
+  BindStringBuiltins();
 }
