@@ -5,7 +5,9 @@
 
 #include "engine/BuiltinTable.h"
 #include "engine/win32/RegistryBuiltins.h"
+#include "engine/win32/SystemBuiltins.h"
 
 void BindWindowsBuiltins() {
   BindRegistryBuiltins();
+  BindSystemBuiltins();
 }

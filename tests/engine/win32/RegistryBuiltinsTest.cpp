@@ -21,10 +21,7 @@ class RegistryBuiltins : public ::testing::Test {
 
   // Runs the script after "$k = <the test key>" and reports the names.
   std::string Run(const std::string& script, const std::vector<std::string>& names) {
-    ScriptRunner runner;
-    runner.Load("registry.txt", std::string("$k = \"HKCU\\") + kTestKey + "\"\n" + script);
-    runner.Run();
-    return runner.Report(names);
+    return RunScriptText(std::string("$k = \"HKCU\\") + kTestKey + "\"\n" + script, names);
   }
 
   static bool KeyExists(const std::string& subkey) {
