@@ -76,6 +76,10 @@ void SetLongWaitPending();
 bool IsLongWaitPending();
 void SetLongWaitStopper(void (*stopper)());
 
+// How a script hot key goes back to the system when the interpreter holding
+// it is destroyed; the family that registers hot keys sets it.
+void SetHotkeyReleaser(void (*release)(const HotkeySlot& slot));
+
 // The element of an array at the given subscripts (created on first use), or
 // null when their count or range does not fit the array.
 ScriptValue* ElementAt(ScriptValue& array, const std::vector<int>& subscripts);
@@ -160,6 +164,13 @@ class CMerlane_Script {
   unsigned processWaitStart = 0;
   void* runWaitProcess = nullptr;
 
+  // --- programs started under another user (RUNASSET) ----------------------
+  int runAsSet = 0;
+  int runAsLogonFlags = 0;
+  std::wstring runAsUser;
+  std::wstring runAsDomain;
+  std::wstring runAsPassword;
+
   // --- adlib ------------------------------------------------------------------
   std::string adlibFunction;
   unsigned char adlibEnabled = 0;
@@ -186,6 +197,9 @@ class CMerlane_Script {
 
   // --- run loop ---------------------------------------------------------------
   int RunFromLine(int line, int keepDepth);
+  // Pumps the thread's queue as the run loop does before every line; false
+  // when it took a quit message, which ends every run.
+  bool PumpMessages();
   int RunNested(int line, bool newScope, bool restoreError);
   bool ProcessWaitState();
   bool CheckLineWindow(int line);

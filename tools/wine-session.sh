@@ -3,7 +3,7 @@
 # build folder, one persistent wineserver for the whole run, ended afterwards.
 # usage: wine-session.sh BUILD_DIR COMMAND...
 set -uo pipefail
-build=${1:?usage: wine-session.sh BUILD_DIR COMMAND...}; shift
+build=$(cd "${1:?usage: wine-session.sh BUILD_DIR COMMAND...}" && pwd) || exit 2; shift
 export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
 export WINEARCH=win64

@@ -4,10 +4,14 @@
 #include "engine/win32/WindowsBuiltins.h"
 
 #include "engine/BuiltinTable.h"
+#include "engine/win32/ProcessBuiltins.h"
 #include "engine/win32/RegistryBuiltins.h"
+#include "engine/win32/ScriptHotkeys.h"
 #include "engine/win32/SystemBuiltins.h"
 
 void BindWindowsBuiltins() {
+  BindProcessBuiltins();
+  BindScriptHotkeyBuiltins();
   BindRegistryBuiltins();
   BindSystemBuiltins();
 }

@@ -2,22 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ValueMakers.h"
+
 #include <cmath>
 #include <string>
 
 namespace {
-
-ScriptValue Text(const char* s) {
-    ScriptValue v;
-    v.SetText(s);
-    return v;
-}
-
-ScriptValue Number(double d) {
-    ScriptValue v;
-    v.SetDouble(d);
-    return v;
-}
 
 struct CompareCase {
     ScriptValue a;

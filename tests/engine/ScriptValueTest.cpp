@@ -2,23 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ValueMakers.h"
+
 #include <climits>
 #include <cmath>
 #include <limits>
 
 namespace {
-
-ScriptValue Text(const char* s) {
-    ScriptValue v;
-    v.SetText(s);
-    return v;
-}
-
-ScriptValue Number(double d) {
-    ScriptValue v;
-    v.SetDouble(d);
-    return v;
-}
 
 TEST(ScriptValueTest, NewValueIsTheNumberZero) {
     const ScriptValue v;

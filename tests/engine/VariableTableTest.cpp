@@ -2,15 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ValueMakers.h"
+
 #include "tests/support/TestCaseMapping.h"
 
 namespace {
-
-ScriptValue Text(const char* s) {
-    ScriptValue v;
-    v.SetText(s);
-    return v;
-}
 
 const char* TextOf(const ScriptValue* v) {
     return v != nullptr ? v->GetText() : "<none>";
