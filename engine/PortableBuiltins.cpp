@@ -5,10 +5,12 @@
 #include "engine/MathsBuiltins.h"
 #include "engine/ScriptControlBuiltins.h"
 #include "engine/ScriptOptions.h"
+#include "engine/StringBuiltins.h"
 
 void BindPortableBuiltins() {
   BindScriptOptions();
   BindScriptControlBuiltins();
   BindMathsBuiltins();
   BindFileSlotBuiltins();
+  BindStringBuiltins();
 }

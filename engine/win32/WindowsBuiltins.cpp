@@ -6,10 +6,14 @@
 #include "engine/BuiltinTable.h"
 #include "engine/win32/FileBuiltins.h"
 #include "engine/win32/ProcessBuiltins.h"
+#include "engine/win32/RegistryBuiltins.h"
 #include "engine/win32/ScriptHotkeys.h"
+#include "engine/win32/SystemBuiltins.h"
 
 void BindWindowsBuiltins() {
   BindProcessBuiltins();
   BindScriptHotkeyBuiltins();
   BindFileBuiltins();
+  BindRegistryBuiltins();
+  BindSystemBuiltins();
 }

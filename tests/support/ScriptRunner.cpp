@@ -36,9 +36,14 @@ bool ScriptRunner::LoadFile(const std::string& path) {
 }
 
 int ScriptRunner::Run() {
+  if (RunOnce()) return 1;
+  EndWholeRun(engine);
+  return 0;
+}
+
+int ScriptRunner::RunOnce() {
   if (engine.PrepareScript(path_)) return 1;
   engine.RunFromLine(1, 1);
-  EndWholeRun(engine);
   return 0;
 }
 
@@ -75,4 +80,11 @@ std::string ScriptRunner::Report(const std::vector<std::string>& names) {
   std::vector<std::string> errors = Errors();
   if (!errors.empty()) out += "error: " + OneLine(errors.back()) + "\n";
   return out;
+}
+
+std::string RunScriptText(const std::string& script, const std::vector<std::string>& names) {
+  ScriptRunner runner;
+  runner.Load("script.txt", script);
+  runner.Run();
+  return runner.Report(names);
 }

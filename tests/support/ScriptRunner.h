@@ -23,8 +23,12 @@ class ScriptRunner {
   void Load(const std::string& path, const std::string& text);
   // Reads the file and loads it; false when it cannot be read.
   bool LoadFile(const std::string& path);
-  // Prepares and runs from line 1; the preparation's result (0 = ready).
+  // Prepares and runs from line 1, then ends the whole run (EndWholeRun);
+  // the preparation's result (0 = ready).
   int Run();
+  // The same without ending the whole run, so that a test can look at what
+  // the script left before it calls EndWholeRun itself.
+  int RunOnce();
   // "NAME=value" for each name (a leading "$" is dropped for the lookup; line
   // breaks in the value are written as \r and \n),
   // "NAME=<undeclared>" for a missing one, then "error: " and the last
@@ -40,3 +44,7 @@ class ScriptRunner {
  private:
   std::string path_;
 };
+
+// Runs a script text (as the file "script.txt") in a fresh runner, ends the
+// whole run and gives the runner's report of the names.
+std::string RunScriptText(const std::string& script, const std::vector<std::string>& names);
