@@ -49,6 +49,10 @@ int RunWindowWait(CMerlane_Script& engine, int state, const ScriptValueList& arg
   return status;
 }
 
+void PauseWinWaitDelay(CMerlane_Script& engine) {
+  GetClockPort().Sleep(static_cast<unsigned>(std::max(engine.WinWaitDelay, 0)));
+}
+
 bool PollWindowWait(CMerlane_Script& engine, WindowMatchProbe& probe) {
   ClockPort& clock = GetClockPort();
   clock.Sleep(kPollSleepMs);
@@ -59,7 +63,7 @@ bool PollWindowWait(CMerlane_Script& engine, WindowMatchProbe& probe) {
   }
   if (ConditionHolds(engine, probe)) {
     EndWait(engine);
-    clock.Sleep(static_cast<unsigned>(std::max(engine.WinWaitDelay, 0)));
+    PauseWinWaitDelay(engine);
   }
   return true;
 }

@@ -29,6 +29,9 @@ void SetWindowWait(CMerlane_Script& engine, const ScriptValueList& args);
 // gives its outcome (1 done, 0 timed out) as the built-in's result.
 int RunWindowWait(CMerlane_Script& engine, int state, const ScriptValueList& args, ScriptValue& result);
 
+// The pause after a successful window operation or wait (WinWaitDelay).
+void PauseWinWaitDelay(CMerlane_Script& engine);
+
 // One turn of the wait loop in states 3 to 6: sleeps 10 ms, ends the wait with
 // the result 0 when its time-out has passed, or with the pause WinWaitDelay
 // when its condition holds. Always busy.

@@ -4,6 +4,8 @@
 #include "engine/win32/WindowsBuiltins.h"
 
 #include "engine/BuiltinTable.h"
+#include "engine/win32/WindowFamilyBuiltins.h"
 
 void BindWindowsBuiltins() {
+  BindWindowFamilyBuiltins();
 }

@@ -1,0 +1,7 @@
+#include "engine/win32/WindowFamilyBuiltins.h"
+
+void BindWindowFamilyBuiltins() {
+  BindWindowActionBuiltins();
+  BindWindowQueryBuiltins();
+  BindWindowMenuTipBuiltins();
+}
