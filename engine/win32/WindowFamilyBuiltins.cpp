@@ -4,4 +4,5 @@ void BindWindowFamilyBuiltins() {
   BindWindowActionBuiltins();
   BindWindowQueryBuiltins();
   BindWindowMenuTipBuiltins();
+  BindWindowWaitBuiltins();
 }
