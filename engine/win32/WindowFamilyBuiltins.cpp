@@ -5,4 +5,6 @@ void BindWindowFamilyBuiltins() {
   BindWindowQueryBuiltins();
   BindWindowMenuTipBuiltins();
   BindWindowWaitBuiltins();
+  BindMouseBuiltins();
+  BindPixelBuiltins();
 }
