@@ -7,4 +7,7 @@ void BindWindowFamilyBuiltins() {
   BindWindowWaitBuiltins();
   BindMouseBuiltins();
   BindPixelBuiltins();
+  BindControlBuiltins();
+  BindControlCommandBuiltin();
+  BindStatusBarBuiltin();
 }
