@@ -10,4 +10,5 @@ void BindWindowFamilyBuiltins() {
   BindControlBuiltins();
   BindControlCommandBuiltin();
   BindStatusBarBuiltin();
+  BindKeyBuiltins();
 }
