@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-// The child that `spec` names among a window's children (given in enumeration
-// order by their class names; their texts are read only when needed), or -1.
-// First by class and instance: a child whose class begins the spec counts one
-// more instance (one count shared by all such classes), and it is the one when
-// class plus count ("Edit2") equals the spec. Then, only when that finds
-// nothing, the first child whose text equals the spec.
+// The child that the control argument `spec` names among a window's children
+// (given in enumeration order by their class names; their texts are read only
+// when needed), or -1. First by class and instance: a child whose class begins
+// `spec` counts one more instance (one count shared by all such classes), and
+// it is the one when class plus count ("Edit2") equals `spec`. Then, only when
+// that finds nothing, the first child whose text equals `spec`.
 int MatchControlSpec(const std::string& spec, const std::vector<std::string>& classNames,
                      const std::function<std::string(std::size_t)>& textOf);
 
