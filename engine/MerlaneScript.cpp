@@ -65,6 +65,7 @@ void CMerlane_Script::SetRunContext(int background, int x, int y) {
   runInBackground = background;
   startCursorX = x;
   startCursorY = y;
+  saveCursorAtNextMove = 0;
   keySender.SetPostMessages(background);
 }
 

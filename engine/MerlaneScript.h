@@ -6,8 +6,8 @@
 // Its work is split over several files: MerlaneScript.cpp (object, built-in
 // dispatch, error report), ScriptLexer.cpp, ScriptEvaluator.cpp,
 // ScriptMacros.cpp, ScriptStatements.cpp, ScriptBlocks.cpp,
-// ScriptDeclarations.cpp, ScriptCalls.cpp, ScriptRunLoop.cpp and
-// ScriptPrepare.cpp.
+// ScriptDeclarations.cpp, ScriptCalls.cpp, ScriptRunLoop.cpp,
+// ScriptPrepare.cpp and MouseMotion.cpp (the click of the mouse built-ins).
 #pragma once
 
 #include <array>
@@ -100,8 +100,9 @@ class CMerlane_Script {
   int UseSimilarWin = 0;
   unsigned char stopRequest = 0;
   int runInBackground = 0;
-  int startCursorX = 0;
+  int startCursorX = 0;  // also the point of the background click (see MouseMotion.h)
   int startCursorY = 0;
+  unsigned char saveCursorAtNextMove = 0;  // a background click asks the next move to save the cursor
   KeySender keySender;  // SetRunContext copies runInBackground into it
 
   // --- script names, set by PrepareScript ----------------------------------
@@ -152,7 +153,9 @@ class CMerlane_Script {
   // --- window search and waits ----------------------------------------------
   std::string searchTitle;
   std::string searchText;
-  void* foundWindow = nullptr;
+  void* foundWindow = nullptr;     // kept when a search fails
+  std::string controlSpec;         // control argument of the control built-ins
+  void* foundControl = nullptr;
   int WinTitleMatchMode = 1;
   int WinTextMatchMode = 1;
   int waitLength = 0;
@@ -195,6 +198,8 @@ class CMerlane_Script {
   void SetErrorValue(int n) { errorValue = n; }
   int InvokeBuiltin(int index, ScriptValueList& args, ScriptValue& callResult);
   void QueueHotkey(int id);
+  // A left click at a screen point through the mouse port (MouseMotion.cpp).
+  void ClickAtScreenPoint(int x, int y);
 
   // --- run loop ---------------------------------------------------------------
   int RunFromLine(int line, int keepDepth);

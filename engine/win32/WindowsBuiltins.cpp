@@ -9,6 +9,7 @@
 #include "engine/win32/RegistryBuiltins.h"
 #include "engine/win32/ScriptHotkeys.h"
 #include "engine/win32/SystemBuiltins.h"
+#include "engine/win32/WindowFamilyBuiltins.h"
 
 void BindWindowsBuiltins() {
   BindProcessBuiltins();
@@ -16,4 +17,5 @@ void BindWindowsBuiltins() {
   BindFileBuiltins();
   BindRegistryBuiltins();
   BindSystemBuiltins();
+  BindWindowFamilyBuiltins();
 }

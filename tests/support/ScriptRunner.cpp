@@ -47,6 +47,13 @@ int ScriptRunner::RunOnce() {
   return 0;
 }
 
+std::string ScriptRunner::RunAndReport(const std::string& text, const std::vector<std::string>& names) {
+  file.Clear();
+  Load("script.txt", text);
+  Run();
+  return Report(names);
+}
+
 std::vector<std::string> ScriptRunner::Errors() const {
   std::vector<std::string> texts;
   for (const MessageBoxRequest& box : boxes.boxes) {

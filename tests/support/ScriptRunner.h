@@ -34,6 +34,9 @@ class ScriptRunner {
   // "NAME=<undeclared>" for a missing one, then "error: " and the last
   // "Internal Error" text with line breaks written as \n. One line each.
   std::string Report(const std::vector<std::string>& names);
+  // Replaces the loaded lines by the text ("script.txt"), runs them and
+  // reports the names; the interpreter keeps its options between calls.
+  std::string RunAndReport(const std::string& text, const std::vector<std::string>& names);
   // Texts of the "Internal Error" boxes shown so far.
   std::vector<std::string> Errors() const;
 
