@@ -32,6 +32,16 @@ class HostClock : public ClockPort {
     fields.yearDay = parts.tm_yday + 1;
     return fields;
   }
+  bool PerformanceCounter(std::int64_t& count) override {
+    count = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                std::chrono::steady_clock::now().time_since_epoch())
+                .count();
+    return true;
+  }
+  bool PerformanceFrequency(std::int64_t& countsPerSecond) override {
+    countsPerSecond = 1000000000;
+    return true;
+  }
 };
 
 HostClock defaultClock;

@@ -1,8 +1,11 @@
 // Time as the interpreter sees it: the millisecond tick of its waits, the
-// pause of its polls and the local time of the date macros. The Windows build
-// uses timeGetTime, Sleep and GetLocalTime; tests use a fake clock that
-// advances only when slept.
+// pause of its polls, the high-resolution counter of the script's timers and
+// the local time of the date macros. The Windows build uses timeGetTime,
+// Sleep, the performance counter and GetLocalTime; tests use a fake clock
+// that advances only when slept.
 #pragma once
+
+#include <cstdint>
 
 struct LocalTimeFields {
   int year = 1970;
@@ -22,6 +25,10 @@ class ClockPort {
   virtual unsigned NowMs() = 0;
   virtual void Sleep(unsigned ms) = 0;
   virtual LocalTimeFields LocalTime() = 0;
+  // The high-resolution counter and its counts per second; false when the
+  // system has none.
+  virtual bool PerformanceCounter(std::int64_t& count) = 0;
+  virtual bool PerformanceFrequency(std::int64_t& countsPerSecond) = 0;
 };
 
 // Null restores the default (the host's steady clock and local time).

@@ -20,6 +20,8 @@ WaitPoll waitPolls[run_state::kCount] = {};
 std::atomic<bool> longWaitPending{false};
 std::atomic<void (*)()> longWaitStopper{nullptr};
 
+void (*hotkeyReleaser)(const HotkeySlot& slot) = nullptr;
+
 }  // namespace
 
 void SetWaitPoll(int state, WaitPoll poll) {
@@ -36,6 +38,8 @@ bool IsLongWaitPending() { return longWaitPending.load(); }
 
 void SetLongWaitStopper(void (*stopper)()) { longWaitStopper.store(stopper); }
 
+void SetHotkeyReleaser(void (*release)(const HotkeySlot& slot)) { hotkeyReleaser = release; }
+
 void CMerlane_Script::StopWaitLong() {
   // Called from the timer's thread and from every run end: only the caller
   // that finds the wait pending ends the timer.
@@ -49,12 +53,19 @@ CMerlane_Script::CMerlane_Script(CMerlane_ScriptFile& file) : scriptFile(file) {
   builtinCount = kBuiltinCount;
 }
 
-CMerlane_Script::~CMerlane_Script() = default;
+CMerlane_Script::~CMerlane_Script() {
+  // Script hot keys stay registered across runs, until the interpreter goes.
+  for (std::unique_ptr<HotkeySlot>& slot : hotkeySlots) {
+    if (slot && hotkeyReleaser) hotkeyReleaser(*slot);
+    slot.reset();
+  }
+}
 
 void CMerlane_Script::SetRunContext(int background, int x, int y) {
   runInBackground = background;
   startCursorX = x;
   startCursorY = y;
+  saveCursorAtNextMove = 0;
   keySender.SetPostMessages(background);
 }
 

@@ -6,8 +6,8 @@
 // Its work is split over several files: MerlaneScript.cpp (object, built-in
 // dispatch, error report), ScriptLexer.cpp, ScriptEvaluator.cpp,
 // ScriptMacros.cpp, ScriptStatements.cpp, ScriptBlocks.cpp,
-// ScriptDeclarations.cpp, ScriptCalls.cpp, ScriptRunLoop.cpp and
-// ScriptPrepare.cpp.
+// ScriptDeclarations.cpp, ScriptCalls.cpp, ScriptRunLoop.cpp,
+// ScriptPrepare.cpp and MouseMotion.cpp (the click of the mouse built-ins).
 #pragma once
 
 #include <array>
@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "engine/BuiltinTable.h"
+#include "engine/FileSlotTable.h"
 #include "engine/KeySender.h"
 #include "engine/RecWinInfo.h"
 #include "engine/ScriptBlockStack.h"
@@ -76,6 +77,10 @@ void SetLongWaitPending();
 bool IsLongWaitPending();
 void SetLongWaitStopper(void (*stopper)());
 
+// How a script hot key goes back to the system when the interpreter holding
+// it is destroyed; the family that registers hot keys sets it.
+void SetHotkeyReleaser(void (*release)(const HotkeySlot& slot));
+
 // The element of an array at the given subscripts (created on first use), or
 // null when their count or range does not fit the array.
 ScriptValue* ElementAt(ScriptValue& array, const std::vector<int>& subscripts);
@@ -95,8 +100,9 @@ class CMerlane_Script {
   int UseSimilarWin = 0;
   unsigned char stopRequest = 0;
   int runInBackground = 0;
-  int startCursorX = 0;
+  int startCursorX = 0;  // also the point of the background click (see MouseMotion.h)
   int startCursorY = 0;
+  unsigned char saveCursorAtNextMove = 0;  // a background click asks the next move to save the cursor
   KeySender keySender;  // SetRunContext copies runInBackground into it
 
   // --- script names, set by PrepareScript ----------------------------------
@@ -134,7 +140,7 @@ class CMerlane_Script {
   ScriptBlockStack selectStack;
   ScriptBlockStack labelStack;
 
-  std::array<void*, kSlotCount> fileSlots{};  // owned by the file built-ins
+  FileSlotTable fileSlots;  // open files and file searches of the file built-ins
   std::array<std::unique_ptr<HotkeySlot>, kSlotCount> hotkeySlots;
   std::array<int, kSlotCount> hotkeyRing{};
   int hotkeyRingRead = 0;
@@ -147,7 +153,9 @@ class CMerlane_Script {
   // --- window search and waits ----------------------------------------------
   std::string searchTitle;
   std::string searchText;
-  void* foundWindow = nullptr;
+  void* foundWindow = nullptr;     // kept when a search fails
+  std::string controlSpec;         // control argument of the control built-ins
+  void* foundControl = nullptr;
   int WinTitleMatchMode = 1;
   int WinTextMatchMode = 1;
   int waitLength = 0;
@@ -159,6 +167,13 @@ class CMerlane_Script {
   int processWaitTimeout = 0;
   unsigned processWaitStart = 0;
   void* runWaitProcess = nullptr;
+
+  // --- programs started under another user (RUNASSET) ----------------------
+  int runAsSet = 0;
+  int runAsLogonFlags = 0;
+  std::wstring runAsUser;
+  std::wstring runAsDomain;
+  std::wstring runAsPassword;
 
   // --- adlib ------------------------------------------------------------------
   std::string adlibFunction;
@@ -183,9 +198,14 @@ class CMerlane_Script {
   void SetErrorValue(int n) { errorValue = n; }
   int InvokeBuiltin(int index, ScriptValueList& args, ScriptValue& callResult);
   void QueueHotkey(int id);
+  // A left click at a screen point through the mouse port (MouseMotion.cpp).
+  void ClickAtScreenPoint(int x, int y);
 
   // --- run loop ---------------------------------------------------------------
   int RunFromLine(int line, int keepDepth);
+  // Pumps the thread's queue as the run loop does before every line; false
+  // when it took a quit message, which ends every run.
+  bool PumpMessages();
   int RunNested(int line, bool newScope, bool restoreError);
   bool ProcessWaitState();
   bool CheckLineWindow(int line);

@@ -4,7 +4,7 @@ namespace {
 
 class EmptyQueue : public MessagePumpPort {
  public:
-  bool Pump(int*) override { return false; }
+  bool Pump(int*, const ThreadHotkeyHandler&) override { return false; }
   void PostQuit(int) override {}
 };
 

@@ -1,9 +1,12 @@
 #include "engine/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -42,6 +45,55 @@ const char* SkipBlanksAndSign(const char* p, bool& negative) {
 void CopyText(const char* text, char (&out)[kNumberTextSize], int& length) {
     length = static_cast<int>(std::strlen(text));
     std::memcpy(out, text, length + 1);
+}
+
+// The value in to_chars' fixed or scientific form with that precision
+// (exactly what printf's %.*f and %.*e write).
+std::string FixedOrScientific(double value, std::chars_format format, int precision) {
+    // The integer part of a double has at most 309 digits.
+    std::string text(static_cast<std::size_t>(precision) + 330, '\0');
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+    text.resize(static_cast<std::size_t>(result.ptr - text.data()));
+    return text;
+}
+
+// The decimal exponent of a scientific form ("-1.5e+07" gives 7).
+int ExponentOf(const std::string& scientific) {
+    const std::size_t e = scientific.find('e');
+    return e == std::string::npos ? 0 : std::atoi(scientific.c_str() + e + 1);
+}
+
+// Puts a point after the first digit of a scientific form that has none.
+void EnsurePointInScientific(std::string& text) {
+    if (text.find('.') == std::string::npos) {
+        const std::size_t firstDigit = text[0] == '-' ? 1 : 0;
+        text.insert(firstDigit + 1, 1, '.');
+    }
+}
+
+// %g: the style of %e with precision p - 1 when its exponent x is below -4 or
+// at least p, else %f with precision p - 1 - x; without the alternate form
+// the trailing zeros of the fraction and a bare point go.
+std::string GeneralForm(double value, int precision, bool alternate) {
+    const int p = precision == 0 ? 1 : precision;
+    std::string scientific = FixedOrScientific(value, std::chars_format::scientific, p - 1);
+    const int x = ExponentOf(scientific);
+    const bool fixed = x >= -4 && x < p;
+    std::string text = fixed ? FixedOrScientific(value, std::chars_format::fixed, p - 1 - x) : scientific;
+    const std::size_t mantissaEnd = fixed ? text.size() : text.find('e');
+    std::string mantissa = text.substr(0, mantissaEnd);
+    const std::string exponent = text.substr(mantissaEnd);
+    if (alternate) {
+        if (mantissa.find('.') == std::string::npos) {
+            mantissa += '.';
+        }
+    } else if (mantissa.find('.') != std::string::npos) {
+        mantissa.erase(mantissa.find_last_not_of('0') + 1);
+        if (mantissa.back() == '.') {
+            mantissa.pop_back();
+        }
+    }
+    return mantissa + exponent;
 }
 
 } // namespace
@@ -155,4 +207,36 @@ std::int64_t DoubleToInt64(double value) {
         return static_cast<std::int64_t>(value);
     }
     return std::numeric_limits<std::int64_t>::min();
+}
+
+std::string FormatFloatConversion(double value, char conversion, int precision, bool alternate) {
+    if (std::isnan(value) || std::isinf(value)) {
+        char special[kNumberTextSize];
+        FormatNumber(value, special);
+        return special;
+    }
+    precision = precision < 0 ? 6 : std::min(precision, kMaxFloatPrecision);
+    std::string text;
+    switch (conversion) {
+    case 'f':
+        text = FixedOrScientific(value, std::chars_format::fixed, precision);
+        if (alternate && precision == 0) {
+            text += '.';
+        }
+        return text;
+    case 'e':
+    case 'E':
+        text = FixedOrScientific(value, std::chars_format::scientific, precision);
+        if (alternate) {
+            EnsurePointInScientific(text);
+        }
+        break;
+    default:  // 'g', 'G'
+        text = GeneralForm(value, precision, alternate);
+        break;
+    }
+    if (conversion == 'E' || conversion == 'G') {
+        std::replace(text.begin(), text.end(), 'e', 'E');
+    }
+    return text;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 // The engine's own number <-> text rules. The C runtimes of the native build
 // and of the Windows build disagree on corner cases (hex floats, "inf",
@@ -32,6 +33,14 @@
 // "-1.#INF", "-1.#IND" (a NaN with the sign bit set, what 0/0 gives on x86)
 // and "1.#QNAN".
 //
+// FormatFloatConversion: printf's e, E, f, g and G conversions of one value
+// with a precision (below 0: the default 6) and the alternate form ("#":
+// the point always stays; g and G keep their trailing zeros). The digits are
+// exact and correctly rounded, exponents have at least two digits, and the
+// sign is written only for negative values (negative zero included). No
+// flags or width: the caller pads. Infinities and NaNs give the special
+// forms of FormatNumber whatever the conversion.
+//
 // DoubleToInt32 / DoubleToInt64: truncation toward zero; a NaN or a value
 // whose truncation does not fit gives the type's minimum, the x86
 // conversion instruction's "integer indefinite".
@@ -45,6 +54,11 @@ constexpr int kNumberTextSize = 32;
 
 // Writes the terminated text into out; returns its length.
 int FormatNumber(double value, char (&out)[kNumberTextSize]);
+
+// Precisions above this are taken as this (the text stays a sane size).
+constexpr int kMaxFloatPrecision = 65535;
+
+std::string FormatFloatConversion(double value, char conversion, int precision, bool alternate);
 
 std::int32_t DoubleToInt32(double value);
 std::int64_t DoubleToInt64(double value);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "engine/AsciiNoCase.h"
+
 namespace {
 
 // Splits a file name at its last dot into name and extension.
@@ -29,7 +31,24 @@ std::string FillPart(const std::string& pattern, const std::string& matched) {
 }  // namespace
 
 void StripTrailingBackslash(std::string& path) {
-  if (!path.empty() && path.back() == '\\') path.pop_back();
+  if (path.empty() || path.back() != '\\') return;
+  bool root = path.size() == 1 || (path.size() == 3 && !DrivePart(path).empty());
+  if (!root) path.pop_back();
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  return WithTrailingBackslash(folder) + name;
+}
+
+std::string WithTrailingBackslash(const std::string& path) {
+  return !path.empty() && path.back() == '\\' ? path : path + '\\';
+}
+
+std::string WithLinkExtension(const std::string& link) {
+  for (size_t at = 0; at + 4 <= link.size(); ++at) {
+    if (AsciiCompareNoCaseN(link.c_str() + at, ".lnk", 4) == 0) return link;
+  }
+  return link + ".lnk";
 }
 
 std::string DrivePart(const std::string& fullPath) {

@@ -4,8 +4,19 @@
 
 #include <string>
 
-// Removes one trailing "\".
+// Removes one trailing "\", except from a root ("D:\" or "\"): without it a
+// drive letter would name that drive's current folder instead.
 void StripTrailingBackslash(std::string& path);
+
+// The name inside the folder, with one "\" between them.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Adds a trailing "\" when the path has none (drive roots for the volume calls).
+std::string WithTrailingBackslash(const std::string& path);
+
+// The name of a shortcut file: ".lnk" is added unless the name holds it
+// already (in any case).
+std::string WithLinkExtension(const std::string& link);
 
 // The drive part of a full path ("C:"), empty when it has none (UNC paths).
 std::string DrivePart(const std::string& fullPath);

@@ -16,3 +16,9 @@ ScriptValue* ResultElement(ScriptValue& result, int i) {
   result.PushSubscript(i);
   return result.GetElement();
 }
+
+void SetResultInts(ScriptValue& result, std::initializer_list<int> numbers) {
+  if (!MakeResultArray(result, static_cast<int>(numbers.size()))) return;
+  int i = 0;
+  for (int number : numbers) ResultElement(result, i++)->SetInt(number);
+}

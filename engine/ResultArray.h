@@ -2,6 +2,8 @@
 // times): a one-dimensional array.
 #pragma once
 
+#include <initializer_list>
+
 #include "engine/ScriptValue.h"
 
 // Turns `result` into a one-dimensional array of n untouched elements; false
@@ -10,3 +12,6 @@ bool MakeResultArray(ScriptValue& result, int n);
 
 // Element i of a one-dimensional result array; null outside it.
 ScriptValue* ResultElement(ScriptValue& result, int i);
+
+// Makes `result` the array of these numbers ([x, y], [left, top, width, height]).
+void SetResultInts(ScriptValue& result, std::initializer_list<int> numbers);

@@ -59,17 +59,8 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
   returnFlag = 0;
 
   int next = line;
-  MessagePumpPort& pump = GetMessagePumpPort();
   while (!quitDone && !returnFlag) {
-    int code = 0;
-    if (pump.Pump(&code)) {
-      // The quit message is put back when the outermost run returns, and
-      // every loop ends on the stop request.
-      quitDone = 1;
-      quitCode_ = code;
-      runState = run_state::kEnded;
-      stopRequest = 1;
-    }
+    PumpMessages();
     if (runState == run_state::kEnded) break;
     if (ProcessWaitState()) continue;
     if (UseRecWin && !stopRequest && !windowCheckPending) {
@@ -94,9 +85,23 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
   returnFlag = 0;
   if (outermost && quitDone && !quitReposted_) {
     quitReposted_ = true;
-    pump.PostQuit(quitCode_);
+    GetMessagePumpPort().PostQuit(quitCode_);
   }
   return 0;
+}
+
+bool CMerlane_Script::PumpMessages() {
+  if (quitDone) return false;
+  int code = 0;
+  const ThreadHotkeyHandler queue = [this](int id) { QueueHotkey(id); };
+  if (!GetMessagePumpPort().Pump(&code, queue)) return true;
+  // The quit message is put back when the outermost run returns, and every
+  // loop ends on the stop request.
+  quitDone = 1;
+  quitCode_ = code;
+  runState = run_state::kEnded;
+  stopRequest = 1;
+  return false;
 }
 
 int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {

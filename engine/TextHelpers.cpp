@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+bool IsWhiteSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 std::unique_ptr<char[]> DuplicateString(const char* text) {
   if (!text) return nullptr;
   size_t size = std::strlen(text) + 1;

@@ -6,6 +6,9 @@
 #include <memory>
 #include <string>
 
+// The C library's white-space set: space, tab, LF, VT, FF and CR.
+bool IsWhiteSpace(char c);
+
 // An owned copy of a C text (null for null).
 std::unique_ptr<char[]> DuplicateString(const char* text);
 

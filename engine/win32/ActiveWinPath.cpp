@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/win32/OsVersionQuery.h"
+#include "engine/win32/WindowText.h"
 
 namespace {
 
@@ -11,19 +12,6 @@ struct TopLevelSearch {
   HWND window;
   HWND topLevel;
 };
-
-std::string ClassNameOf(HWND window) {
-  char name[260] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string TitleOf(HWND window, int size) {
-  std::string title(static_cast<size_t>(size), '\0');
-  int length = GetWindowTextA(window, title.data(), size);
-  title.resize(static_cast<size_t>(std::max(length, 0)));
-  return title;
-}
 
 bool EqualNoCase(const std::string& a, const std::string& b) {
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
@@ -158,7 +146,7 @@ int CActiveWinPath::GetWindowInfo(HWND window, RecWinInfo& record) {
   if (!GetWindowRect(topLevel, &rect)) return 0;
   record.WinRect = {rect.left, rect.top, rect.right, rect.bottom};
   record.WinParentLevel = CountParentLevels(topLevel);
-  std::string className = ClassNameOf(topLevel);
+  std::string className = WindowClassName(topLevel);
   std::string special;
   if (SpecialNames(topLevel, className, special)) {
     SetSpecialRecord(record, special);
@@ -166,7 +154,7 @@ int CActiveWinPath::GetWindowInfo(HWND window, RecWinInfo& record) {
   }
   std::string path;
   if (!GetProcessPath(topLevel, path)) return 0;
-  std::string title = TitleOf(topLevel, 260);
+  std::string title = WindowTitle(topLevel, 260);
   if (className == "DV2ControlHost" && EqualNoCase(title, "Start Menu")) {
     SetSpecialRecord(record, "Start Menu");
   } else {
@@ -179,7 +167,7 @@ int CActiveWinPath::GetWindowInfo(HWND window, RecWinInfo& record) {
 BOOL CALLBACK CActiveWinPath::MatchRecordedWindowProc(HWND window, LPARAM param) {
   auto& self = *reinterpret_cast<CActiveWinPath*>(param);
   if (std::find(self.skip_.begin(), self.skip_.end(), window) != self.skip_.end()) return TRUE;
-  std::string title = TitleOf(window, 255);
+  std::string title = WindowTitle(window, 255);
   if (title == "Program Manager") return TRUE;
   std::string path;
   if (!self.GetProcessPath(window, path) || !EqualNoCase(path, self.target_.WinPath)) return TRUE;

@@ -4,6 +4,10 @@
 #include <wininet.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "engine/win32/ModuleFunction.h"
 
 namespace {
 
@@ -28,7 +32,7 @@ struct InternetLibrary {
 
   template <typename Fn>
   Fn Get(const char* name) {
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+    return ModuleFunction<Fn>(module, name);
   }
 };
 
@@ -44,25 +48,60 @@ bool AnsweredWithError(const InternetLibrary& wininet, HINTERNET request) {
   return status >= 400;
 }
 
+// The length an HTTP answer announces; false when it announces none.
+bool AnnouncedLength(const InternetLibrary& wininet, HINTERNET request, unsigned long long& length) {
+  char text[32] = {};
+  DWORD size = sizeof text - 1;
+  if (!wininet.queryInfo(request, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) return false;
+  char* end = nullptr;
+  length = std::strtoull(text, &end, 10);
+  return end != text;
+}
+
+// Reads the whole answer into the file; false when a read or a write fails
+// or fewer bytes arrive than the server announced.
 bool CopyToFile(const InternetLibrary& wininet, HINTERNET request, const std::string& file) {
   std::FILE* out = std::fopen(file.c_str(), "wb");
   if (!out) return false;
   char chunk[8192];
+  unsigned long long total = 0;
+  bool ok = true;
   for (;;) {
     DWORD got = 0;
-    if (!wininet.read(request, chunk, sizeof chunk, &got) ||
-        (got > 0 && std::fwrite(chunk, 1, got, out) != got)) {
-      std::fclose(out);
-      DeleteFileA(file.c_str());
-      return false;
+    if (!wininet.read(request, chunk, sizeof chunk, &got) || (got > 0 && std::fwrite(chunk, 1, got, out) != got)) {
+      ok = false;
+      break;
     }
     if (got == 0) break;
+    total += got;
   }
-  if (std::fclose(out) != 0) {
-    DeleteFileA(file.c_str());
-    return false;
-  }
+  ok = std::fclose(out) == 0 && ok;
+  unsigned long long announced = 0;
+  return ok && (!AnnouncedLength(wininet, request, announced) || announced == total);
+}
+
+// A new empty file in the target's folder, where it can replace the target.
+bool MakeTemporaryBeside(const std::string& file, std::string& temporary) {
+  char full[MAX_PATH] = {};
+  char* name = nullptr;
+  const DWORD length = GetFullPathNameA(file.c_str(), MAX_PATH, full, &name);
+  if (length == 0 || length >= MAX_PATH || !name) return false;
+  *name = '\0';
+  char made[MAX_PATH] = {};
+  if (!GetTempFileNameA(full, "qmd", 0, made)) return false;
+  temporary = made;
   return true;
+}
+
+// The answer goes to a temporary file that takes the target's place only
+// once all of it has arrived: a failed download leaves the target as it was.
+bool DownloadTo(const InternetLibrary& wininet, HINTERNET request, const std::string& file) {
+  std::string temporary;
+  if (!MakeTemporaryBeside(file, temporary)) return false;
+  const bool ok = CopyToFile(wininet, request, temporary) &&
+                  MoveFileExA(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING);
+  if (!ok) DeleteFileA(temporary.c_str());
+  return ok;
 }
 
 }  // namespace
@@ -76,7 +115,7 @@ bool DownloadUrlToFile(const std::string& url, const std::string& file, bool& no
   if (!session) return false;
   bool ok = false;
   if (HINTERNET request = wininet.openUrl(session, url.c_str(), nullptr, 0, 0, 0)) {
-    ok = !AnsweredWithError(wininet, request) && CopyToFile(wininet, request, file);
+    ok = !AnsweredWithError(wininet, request) && DownloadTo(wininet, request, file);
     wininet.close(request);
   }
   wininet.close(session);

@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <set>
 #include <vector>
 
 #include "engine/PathNames.h"
@@ -37,6 +38,15 @@ std::string FolderOf(const std::string& fullPath) {
 
 bool SamePath(const std::string& a, const std::string& b) {
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+bool HasSameNameTwice(const std::vector<std::string>& paths) {
+  auto lessNoCase = [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; };
+  std::set<std::string, decltype(lessNoCase)> seen(lessNoCase);
+  for (const std::string& path : paths) {
+    if (!seen.insert(path).second) return true;
+  }
+  return false;
 }
 
 bool CopyOrMoveOne(const std::string& from, const std::string& to, bool overwrite, bool move,
@@ -78,24 +88,27 @@ std::string GetFullPath(const std::string& path) {
   return full;
 }
 
-bool ResolveShellPath(const std::string& text, std::string& path) {
-  path = text;
+ITEMIDLIST* ParseShellPath(const std::string& text) {
   IShellFolder* desktop = nullptr;
-  if (FAILED(SHGetDesktopFolder(&desktop))) return false;
+  if (FAILED(SHGetDesktopFolder(&desktop))) return nullptr;
   std::wstring wide(text.size() + 1, L'\0');
   int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-  bool ok = false;
   LPITEMIDLIST items = nullptr;
-  if (length > 0 &&
-      SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, wide.data(), nullptr, &items, nullptr))) {
-    char buffer[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(items, buffer)) {
-      path = buffer;
-      ok = true;
-    }
-    CoTaskMemFree(items);
+  if (length == 0 || FAILED(desktop->ParseDisplayName(nullptr, nullptr, wide.data(), nullptr, &items, nullptr))) {
+    items = nullptr;
   }
   desktop->Release();
+  return items;
+}
+
+bool ResolveShellPath(const std::string& text, std::string& path) {
+  path = text;
+  LPITEMIDLIST items = ParseShellPath(text);
+  if (!items) return false;
+  char buffer[MAX_PATH] = {};
+  bool ok = SHGetPathFromIDListA(items, buffer) != 0;
+  if (ok) path = buffer;
+  CoTaskMemFree(items);
   return ok;
 }
 
@@ -119,12 +132,14 @@ bool CopyFiles(const std::string& source, const std::string& dest, bool overwrit
   std::string to = FullPattern(dest);
   if (from.empty() || to.empty()) return false;
   std::vector<std::string> names = MatchingFiles(from);
+  std::vector<std::string> targets;
+  for (const std::string& name : names) targets.push_back(BuildTargetName(to, name));
+  // Several files onto one name would keep only the last of them.
+  if (HasSameNameTwice(targets)) return false;
   std::string folder = FolderOf(from);
   bool acrossVolumes = DrivesDiffer(from, to);
-  for (const std::string& name : names) {
-    if (!CopyOrMoveOne(folder + name, BuildTargetName(to, name), overwrite, move, acrossVolumes)) {
-      return false;
-    }
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (!CopyOrMoveOne(folder + names[i], targets[i], overwrite, move, acrossVolumes)) return false;
   }
   return !names.empty();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -14,6 +15,10 @@ bool IsDirectory(const std::string& path);
 // The full path (at most 260 characters) without one trailing "\"; "" when
 // it cannot be made.
 std::string GetFullPath(const std::string& path);
+
+// The shell's item list of a path (parsed by the desktop folder); null when
+// the shell cannot parse it. The caller frees it with CoTaskMemFree.
+ITEMIDLIST* ParseShellPath(const std::string& text);
 
 // The path as the shell names it (long names); false, with the text
 // unchanged, when the shell cannot parse it.
@@ -29,8 +34,8 @@ bool DeleteFiles(const std::string& pattern);
 // Copies (or moves) every file that the source pattern matches to the name
 // the destination pattern gives it (see BuildTargetName). An existing target
 // is replaced only with `overwrite`, by the system's own replace. A file is
-// never copied or moved onto itself. False at the first failure or when
-// nothing matched.
+// never copied or moved onto itself, and nothing is done when two files would
+// get the same target. False at the first failure or when nothing matched.
 bool CopyFiles(const std::string& source, const std::string& dest, bool overwrite, bool move);
 
 // Which time SetFileTimeOf sets.

@@ -1,26 +1,11 @@
 #include "engine/win32/FolderOperations.h"
 
-#include <windows.h>
-#include <shellapi.h>
-
 #include "engine/win32/FileOperations.h"
 
 namespace {
 
-// FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI
-constexpr FILEOP_FLAGS kQuietFlags = 0x614;
-
-// A shell operation without any window; true only when all of it was done.
 bool ShellOperation(UINT operation, const std::string& from, const std::string& to) {
-  // The shell takes lists of names ending in an empty name.
-  std::string fromList = from + '\0';
-  std::string toList = to + '\0';
-  SHFILEOPSTRUCTA op = {};
-  op.wFunc = operation;
-  op.pFrom = fromList.c_str();
-  op.pTo = to.empty() ? nullptr : toList.c_str();
-  op.fFlags = kQuietFlags;
-  return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+  return ShellFileOperation(operation, from, to, kQuietShellFlags);
 }
 
 bool IsEmptyFolder(const std::string& folder) {
@@ -38,9 +23,23 @@ bool IsEmptyFolder(const std::string& folder) {
 
 }  // namespace
 
+bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags) {
+  // The shell takes lists of names ending in an empty name.
+  std::string fromList = from + '\0';
+  std::string toList = to + '\0';
+  SHFILEOPSTRUCTA op = {};
+  op.wFunc = operation;
+  op.pFrom = fromList.c_str();
+  op.pTo = to.empty() ? nullptr : toList.c_str();
+  op.fFlags = flags;
+  return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+}
+
 bool CreateDirectoryPath(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == FILE_ATTRIBUTE_DIRECTORY) return true;
+  // Test the folder bit: an existing folder that is also archived, hidden or
+  // read-only is still the folder asked for.
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
   if (attributes != INVALID_FILE_ATTRIBUTES) return false;
   DWORD error = GetLastError();
   if (error == ERROR_PATH_NOT_FOUND) {

@@ -2,11 +2,21 @@
 // move a tree.
 #pragma once
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include <string>
 
-// Creates the folder and every missing folder above it. A path whose
-// attributes are exactly those of a plain folder is there already (true);
-// any other existing entry is a failure.
+// FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI
+constexpr FILEOP_FLAGS kQuietShellFlags = 0x614;
+
+// A shell file operation (FO_COPY, FO_MOVE, FO_DELETE) of one source, with no
+// owner window; true only when all of it was done.
+bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags);
+
+// Creates the folder and every missing folder above it. An existing folder
+// (whatever its other attributes) is there already (true); any other
+// existing entry is a failure.
 bool CreateDirectoryPath(const std::string& path);
 
 // Removes an empty folder, or with `recurse` the folder and all it holds.

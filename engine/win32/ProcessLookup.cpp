@@ -5,14 +5,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/win32/ModuleFunction.h"
 #include "engine/win32/OsVersionQuery.h"
 
 namespace {
-
-template <typename Fn>
-Fn LookUp(HMODULE module, const char* name) {
-  return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
 
 struct Wanted {
   const std::string& name;
@@ -28,9 +24,9 @@ bool WalkWithPsapi(const Wanted& wanted, DWORD& processId, bool& found) {
   using EnumModulesFn = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, DWORD*);
   using BaseNameFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPSTR, DWORD);
   HMODULE psapi = LoadLibraryA("psapi.dll");
-  auto enumProcesses = LookUp<EnumProcessesFn>(psapi, "EnumProcesses");
-  auto enumModules = LookUp<EnumModulesFn>(psapi, "EnumProcessModules");
-  auto baseName = LookUp<BaseNameFn>(psapi, "GetModuleBaseNameA");
+  auto enumProcesses = ModuleFunction<EnumProcessesFn>(psapi, "EnumProcesses");
+  auto enumModules = ModuleFunction<EnumModulesFn>(psapi, "EnumProcessModules");
+  auto baseName = ModuleFunction<BaseNameFn>(psapi, "GetModuleBaseNameA");
   std::vector<DWORD> ids(2048);
   DWORD bytes = 0;
   bool listed = enumProcesses && enumModules && baseName &&
@@ -62,9 +58,9 @@ bool WalkWithToolHelp(const Wanted& wanted, DWORD& processId, bool& found) {
   using SnapshotFn = HANDLE(WINAPI*)(DWORD, DWORD);
   using WalkFn = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  auto snapshot = LookUp<SnapshotFn>(kernel, "CreateToolhelp32Snapshot");
-  auto first = LookUp<WalkFn>(kernel, "Process32First");
-  auto next = LookUp<WalkFn>(kernel, "Process32Next");
+  auto snapshot = ModuleFunction<SnapshotFn>(kernel, "CreateToolhelp32Snapshot");
+  auto first = ModuleFunction<WalkFn>(kernel, "Process32First");
+  auto next = ModuleFunction<WalkFn>(kernel, "Process32Next");
   if (!snapshot || !first || !next) return false;
   HANDLE list = snapshot(TH32CS_SNAPPROCESS, 0);
   if (list == INVALID_HANDLE_VALUE) return false;

@@ -5,6 +5,7 @@
 #include "engine/InputPort.h"
 #include "engine/MessageBoxPort.h"
 #include "engine/MessagePumpPort.h"
+#include "engine/MousePort.h"
 #include "engine/RecordedWindowPort.h"
 #include "engine/ScriptHostPort.h"
 #include "engine/win32/OsVersionQuery.h"
@@ -16,6 +17,7 @@
 #include "engine/win32/Win32ScriptHost.h"
 #include "engine/win32/WindowsBuiltins.h"
 #include "engine/win32/WindowsInputPort.h"
+#include "engine/win32/WindowsMousePort.h"
 
 void InstallWindowsServices() {
   QueryOsVersion();
@@ -24,6 +26,7 @@ void InstallWindowsServices() {
   SetMessageBoxPort(&GetWin32MessageBoxPort());
   static const std::unique_ptr<InputPort> input = CreateWindowsInputPort();
   SetInputPort(input.get());
+  SetMousePort(&GetWindowsMousePort());
   // The interpreter's run loop: messages, time, system macros.
   static Win32MessagePump messagePump;
   SetMessagePumpPort(&messagePump);

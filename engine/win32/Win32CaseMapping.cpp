@@ -13,3 +13,19 @@ void Win32CaseMapping::Lower(char* text, int length) const {
         CharLowerBuffA(text, static_cast<DWORD>(length));
     }
 }
+
+bool Win32CaseMapping::IsAlpha(char c) const {
+    return IsCharAlphaA(c) != FALSE;
+}
+
+bool Win32CaseMapping::IsAlphaNumeric(char c) const {
+    return IsCharAlphaNumericA(c) != FALSE;
+}
+
+bool Win32CaseMapping::IsLower(char c) const {
+    return IsCharLowerA(c) != FALSE;
+}
+
+bool Win32CaseMapping::IsUpper(char c) const {
+    return IsCharUpperA(c) != FALSE;
+}

@@ -23,3 +23,17 @@ LocalTimeFields Win32Clock::LocalTime() {
   fields.yearDay = kDaysBefore[now.wMonth - 1] + now.wDay + (leap && now.wMonth > 2 ? 1 : 0);
   return fields;
 }
+
+bool Win32Clock::PerformanceCounter(std::int64_t& count) {
+  LARGE_INTEGER value;
+  if (!QueryPerformanceCounter(&value)) return false;
+  count = value.QuadPart;
+  return true;
+}
+
+bool Win32Clock::PerformanceFrequency(std::int64_t& countsPerSecond) {
+  LARGE_INTEGER value;
+  if (!QueryPerformanceFrequency(&value) || value.QuadPart == 0) return false;
+  countsPerSecond = value.QuadPart;
+  return true;
+}

@@ -5,6 +5,6 @@
 // Pumps the calling thread's real message queue.
 class Win32MessagePump final : public MessagePumpPort {
  public:
-  bool Pump(int* quitCode) override;
+  bool Pump(int* quitCode, const ThreadHotkeyHandler& threadHotkey) override;
   void PostQuit(int exitCode) override;
 };

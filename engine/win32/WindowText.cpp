@@ -33,13 +33,26 @@ BOOL CALLBACK CollectText(HWND child, LPARAM param) {
 
 BOOL CALLBACK CollectClass(HWND child, LPARAM param) {
   auto& collector = *reinterpret_cast<Collector*>(param);
-  char name[256] = {};
-  int length = GetClassNameA(child, name, sizeof name);
-  if (length <= 0) return TRUE;
-  return AppendLine(collector.text, name, static_cast<size_t>(length)) ? TRUE : FALSE;
+  std::string name = WindowClassName(child);
+  if (name.empty()) return TRUE;
+  return AppendLine(collector.text, name.data(), name.size()) ? TRUE : FALSE;
 }
 
 }  // namespace
+
+std::string WindowTitle(HWND window, int size) {
+  if (size <= 0) return {};
+  std::string title(static_cast<size_t>(size), '\0');
+  int length = GetWindowTextA(window, title.data(), size);
+  title.resize(static_cast<size_t>(length > 0 ? length : 0));
+  return title;
+}
+
+std::string WindowClassName(HWND window) {
+  char name[256] = {};
+  int length = GetClassNameA(window, name, sizeof name);
+  return std::string(name, static_cast<size_t>(length > 0 ? length : 0));
+}
 
 bool IsWindowHung(HWND window, UINT ms) {
   DWORD_PTR result = 0;

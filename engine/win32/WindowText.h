@@ -9,6 +9,12 @@
 // Most characters the collectors return (and a child text they read).
 constexpr size_t kWindowTextLimit = 32767;
 
+// GetWindowTextA into a buffer of `size` characters (terminator included).
+std::string WindowTitle(HWND window, int size);
+
+// GetClassNameA (up to 255 characters).
+std::string WindowClassName(HWND window);
+
 // True when the window does not answer a WM_NULL within `ms` milliseconds.
 bool IsWindowHung(HWND window, UINT ms);
 

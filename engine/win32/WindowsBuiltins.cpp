@@ -4,6 +4,18 @@
 #include "engine/win32/WindowsBuiltins.h"
 
 #include "engine/BuiltinTable.h"
+#include "engine/win32/FileBuiltins.h"
+#include "engine/win32/ProcessBuiltins.h"
+#include "engine/win32/RegistryBuiltins.h"
+#include "engine/win32/ScriptHotkeys.h"
+#include "engine/win32/SystemBuiltins.h"
+#include "engine/win32/WindowFamilyBuiltins.h"
 
 void BindWindowsBuiltins() {
+  BindProcessBuiltins();
+  BindScriptHotkeyBuiltins();
+  BindFileBuiltins();
+  BindRegistryBuiltins();
+  BindSystemBuiltins();
+  BindWindowFamilyBuiltins();
 }

@@ -189,4 +189,59 @@ TEST(NumberTextTest, DoubleToInt64TruncatesOrGivesTheMinimum) {
     }
 }
 
+struct FloatCase {
+    double value;
+    char conversion;
+    int precision;
+    bool alternate;
+    const char* expected;
+};
+
+TEST(NumberTextTest, FormatFloatConversionFollowsPrintf) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const FloatCase cases[] = {
+        {3.14159, 'f', 2, false, "3.14"},
+        {3.14159, 'f', -1, false, "3.141590"},
+        {0.5, 'f', 0, false, "0"},              // ties go to even, as printf
+        {2.5, 'f', 0, false, "2"},
+        {1.5, 'f', 0, false, "2"},
+        {1.0, 'f', 0, true, "1."},
+        {-0.0, 'f', 1, false, "-0.0"},
+        {0.1, 'f', 20, false, "0.10000000000000000555"},  // exact digits
+        {12345.678, 'e', 2, false, "1.23e+04"},
+        {12345.678, 'E', 2, false, "1.23E+04"},
+        {1e-5, 'e', -1, false, "1.000000e-05"},
+        {1e300, 'e', 1, false, "1.0e+300"},
+        {1.0, 'e', 0, false, "1e+00"},
+        {1.0, 'e', 0, true, "1.e+00"},
+        {0.0001, 'g', -1, false, "0.0001"},
+        {0.00001, 'g', -1, false, "1e-05"},
+        {123456.0, 'g', -1, false, "123456"},
+        {1234567.0, 'g', -1, false, "1.23457e+06"},
+        {999999.5, 'g', -1, false, "1e+06"},    // rounding moves the exponent
+        {100000.0, 'g', 1, false, "1e+05"},
+        {1.5, 'g', 0, false, "2"},              // precision 0 counts as 1
+        {0.0, 'g', -1, false, "0"},
+        {-2.50, 'g', -1, false, "-2.5"},
+        {1.0, 'g', -1, true, "1.00000"},
+        {100.0, 'g', 2, true, "1.0e+02"},
+        {1e-5, 'G', -1, false, "1E-05"},
+        {1e-5, 'G', 3, true, "1.00E-05"},
+        {inf, 'f', 2, false, "1.#INF"},
+        {-inf, 'e', -1, false, "-1.#INF"},
+        {std::numeric_limits<double>::quiet_NaN(), 'g', -1, false, "1.#QNAN"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatFloatConversion(c.value, c.conversion, c.precision, c.alternate), c.expected)
+            << c.value << ' ' << c.conversion << ' ' << c.precision << (c.alternate ? " #" : "");
+    }
+}
+
+TEST(NumberTextTest, FormatFloatConversionBoundsThePrecision) {
+    EXPECT_EQ(FormatFloatConversion(1.0, 'f', 1000000, false).size(), std::size_t{2 + kMaxFloatPrecision});
+    const std::string largest = FormatFloatConversion(1.7976931348623157e308, 'f', 0, false);
+    EXPECT_EQ(largest.size(), 309u);
+    EXPECT_EQ(largest.substr(0, 6), "179769");
+}
+
 } // namespace

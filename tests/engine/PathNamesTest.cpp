@@ -11,6 +11,37 @@ TEST(PathNames, StripTrailingBackslashRemovesOne) {
   EXPECT_EQ(empty, "");
 }
 
+TEST(PathNames, StripTrailingBackslashKeepsARoot) {
+  struct Case {
+    const char* path;
+    const char* stripped;
+  } cases[] = {
+      {"D:\\", "D:\\"}, {"d:\\", "d:\\"}, {"\\", "\\"}, {"D:\\a\\", "D:\\a"},
+      {"D:", "D:"},     {"1:\\", "1:"},   {"\\\\srv\\share\\", "\\\\srv\\share"},
+  };
+  for (const Case& c : cases) {
+    std::string path = c.path;
+    StripTrailingBackslash(path);
+    EXPECT_EQ(path, c.stripped) << c.path;
+  }
+}
+
+TEST(PathNames, TrailingBackslashIsAddedOnce) {
+  EXPECT_EQ(WithTrailingBackslash("C:"), "C:\\");
+  EXPECT_EQ(WithTrailingBackslash("C:\\"), "C:\\");
+  EXPECT_EQ(WithTrailingBackslash(""), "\\");
+  EXPECT_EQ(JoinPath("C:\\", "a.txt"), "C:\\a.txt");
+  EXPECT_EQ(JoinPath("C:\\d", "a.txt"), "C:\\d\\a.txt");
+}
+
+TEST(PathNames, ShortcutNamesGetTheLinkExtensionOnce) {
+  EXPECT_EQ(WithLinkExtension("C:\\a\\Tool"), "C:\\a\\Tool.lnk");
+  EXPECT_EQ(WithLinkExtension("Tool.LNK"), "Tool.LNK");
+  EXPECT_EQ(WithLinkExtension("Tool.lnk"), "Tool.lnk");
+  EXPECT_EQ(WithLinkExtension("Tool.ln"), "Tool.ln.lnk");
+  EXPECT_EQ(WithLinkExtension(""), ".lnk");
+}
+
 TEST(PathNames, DrivesDifferComparesDriveLetters) {
   EXPECT_FALSE(DrivesDiffer("C:\\a", "c:\\b\\c"));
   EXPECT_TRUE(DrivesDiffer("C:\\a", "D:\\a"));

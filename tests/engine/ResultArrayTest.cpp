@@ -27,3 +27,15 @@ TEST(ResultArray, ReshapesAnEarlierArrayAndRefusesBadSizes) {
   ScriptValue number;
   EXPECT_EQ(ResultElement(number, 0), nullptr);
 }
+
+TEST(ResultArray, SetResultIntsFillsTheArrayInOrder) {
+  ScriptValue result;
+  result.SetInt(1);
+  SetResultInts(result, {5, -2, 7, 0});
+  ASSERT_TRUE(result.IsArray());
+  EXPECT_EQ(result.GetElementCount(), 4);
+  EXPECT_EQ(ResultElement(result, 0)->GetInt(), 5);
+  EXPECT_EQ(ResultElement(result, 1)->GetInt(), -2);
+  EXPECT_EQ(ResultElement(result, 2)->GetInt(), 7);
+  EXPECT_EQ(ResultElement(result, 3)->GetInt(), 0);
+}

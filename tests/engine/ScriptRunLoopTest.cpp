@@ -9,16 +9,6 @@
 
 namespace {
 
-// DELAY as the script-control family builds it: a wait state and the wait loop.
-int TestDelay(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
-  int ms = args.GetAt(0).GetInt();
-  if (ms <= 0) return 0;
-  engine.waitStart = GetClockPort().NowMs();
-  engine.waitLength = ms;
-  engine.runState = run_state::kDelay;
-  return engine.RunFromLine(0, 0);
-}
-
 std::string Numbered(int count) {
   std::string text = "$n = 1\n";
   for (int i = 2; i <= count; ++i) text += "$n = $n + 1\n";
@@ -28,7 +18,6 @@ std::string Numbered(int count) {
 TEST(RunLoop, WaitsPumpingAndPollingWithoutRunningALine) {
   FakeClock clock;
   FakePump pump;
-  ScopedBuiltin delay("DELAY", &TestDelay);
   ScriptRunner runner;
   runner.Load("wait.txt", "$a = 1\nDelay(100)\n$b = 2");
   int waitingTurns = 0;
@@ -50,12 +39,11 @@ TEST(RunLoop, WaitsPumpingAndPollingWithoutRunningALine) {
 
 TEST(RunLoop, ADelayOfZeroOrLessReturnsAtOnce) {
   FakeClock clock;
-  ScopedBuiltin delay("DELAY", &TestDelay);
   ScriptRunner runner;
   runner.Load("nodelay.txt", "Delay(0)\nDelay(-5)\n$b = 2");
   runner.Run();
   EXPECT_EQ(runner.Report({"b"}), "b=2\n");
-  EXPECT_TRUE(clock.sleeps.empty());
+  EXPECT_EQ(clock.sleeps, (std::vector<unsigned>{0, 0}));  // only gives up the time slice
 }
 
 TEST(RunLoop, AStopRequestAtTurnKRunsNoFurtherLine) {
@@ -77,7 +65,6 @@ TEST(RunLoop, AStopRequestAtTurnKRunsNoFurtherLine) {
 TEST(RunLoop, AStopRequestDuringAWaitEndsTheWholeRun) {
   FakeClock clock;
   FakePump pump;
-  ScopedBuiltin delay("DELAY", &TestDelay);
   ScriptRunner runner;
   runner.Load("stopwait.txt", "Func F()\n  Delay(1000)\n  $inner = 1\nEndFunc\nF()\n$after = 1");
   pump.onPump = [&](int turn) {
@@ -94,7 +81,6 @@ TEST(RunLoop, AQuitMessageEndsEveryRunAndIsPutBackOnceByTheOutermostRun) {
   FakeClock clock;
   FakePump pump;
   pump.quitCode = 18;
-  ScopedBuiltin delay("DELAY", &TestDelay);
   ScriptRunner runner;
   runner.Load("quit.txt", "Func F()\n  Delay(1000)\n  $inner = 1\nEndFunc\n$a = 1\nF()\n$after = 1");
   pump.onPump = [&](int turn) {
@@ -284,16 +270,11 @@ TEST_F(RecordedWindows, AStopRequestDuringTheSearchEndsTheRunWithoutTheBox) {
 
 TEST(RunLoop, AdlibRunsEveryIntervalAndAMissingFunctionIsSkipped) {
   FakeClock clock;
-  ScopedBuiltin delay("DELAY", &TestDelay);
   ScriptRunner runner;
   runner.Load("adlib.txt", "Func Tick()\n  $ticks = $ticks + 1\n  SetError(5)\nEndFunc\n$ticks = 0\nDelay(1000)\n$e = @error");
   runner.engine.adlibFunction = "tick";
   runner.engine.adlibInterval = 250;
   runner.engine.adlibEnabled = 1;
-  ScopedBuiltin setError("SETERROR", [](CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
-    engine.SetErrorValue(args.GetAt(0).GetInt());
-    return 0;
-  });
   runner.Run();
   // Called at 250, 500, 750 and 1000 ms of the wait; its @error does not leak.
   EXPECT_EQ(runner.Report({"ticks", "e"}), "ticks=4\ne=0\n");

@@ -4,6 +4,8 @@
 // "QuillmarkEditWindowHelper". It runs until its window is closed.
 #include <windows.h>
 
+#include "tests/helpers/HelperWindow.h"
+
 namespace {
 
 constexpr char kClassName[] = "QuillmarkEditWindowHelper";
@@ -33,20 +35,5 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kClassName;
-  if (!RegisterClassA(&windowClass)) return 1;
-  HWND window = CreateWindowExA(0, kClassName, commandLine, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                100, 100, 480, 120, nullptr, nullptr, instance, nullptr);
-  if (!window) return 1;
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return 0;
+  return RunHelperWindow(instance, {kClassName, WindowProc, commandLine, 100, 100, 480, 120, nullptr, COLOR_WINDOW});
 }

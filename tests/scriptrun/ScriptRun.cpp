@@ -72,12 +72,6 @@ std::vector<std::string> ExpectedNames(const std::string& expected) {
   return names;
 }
 
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-  if (from.empty()) return;
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-}
-
 int RunSuite(int argc, char** argv) {
   int passed = 0;
   int failed = 0;
@@ -93,7 +87,7 @@ int RunSuite(int argc, char** argv) {
       runner->Load(fileName, test.script);
       runner->Run();
       std::string actual = runner->Report(ExpectedNames(test.expected));
-      if (const std::string* full = runner->file.GetSourceFileName(0)) ReplaceAll(actual, *full, fileName);
+      if (const std::string* full = runner->file.GetSourceFileName(0)) actual = ReplaceAll(actual, *full, fileName);
       if (actual == test.expected) {
         ++passed;
         continue;

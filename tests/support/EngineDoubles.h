@@ -4,6 +4,7 @@
 // installs itself for its lifetime and restores the default afterwards.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -26,10 +27,20 @@ class FakeClock : public ClockPort {
     sleeps.push_back(ms);
   }
   LocalTimeFields LocalTime() override { return localTime; }
+  // The counter counts microseconds of the same time.
+  bool PerformanceCounter(std::int64_t& count) override {
+    count = static_cast<std::int64_t>(now) * 1000;
+    return !counterFails;
+  }
+  bool PerformanceFrequency(std::int64_t& countsPerSecond) override {
+    countsPerSecond = 1000000;
+    return !counterFails;
+  }
 
   unsigned now = 1000;
   std::vector<unsigned> sleeps;
   LocalTimeFields localTime;
+  bool counterFails = false;
 };
 
 class FakePump : public MessagePumpPort {
@@ -43,13 +54,19 @@ class FakePump : public MessagePumpPort {
   // loop a quit message with quitCode.
   std::function<bool(int turn)> onPump;
   int quitCode = 0;
+  // Ids of thread hot keys pressed since the last pump; the next pump hands
+  // them over.
+  std::vector<int> hotkeys;
 
-  bool Pump(int* code) override {
+  bool Pump(int* code, const ThreadHotkeyHandler& threadHotkey) override {
     ++turns;
     if (onPump && onPump(turns)) {
       *code = quitCode;
       return true;
     }
+    std::vector<int> pressed;
+    pressed.swap(hotkeys);
+    for (int id : pressed) threadHotkey(id);
     return false;
   }
   void PostQuit(int exitCode) override { reposted.push_back(exitCode); }

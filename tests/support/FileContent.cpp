@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <iterator>
 
 void WriteFileText(const std::string& file, const std::string& content) {
@@ -21,4 +22,14 @@ std::string ReadFileText(const std::string& file) {
 bool PathExists(const std::string& path) {
   std::error_code error;
   return std::filesystem::exists(path, error);
+}
+
+std::vector<std::string> FolderListing(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }

@@ -5,6 +5,13 @@
 
 #include "engine/RunEndedHooks.h"
 
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
 ScriptRunner::ScriptRunner() = default;
 
 void ScriptRunner::Load(const std::string& path, const std::string& text) {
@@ -29,10 +36,22 @@ bool ScriptRunner::LoadFile(const std::string& path) {
 }
 
 int ScriptRunner::Run() {
-  if (engine.PrepareScript(path_)) return 1;
-  engine.RunFromLine(1, 1);
+  if (RunOnce()) return 1;
   EndWholeRun(engine);
   return 0;
+}
+
+int ScriptRunner::RunOnce() {
+  if (engine.PrepareScript(path_)) return 1;
+  engine.RunFromLine(1, 1);
+  return 0;
+}
+
+std::string ScriptRunner::RunAndReport(const std::string& text, const std::vector<std::string>& names) {
+  file.Clear();
+  Load("script.txt", text);
+  Run();
+  return Report(names);
 }
 
 std::vector<std::string> ScriptRunner::Errors() const {
@@ -68,4 +87,11 @@ std::string ScriptRunner::Report(const std::vector<std::string>& names) {
   std::vector<std::string> errors = Errors();
   if (!errors.empty()) out += "error: " + OneLine(errors.back()) + "\n";
   return out;
+}
+
+std::string RunScriptText(const std::string& script, const std::vector<std::string>& names) {
+  ScriptRunner runner;
+  runner.Load("script.txt", script);
+  runner.Run();
+  return runner.Report(names);
 }

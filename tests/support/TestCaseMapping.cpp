@@ -25,6 +25,14 @@ void AccentCaseMapping::Lower(char* text, int length) const {
     }
 }
 
+bool AccentCaseMapping::IsLower(char c) const {
+    return c == kLowerAccent || CaseMapping::IsLower(c);
+}
+
+bool AccentCaseMapping::IsUpper(char c) const {
+    return c == kUpperAccent || CaseMapping::IsUpper(c);
+}
+
 ScopedCaseMapping::ScopedCaseMapping(const CaseMapping& mapping) : previous_(&GetCaseMapping()) {
     SetCaseMapping(&mapping);
 }

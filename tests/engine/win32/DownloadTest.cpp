@@ -1,74 +1,14 @@
 #include "engine/win32/Download.h"
 
-#include <winsock2.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
 #include "tests/support/FileContent.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/win32/LocalHttpServer.h"
 
 namespace {
-
-// A one-request HTTP server on 127.0.0.1 that answers with a fixed status
-// line and body.
-class LocalHttpServer {
- public:
-  LocalHttpServer(const std::string& status, const std::string& body) {
-    WSADATA wsa;
-    WSAStartup(MAKEWORD(2, 2), &wsa);
-    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address = {};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    listen(listener_, 1);
-    int size = sizeof address;
-    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-    port_ = ntohs(address.sin_port);
-    std::string answer = "HTTP/1.0 " + status + "\r\nContent-Type: application/octet-stream\r\n" +
-                         "Content-Length: " + std::to_string(body.size()) +
-                         "\r\nConnection: close\r\n\r\n" + body;
-    thread_ = std::thread([this, answer] { Serve(answer); });
-  }
-  ~LocalHttpServer() {
-    closesocket(listener_);
-    thread_.join();
-    WSACleanup();
-  }
-
-  std::string Url(const std::string& path) const {
-    return "http://127.0.0.1:" + std::to_string(port_) + path;
-  }
-
- private:
-  void Serve(const std::string& answer) {
-    SOCKET client = accept(listener_, nullptr, nullptr);
-    if (client == INVALID_SOCKET) return;
-    std::string request;
-    char chunk[1024];
-    while (request.find("\r\n\r\n") == std::string::npos) {
-      int got = recv(client, chunk, sizeof chunk, 0);
-      if (got <= 0) break;
-      request.append(chunk, static_cast<size_t>(got));
-    }
-    size_t sent = 0;
-    while (sent < answer.size()) {
-      int n = send(client, answer.data() + sent, static_cast<int>(answer.size() - sent), 0);
-      if (n <= 0) break;
-      sent += static_cast<size_t>(n);
-    }
-    shutdown(client, SD_SEND);
-    closesocket(client);
-  }
-
-  SOCKET listener_ = INVALID_SOCKET;
-  unsigned short port_ = 0;
-  std::thread thread_;
-};
 
 // A body larger than one read and not a multiple of it.
 std::string SampleBody() {
@@ -106,4 +46,48 @@ TEST(Download, AFileThatCannotBeWrittenIsAFailure) {
   bool noLibrary = true;
   EXPECT_FALSE(DownloadUrlToFile(server.Url("/data"), folder.File("no-folder\\x.bin"), noLibrary));
   EXPECT_FALSE(noLibrary);
+}
+
+TEST(Download, AnErrorAnswerLeavesAnExistingFileAsItWas) {
+  LocalHttpServer server("500 Internal Server Error", "broken");
+  TempFolder folder;
+  std::string file = folder.File("kept.bin");
+  WriteFileText(file, "old content");
+  bool noLibrary = true;
+  EXPECT_FALSE(DownloadUrlToFile(server.Url("/kept.bin"), file, noLibrary));
+  EXPECT_EQ(ReadFileText(file), "old content");
+}
+
+TEST(Download, AnAnswerCutShortIsAFailureAndLeavesTheFileAsItWas) {
+  std::string body = SampleBody();
+  LocalHttpServer server("200 OK", body, 10000);
+  TempFolder folder;
+  std::string file = folder.File("kept.bin");
+  WriteFileText(file, "old content");
+  bool noLibrary = true;
+  EXPECT_FALSE(DownloadUrlToFile(server.Url("/short.bin"), file, noLibrary));
+  EXPECT_EQ(ReadFileText(file), "old content");
+}
+
+TEST(Download, ASuccessfulDownloadReplacesTheFileAndLeavesNoTemporaryFile) {
+  LocalHttpServer server("200 OK", "new");
+  TempFolder folder;
+  std::string file = folder.File("replaced.txt");
+  WriteFileText(file, "old content that is longer");
+  bool noLibrary = true;
+  ASSERT_TRUE(DownloadUrlToFile(server.Url("/replaced.txt"), file, noLibrary));
+  EXPECT_EQ(ReadFileText(file), "new");
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder.Path() + "\\*.tmp").c_str(), &found);
+  EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+TEST(Download, ARefusedConnectionIsAFailure) {
+  TempFolder folder;
+  std::string file = folder.File("refused.bin");
+  bool noLibrary = true;
+  EXPECT_FALSE(DownloadUrlToFile(RefusedLocalUrl("/x"), file, noLibrary));
+  EXPECT_FALSE(noLibrary);
+  EXPECT_FALSE(PathExists(file));
 }

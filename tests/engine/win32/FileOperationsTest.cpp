@@ -10,21 +10,6 @@
 
 namespace {
 
-// The names in a folder, sorted.
-std::vector<std::string> Listing(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &data);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = data.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &data));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 std::string Upper(std::string text) {
   for (char& ch : text) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
   return text;
@@ -67,6 +52,8 @@ TEST_F(FileOperations, FullPathsLoseOneTrailingBackslash) {
   GetCurrentDirectoryA(sizeof current, current);
   SetCurrentDirectoryA(dir.Path().c_str());
   EXPECT_EQ(GetFullPath("a.txt"), dir.File("a.txt"));
+  std::string drive = dir.Path().substr(0, 2);
+  EXPECT_EQ(GetFullPath(drive + "\\"), drive + "\\") << "a root keeps its backslash";
   SetCurrentDirectoryA(current);
 }
 
@@ -85,23 +72,23 @@ TEST_F(FileOperations, VolumesDifferByDrive) {
 
 TEST_F(FileOperations, DeleteRemovesMatchingFilesOnly) {
   EXPECT_TRUE(DeleteFiles(dir.File("*.txt")));
-  EXPECT_EQ(Listing(dir.Path()), (Names{"c.log", "sub"}));
+  EXPECT_EQ(FolderListing(dir.Path()), (Names{"c.log", "sub"}));
   EXPECT_FALSE(DeleteFiles(dir.File("*.txt")));
   EXPECT_TRUE(DeleteFiles(dir.Path()));
-  EXPECT_EQ(Listing(dir.Path()), (Names{"sub"}));
-  EXPECT_EQ(Listing(dir.File("sub")), (Names{"d.txt"}));
+  EXPECT_EQ(FolderListing(dir.Path()), (Names{"sub"}));
+  EXPECT_EQ(FolderListing(dir.File("sub")), (Names{"d.txt"}));
 }
 
 TEST_F(FileOperations, CopyRenamesByTheDestinationPattern) {
   ASSERT_TRUE(CopyFiles(dir.File("*.txt"), out.File("*.bak"), false, false));
-  EXPECT_EQ(Listing(out.Path()), (Names{"a.bak", "b.bak"}));
+  EXPECT_EQ(FolderListing(out.Path()), (Names{"a.bak", "b.bak"}));
   EXPECT_EQ(ReadFileText(out.File("a.bak")), "alpha");
   EXPECT_EQ(ReadFileText(dir.File("a.txt")), "alpha");
 }
 
 TEST_F(FileOperations, CopyOfAFolderTakesItsFilesButNotItsSubfolders) {
   ASSERT_TRUE(CopyFiles(dir.Path(), out.Path(), false, false));
-  EXPECT_EQ(Listing(out.Path()), (Names{"a.txt", "b.txt", "c.log"}));
+  EXPECT_EQ(FolderListing(out.Path()), (Names{"a.txt", "b.txt", "c.log"}));
 }
 
 TEST_F(FileOperations, AnExistingTargetNeedsOverwriteAndIsThenReplaced) {
@@ -121,9 +108,22 @@ TEST_F(FileOperations, AFileIsNeverCopiedOrMovedOntoItself) {
   }
 }
 
+TEST_F(FileOperations, ManyFilesOntoOneNameAreRefusedBeforeAnythingIsDone) {
+  WriteFileText(out.File("one.txt"), "old");
+  for (bool move : {false, true}) {
+    EXPECT_FALSE(CopyFiles(dir.File("*.txt"), out.File("one.txt"), true, move)) << move;
+    EXPECT_FALSE(CopyFiles(dir.File("*.*"), out.File("ONE.*"), true, move)) << move;
+    EXPECT_EQ(FolderListing(out.Path()), (Names{"one.txt"})) << move;
+    EXPECT_EQ(ReadFileText(out.File("one.txt")), "old") << move;
+    EXPECT_EQ(FolderListing(dir.Path()), (Names{"a.txt", "b.txt", "c.log", "sub"})) << move;
+  }
+  EXPECT_TRUE(CopyFiles(dir.File("a.*"), out.File("one.txt"), true, false)) << "one file onto one name";
+  EXPECT_EQ(ReadFileText(out.File("one.txt")), "alpha");
+}
+
 TEST_F(FileOperations, NewTargetsInTheSourceFolderAreNotCopiedAgain) {
   ASSERT_TRUE(CopyFiles(dir.File("*.txt"), dir.File("x*.txt"), false, false));
-  EXPECT_EQ(Listing(dir.Path()), (Names{"a.txt", "b.txt", "c.log", "sub", "xa.txt", "xb.txt"}));
+  EXPECT_EQ(FolderListing(dir.Path()), (Names{"a.txt", "b.txt", "c.log", "sub", "xa.txt", "xb.txt"}));
 }
 
 TEST_F(FileOperations, MoveOnTheSameDriveReplacesOnlyWithOverwrite) {
@@ -139,9 +139,9 @@ TEST_F(FileOperations, MoveAcrossDrivesCopiesAndDeletes) {
   TempFolder other("Z:\\tmp");
   ASSERT_TRUE(OnDifferentVolumes(dir.Path(), other.Path()));
   ASSERT_TRUE(CopyFiles(dir.File("*.txt"), other.Path(), false, true));
-  EXPECT_EQ(Listing(other.Path()), (Names{"a.txt", "b.txt"}));
+  EXPECT_EQ(FolderListing(other.Path()), (Names{"a.txt", "b.txt"}));
   EXPECT_EQ(ReadFileText(other.File("b.txt")), "beta");
-  EXPECT_EQ(Listing(dir.Path()), (Names{"c.log", "sub"}));
+  EXPECT_EQ(FolderListing(dir.Path()), (Names{"c.log", "sub"}));
 }
 
 TEST_F(FileOperations, NothingMatchedIsAFailure) {

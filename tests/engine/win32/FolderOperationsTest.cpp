@@ -37,12 +37,14 @@ TEST_F(FolderOperations, CreateMakesEveryMissingLevel) {
   EXPECT_TRUE(CreateDirectoryPath(deep)) << "a plain folder is there already";
 }
 
-TEST_F(FolderOperations, CreateFailsOnFilesAndOnFoldersWithFurtherAttributes) {
+TEST_F(FolderOperations, CreateFailsOnFilesButTakesFoldersWithFurtherAttributes) {
   EXPECT_FALSE(CreateDirectoryPath(src + "\\a.txt"));
   EXPECT_FALSE(CreateDirectoryPath(src + "\\a.txt\\below"));
-  ASSERT_TRUE(SetFileAttributesA((src + "\\inner").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_TRUE(SetFileAttributesA((src + "\\inner").c_str(), FILE_ATTRIBUTE_HIDDEN));
   ASSERT_NE(GetFileAttributesA((src + "\\inner").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
-  EXPECT_FALSE(CreateDirectoryPath(src + "\\inner"));
+  EXPECT_TRUE(CreateDirectoryPath(src + "\\inner"));
+  EXPECT_TRUE(CreateDirectoryPath(src + "\\inner\\new\\deeper"));
+  EXPECT_TRUE(IsFolder(src + "\\inner\\new\\deeper"));
   SetFileAttributesA((src + "\\inner").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 

@@ -4,19 +4,9 @@
 
 #include <string>
 
-#include "engine/ClockPort.h"
-#include "tests/support/EngineDoubles.h"
 #include "tests/support/ScriptRunner.h"
 
 namespace {
-
-// DELAY as the script-control family builds it: a wait state and the wait loop.
-int TestDelay(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
-  engine.waitStart = GetClockPort().NowMs();
-  engine.waitLength = args.GetAt(0).GetInt();
-  engine.runState = run_state::kDelay;
-  return engine.RunFromLine(0, 0);
-}
 
 int posted = 0;
 int timerTicks = 0;
@@ -41,7 +31,6 @@ TEST(RunLoopWin32, DispatchesTheThreadsMessagesDuringAWait) {
   HWND window = CreateWindowA("QmRunLoopCounter", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
 
-  ScopedBuiltin delay("DELAY", &TestDelay);
   ScriptRunner runner;
   running = &runner.engine;
   runner.Load("wait.txt", "Delay(400)\n$after = 1");

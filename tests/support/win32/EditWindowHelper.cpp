@@ -1,58 +1,37 @@
 #include "tests/support/win32/EditWindowHelper.h"
 
-namespace {
+#include <vector>
 
-std::string HelperPath() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  folder.erase(folder.find_last_of("\\/") + 1);
-  return folder + "EditWindowHelper.exe";
-}
-
-}  // namespace
-
-EditWindowHelper::EditWindowHelper(const std::string& title) {
-  std::string commandLine = std::string("\"").append(HelperPath()).append("\" ").append(title);
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process_)) {
-    return;
-  }
-  WaitForInputIdle(process_.hProcess, 10000);
+EditWindowHelper::EditWindowHelper(const std::string& title)
+    : process_("EditWindowHelper.exe", "QuillmarkEditWindowHelper", title) {
   DWORD start = GetTickCount();
-  while (!edit_ && GetTickCount() - start < 10000) {
-    frame_ = FindWindowA("QuillmarkEditWindowHelper", title.c_str());
-    if (frame_) edit_ = FindWindowExA(frame_, nullptr, "EDIT", nullptr);
+  while (Frame() && !edit_ && GetTickCount() - start < 5000) {
+    edit_ = FindWindowExA(Frame(), nullptr, "EDIT", nullptr);
     if (!edit_) Sleep(20);
   }
 }
 
-EditWindowHelper::~EditWindowHelper() {
-  if (!process_.hProcess) return;
-  if (frame_) PostMessageA(frame_, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) {
-    TerminateProcess(process_.hProcess, 1);
-  }
-  CloseHandle(process_.hThread);
-  CloseHandle(process_.hProcess);
-}
-
-std::string EditWindowHelper::Text() const {
-  char buffer[1024] = {};
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutA(edit_, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
-                      SMTO_ABORTIFHUNG, 2000, &copied);
-  return buffer;
-}
+std::string EditWindowHelper::Text() const { return WindowTextOf(edit_); }
 
 std::string EditWindowHelper::WaitForText(const std::string& expected, DWORD timeoutMs) const {
+  return WaitForWindowText(edit_, expected, timeoutMs);
+}
+
+std::string WindowTextOf(HWND window) {
+  std::vector<char> buffer(65536, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                      SMTO_ABORTIFHUNG, 2000, &copied);
+  buffer.back() = '\0';
+  return buffer.data();
+}
+
+std::string WaitForWindowText(HWND window, const std::string& expected, DWORD timeoutMs) {
   DWORD start = GetTickCount();
-  std::string text = Text();
+  std::string text = WindowTextOf(window);
   while (text != expected && GetTickCount() - start < timeoutMs) {
     PumpMessagesFor(20);
-    text = Text();
+    text = WindowTextOf(window);
   }
   return text;
 }

@@ -7,17 +7,14 @@
 
 #include <string>
 
-#include "tests/support/win32/MessagePump.h"
+#include "tests/support/win32/HelperProcess.h"
 
 class EditWindowHelper {
  public:
   explicit EditWindowHelper(const std::string& title);
-  ~EditWindowHelper();
-  EditWindowHelper(const EditWindowHelper&) = delete;
-  EditWindowHelper& operator=(const EditWindowHelper&) = delete;
 
   bool Started() const { return edit_ != nullptr; }
-  HWND Frame() const { return frame_; }
+  HWND Frame() const { return process_.Frame(); }
   HWND Edit() const { return edit_; }
 
   // The EDIT control's text.
@@ -26,7 +23,12 @@ class EditWindowHelper {
   std::string WaitForText(const std::string& expected, DWORD timeoutMs = 5000) const;
 
  private:
-  PROCESS_INFORMATION process_ = {};
-  HWND frame_ = nullptr;
+  HelperProcess process_;
   HWND edit_ = nullptr;
 };
+
+// The text of a window of another process (WM_GETTEXT, at most 64 KB).
+std::string WindowTextOf(HWND window);
+// Waits up to `timeoutMs` for the window's text to equal `expected`, then
+// returns it.
+std::string WaitForWindowText(HWND window, const std::string& expected, DWORD timeoutMs = 5000);

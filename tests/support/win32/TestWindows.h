@@ -10,10 +10,11 @@
 // A top-level window of a class of its own, destroyed with the object.
 class TestWindow {
  public:
+  // A class name is registered once, with the procedure of its first window.
   explicit TestWindow(const std::string& title, HWND owner = nullptr, bool visible = true,
-                      const char* className = "QuillmarkTestWindow") {
+                      const char* className = "QuillmarkTestWindow", WNDPROC procedure = DefWindowProcA) {
     WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpfnWndProc = procedure;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = className;
     RegisterClassA(&wc);  // fails harmlessly when registered already

@@ -1,0 +1,34 @@
+#include "engine/ControlSpec.h"
+
+#include <cstring>
+
+#include "engine/AsciiNoCase.h"
+
+namespace {
+
+bool StartsWithNoCase(const std::string& text, const char* prefix) {
+  return AsciiCompareNoCaseN(text.c_str(), prefix, std::strlen(prefix)) == 0;
+}
+
+}  // namespace
+
+int MatchControlSpec(const std::string& spec, const std::vector<std::string>& classNames,
+                     const std::function<std::string(std::size_t)>& textOf) {
+  unsigned instance = 0;
+  for (std::size_t i = 0; i < classNames.size(); ++i) {
+    const std::string& name = classNames[i];
+    if (spec.compare(0, name.size(), name) != 0) continue;
+    ++instance;
+    if (name + std::to_string(instance) == spec) return static_cast<int>(i);
+  }
+  for (std::size_t i = 0; i < classNames.size(); ++i) {
+    if (textOf(i) == spec) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+BoxKind BoxKindOfArgument(const std::string& control, bool fullClassName) {
+  if (StartsWithNoCase(control, fullClassName ? "ComboBox" : "Combo")) return BoxKind::kCombo;
+  if (StartsWithNoCase(control, fullClassName ? "ListBox" : "List")) return BoxKind::kList;
+  return BoxKind::kNone;
+}
