@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/BuiltinTable.h"
 #include "robots/win32/DataFolder.h"
 #include "tests/e2e/QuillmarkProcess.h"
 #include "tests/support/RobotSpec.h"
@@ -42,17 +41,6 @@ bool AllFixtureKeysFree() {
   }
   return true;
 }
-
-// Robots type through the script's Send; until that built-in is in the
-// engine, the tests that watch typing are skipped.
-bool CanType() {
-  BindPortableBuiltins();
-  int row = FindBuiltin("SEND");
-  return row >= 0 && GetBuiltinTable()[row].handler != &BuiltinNotYetAvailable;
-}
-
-#define SKIP_UNLESS_ROBOTS_TYPE() \
-  if (!CanType()) GTEST_SKIP() << "the engine has no Send built-in yet"
 
 bool BringToFront(HWND window) {
   return PumpUntil([window] {
@@ -89,7 +77,6 @@ class EndToEnd : public testing::Test {
     Write({"thrice", "<F7>", "<F11>", 1, 0, 3}, "Send(\"ab\")");
     Write({"forever", "<F8>", "<F12>", 1, 1, 1}, "Send(\"x\")");
     Write({"sleeper", "<F9>", "<F11>", 0, 0, 1}, "Send(\"z\")");
-    Write({"quiet", "None", "<F11>", 0, 0, 2}, "$done = 1");  // runs without typing
     CreateDirectoryA((scriptFolder_ + "\\folder.txt").c_str(), nullptr);
   }
   void TearDown() override {
@@ -133,9 +120,9 @@ TEST_F(EndToEnd, ListsTheRobotsAndRunsAsOneInstanceUntilTrayExit) {
   ASSERT_NE(main, nullptr);
 
   std::vector<ListedRobot> robots = ReadRobotList(main);
-  ASSERT_EQ(robots.size(), 5u) << "the folder named like a robot file is not listed";
+  ASSERT_EQ(robots.size(), 4u) << "the folder named like a robot file is not listed";
   for (const ListedRobot& robot : robots) {
-    EXPECT_EQ(robot.ticked, robot.name != "sleeper" && robot.name != "quiet") << robot.name;
+    EXPECT_EQ(robot.ticked, robot.name != "sleeper") << robot.name;
     EXPECT_NE(robot.name, "folder");
   }
   EXPECT_FALSE(KeyIsFree(VK_F6));
@@ -152,7 +139,6 @@ TEST_F(EndToEnd, ListsTheRobotsAndRunsAsOneInstanceUntilTrayExit) {
 }
 
 TEST_F(EndToEnd, StartHotkeysTypeIntoTheTargetWindow) {
-  SKIP_UNLESS_ROBOTS_TYPE();
   QuillmarkProcess app;
   ASSERT_NE(app.WaitForMainWindow(), nullptr);
   ASSERT_TRUE(StartTarget());
@@ -169,7 +155,6 @@ TEST_F(EndToEnd, StartHotkeysTypeIntoTheTargetWindow) {
 }
 
 TEST_F(EndToEnd, ARepeatUntilEndRobotStopsOnItsEndKey) {
-  SKIP_UNLESS_ROBOTS_TYPE();
   QuillmarkProcess app;
   ASSERT_NE(app.WaitForMainWindow(), nullptr);
   ASSERT_TRUE(StartTarget());
@@ -186,19 +171,11 @@ TEST_F(EndToEnd, ARepeatUntilEndRobotStopsOnItsEndKey) {
 }
 
 TEST_F(EndToEnd, AColdStartWithTheRunSwitchRunsTheRobotAndQuits) {
-  {
-    QuillmarkProcess app("-a Quiet");
-    ASSERT_TRUE(app.Started());
-    EXPECT_EQ(app.WaitForExit(), static_cast<DWORD>(kExitCode));
-    EXPECT_TRUE(AllFixtureKeysFree());
-  }
-  SKIP_UNLESS_ROBOTS_TYPE();
   ASSERT_TRUE(StartTarget());
-  const EditWindowHelper& target = *target_;
   QuillmarkProcess app("-a Typer");
   ASSERT_TRUE(app.Started());
   EXPECT_EQ(app.WaitForExit(), static_cast<DWORD>(kExitCode));
-  EXPECT_EQ(target.WaitForText("hello"), "hello");
+  EXPECT_EQ(target_->WaitForText("hello"), "hello");
   EXPECT_TRUE(AllFixtureKeysFree());
 }
 
@@ -206,24 +183,15 @@ TEST_F(EndToEnd, ASecondStartWithTheRunSwitchRunsTheRobotInTheFirst) {
   QuillmarkProcess first;
   ASSERT_NE(first.WaitForMainWindow(), nullptr);
   ASSERT_TRUE(StartTarget());
-  const EditWindowHelper& target = *target_;
-  {
-    QuillmarkProcess second("-a quiet");
-    ASSERT_TRUE(second.Started());
-    EXPECT_EQ(second.WaitForExit(), 0u);
-    EXPECT_TRUE(first.Running());
-    EXPECT_EQ(CountMainWindows(), 1);
-    // The robot would type into whatever is in front: not the robot list.
-    EXPECT_EQ(GetForegroundWindow(), target.Frame());
-  }
-  if (CanType()) {
-    QuillmarkProcess second("-a thrice");
-    ASSERT_TRUE(second.Started());
-    EXPECT_EQ(second.WaitForExit(), 0u);
-    // The second start returns only after the run.
-    EXPECT_EQ(target.Text(), "ababab");
-    EXPECT_TRUE(first.Running());
-  }
+  QuillmarkProcess second("-a thrice");
+  ASSERT_TRUE(second.Started());
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  // The second start returns only after the run, which typed into the
+  // user's window, not into the robot list.
+  EXPECT_EQ(target_->Text(), "ababab");
+  EXPECT_EQ(GetForegroundWindow(), target_->Frame());
+  EXPECT_TRUE(first.Running());
+  EXPECT_EQ(CountMainWindows(), 1);
   EXPECT_EQ(ExitFromTray(first), static_cast<DWORD>(kExitCode));
 }
 
