@@ -31,11 +31,11 @@ std::string AttributeLetters(unsigned attributes) {
   return letters;
 }
 
-bool ParseAttributeChange(const std::string& spec, unsigned& add, unsigned& remove) {
+bool ParseAttributeChange(const std::string& change, unsigned& add, unsigned& remove) {
   add = 0;
   remove = 0;
   bool adding = true;
-  for (char ch : spec) {
+  for (char ch : change) {
     if (ch == '+' || ch == '-') {
       adding = ch == '+';
       continue;

@@ -23,4 +23,4 @@ std::string AttributeLetters(unsigned attributes);
 // Reads a change such as "+RH-A": "+" and "-" switch between adding (the
 // start) and removing; the letters A, H, N, O, R, S and T in either case name
 // attributes. False, with nothing to change, for any other character.
-bool ParseAttributeChange(const std::string& spec, unsigned& add, unsigned& remove);
+bool ParseAttributeChange(const std::string& change, unsigned& add, unsigned& remove);

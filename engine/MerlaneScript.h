@@ -154,7 +154,7 @@ class CMerlane_Script {
   std::string searchTitle;
   std::string searchText;
   void* foundWindow = nullptr;     // kept when a search fails
-  std::string controlSpec;         // control argument of the control built-ins
+  std::string controlArgument;         // control argument of the control built-ins
   void* foundControl = nullptr;
   int WinTitleMatchMode = 1;
   int WinTextMatchMode = 1;

@@ -12,7 +12,7 @@
 
 #include "engine/AsciiNoCase.h"
 #include "engine/BuiltinTable.h"
-#include "engine/ControlSpec.h"
+#include "engine/ControlArgument.h"
 #include "engine/MerlaneScript.h"
 #include "engine/win32/WindowFamilyBuiltins.h"
 #include "engine/win32/WindowSearch.h"

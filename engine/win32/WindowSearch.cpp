@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/ControlSpec.h"
+#include "engine/ControlArgument.h"
 #include "engine/MerlaneScript.h"
 #include "engine/WindowTitleMatch.h"
 #include "engine/WindowWait.h"
@@ -120,7 +120,7 @@ bool FindControl(CMerlane_Script& engine, const std::string& title, const std::s
   engine.searchTitle = title;
   engine.searchText = text;
   if (!FindWindowByTitleText(engine)) return false;
-  engine.controlSpec = control;
+  engine.controlArgument = control;
   engine.foundControl = nullptr;
   HWND window = FoundWindow(engine);
   if (control.empty()) {
@@ -129,7 +129,7 @@ bool FindControl(CMerlane_Script& engine, const std::string& title, const std::s
   }
   ChildList children;
   EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
-  int index = MatchControlSpec(control, children.classNames, [&children](std::size_t i) {
+  int index = MatchControlArgument(control, children.classNames, [&children](std::size_t i) {
     return WindowTitle(children.windows[i], kTitleLength);
   });
   if (index < 0) return false;

@@ -14,7 +14,7 @@ TEST(FileAttributeText, LettersFollowTheirFixedOrder) {
 
 TEST(FileAttributeText, ChangesSwitchBetweenAddingAndRemoving) {
   struct Case {
-    const char* spec;
+    const char* change;
     bool ok;
     unsigned add;
     unsigned remove;
@@ -31,8 +31,8 @@ TEST(FileAttributeText, ChangesSwitchBetweenAddingAndRemoving) {
   };
   for (const Case& c : cases) {
     unsigned add = 99, remove = 99;
-    EXPECT_EQ(ParseAttributeChange(c.spec, add, remove), c.ok) << c.spec;
-    EXPECT_EQ(add, c.add) << c.spec;
-    EXPECT_EQ(remove, c.remove) << c.spec;
+    EXPECT_EQ(ParseAttributeChange(c.change, add, remove), c.ok) << c.change;
+    EXPECT_EQ(add, c.add) << c.change;
+    EXPECT_EQ(remove, c.remove) << c.change;
   }
 }

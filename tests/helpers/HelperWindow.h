@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-struct HelperWindowSpec {
+struct HelperWindowLayout {
   const char* className;
   WNDPROC procedure;
   const char* title;
@@ -14,16 +14,16 @@ struct HelperWindowSpec {
   int background;  // system colour index of the background
 };
 
-inline int RunHelperWindow(HINSTANCE instance, const HelperWindowSpec& spec) {
+inline int RunHelperWindow(HINSTANCE instance, const HelperWindowLayout& layout) {
   WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = spec.procedure;
+  windowClass.lpfnWndProc = layout.procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(spec.background + 1));
-  windowClass.lpszClassName = spec.className;
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(layout.background + 1));
+  windowClass.lpszClassName = layout.className;
   if (!RegisterClassA(&windowClass)) return 1;
-  HWND window = CreateWindowExA(0, spec.className, spec.title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, spec.x, spec.y,
-                                spec.width, spec.height, nullptr, spec.menu, instance, nullptr);
+  HWND window = CreateWindowExA(0, layout.className, layout.title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, layout.x, layout.y,
+                                layout.width, layout.height, nullptr, layout.menu, instance, nullptr);
   if (!window) return 1;
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

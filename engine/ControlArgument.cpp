@@ -1,4 +1,4 @@
-#include "engine/ControlSpec.h"
+#include "engine/ControlArgument.h"
 
 #include <cstring>
 
@@ -12,17 +12,17 @@ bool StartsWithNoCase(const std::string& text, const char* prefix) {
 
 }  // namespace
 
-int MatchControlSpec(const std::string& spec, const std::vector<std::string>& classNames,
-                     const std::function<std::string(std::size_t)>& textOf) {
+int MatchControlArgument(const std::string& argument, const std::vector<std::string>& classNames,
+                         const std::function<std::string(std::size_t)>& textOf) {
   unsigned instance = 0;
   for (std::size_t i = 0; i < classNames.size(); ++i) {
     const std::string& name = classNames[i];
-    if (spec.compare(0, name.size(), name) != 0) continue;
+    if (argument.compare(0, name.size(), name) != 0) continue;
     ++instance;
-    if (name + std::to_string(instance) == spec) return static_cast<int>(i);
+    if (name + std::to_string(instance) == argument) return static_cast<int>(i);
   }
   for (std::size_t i = 0; i < classNames.size(); ++i) {
-    if (textOf(i) == spec) return static_cast<int>(i);
+    if (textOf(i) == argument) return static_cast<int>(i);
   }
   return -1;
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ControlSpec.h"
+#include "engine/ControlArgument.h"
 
 namespace {
 
@@ -12,10 +12,10 @@ struct Child {
   const char* text;
 };
 
-int Match(const std::string& spec, const std::vector<Child>& children, int* textReads = nullptr) {
+int Match(const std::string& argument, const std::vector<Child>& children, int* textReads = nullptr) {
   std::vector<std::string> classes;
   for (const Child& child : children) classes.push_back(child.className);
-  return MatchControlSpec(spec, classes, [&](std::size_t i) {
+  return MatchControlArgument(argument, classes, [&](std::size_t i) {
     if (textReads) ++*textReads;
     return std::string(children[i].text);
   });
@@ -26,19 +26,19 @@ const std::vector<Child> kDialog = {
     {"Button", "Cancel"}, {"ComboBox", ""}, {"Edit", "Edit1"}, {"ListBox", ""},
 };
 
-TEST(ControlSpec, ClassAndInstanceFindTheNthChildOfThatClass) {
+TEST(ControlArgument, ClassAndInstanceFindTheNthChildOfThatClass) {
   struct Case {
-    const char* spec;
+    const char* argument;
     int expected;
   } cases[] = {
       {"Edit1", 1},    {"Edit2", 3},   {"Edit3", 6},     {"Edit4", -1},  {"Button2", 4},
       {"ComboBox1", 5}, {"ListBox1", 7}, {"Static1", 0},  {"edit1", -1},  {"Edit01", -1},
       {"OK", 2},       {"Cancel", 4},  {"second", 3},    {"Name", -1},
   };
-  for (const Case& c : cases) EXPECT_EQ(Match(c.spec, kDialog), c.expected) << c.spec;
+  for (const Case& c : cases) EXPECT_EQ(Match(c.argument, kDialog), c.expected) << c.argument;
 }
 
-TEST(ControlSpec, TextIsReadOnlyWhenNoClassMatches) {
+TEST(ControlArgument, TextIsReadOnlyWhenNoClassMatches) {
   int reads = 0;
   EXPECT_EQ(Match("Edit2", kDialog, &reads), 3);
   EXPECT_EQ(reads, 0);
@@ -48,7 +48,7 @@ TEST(ControlSpec, TextIsReadOnlyWhenNoClassMatches) {
   EXPECT_EQ(reads, 8);
 }
 
-TEST(ControlSpec, OneCountIsSharedByEveryClassThatBeginsTheSpec) {
+TEST(ControlArgument, OneCountIsSharedByEveryClassThatBeginsTheSpec) {
   // "Combo" and "ComboBox" both begin "ComboBox2": the first ComboBox is the
   // second instance counted.
   std::vector<Child> children = {{"Combo", ""}, {"ComboBox", "a"}, {"ComboBox", "b"}};
@@ -57,7 +57,7 @@ TEST(ControlSpec, OneCountIsSharedByEveryClassThatBeginsTheSpec) {
   EXPECT_EQ(Match("Combo1", children), 0);
 }
 
-TEST(ControlSpec, BoxKindComesFromTheArgumentsText) {
+TEST(ControlArgument, BoxKindComesFromTheArgumentsText) {
   struct Case {
     const char* control;
     bool full;
