@@ -161,7 +161,7 @@ void CMerlaneDlg::OnRobotListItemChanged(const NMLISTVIEW& change) {
     if (robot.Enable != newCheck) {
       robot.Enable = newCheck;
       CreateDirectoryTree(ScriptFolder());
-      robot.SaveToFile(path);
+      robot.SaveToFile(ScriptFolder());
     }
     if (index >= 0) robots_[index] = robot;
   } else if (index >= 0) {

@@ -17,5 +17,8 @@ std::string BaseNameOfPath(const std::string& path) {
 }
 
 std::string RobotFilePath(const std::string& folder, const std::string& name) {
-  return folder + "\\" + name + ".txt";
+  // A folder written with "/" only (as the native builds give) keeps its own
+  // separator; Windows takes either.
+  bool slashesOnly = folder.find('\\') == std::string::npos && folder.find('/') != std::string::npos;
+  return folder + (slashesOnly ? "/" : "\\") + name + ".txt";
 }

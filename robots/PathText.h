@@ -12,5 +12,6 @@ std::string FolderOfPath(const std::string& path);
 // dot. "C:\a\My robot.txt" gives "My robot".
 std::string BaseNameOfPath(const std::string& path);
 
-// The robot file of a robot: folder + "\" + name + ".txt".
+// The robot file of a robot: folder + "\" + name + ".txt" ("/" when the
+// folder is written with "/" only).
 std::string RobotFilePath(const std::string& folder, const std::string& name);

@@ -18,9 +18,9 @@ class CRobot {
   std::string GetStartKey() const { return StartKey; }
   std::string GetTriggerRobot() const { return TriggerRobot; }
 
-  // Writes the whole robot file at `filePath`, a full path that the caller
-  // builds (RobotFilePath). False when it cannot be created or written.
-  bool SaveToFile(const std::string& filePath) const;
+  // Writes the whole robot file into `folder` (no trailing backslash) under
+  // its name: folder\Name.txt. False when it cannot be created or written.
+  bool SaveToFile(const std::string& folder) const;
 
   // Reads a robot file into this robot; the name becomes the file's base name.
   // False when the file cannot be opened (nothing but the script lines and

@@ -85,8 +85,8 @@ bool ReadRect(const std::string& text, WindowRect& rect) {
 
 }  // namespace
 
-bool CRobot::SaveToFile(const std::string& filePath) const {
-  std::ofstream out(filePath, std::ios::binary | std::ios::trunc);
+bool CRobot::SaveToFile(const std::string& folder) const {
+  std::ofstream out(RobotFilePath(folder, Name), std::ios::binary | std::ios::trunc);
   if (!out) return false;
   auto line = [&out](const std::string& text) { out << text << "\r\n"; };
   line(kGeneral);

@@ -1,6 +1,7 @@
 // The robot file: exact writing, reading of full, short and hand-made files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -148,7 +149,7 @@ TEST(RobotFile, SaveWritesTheFixedLayout) {
   CRobot robot = SampleRobot("saved");
   robot.Enable = 7;  // any non-zero flag is written as 1
   robot.UseRecWin = -1;
-  ASSERT_TRUE(robot.SaveToFile(folder.File("saved.txt")));
+  ASSERT_TRUE(robot.SaveToFile(folder.Path()));
   EXPECT_EQ(ReadBytes(folder.File("saved.txt")), ReadBytes(Fixture("saved.txt")));
 }
 
@@ -157,7 +158,7 @@ TEST(RobotFile, RobotWithoutRecordsEndsWithItsLastScriptLine) {
   CRobot robot;
   robot.Name = "Plain";
   robot.Script = {"WAIT(1)", "Next"};
-  ASSERT_TRUE(robot.SaveToFile(folder.File("Plain.txt")));
+  ASSERT_TRUE(robot.SaveToFile(folder.Path()));
   const std::string bytes = ReadBytes(folder.File("Plain.txt"));
   EXPECT_EQ(bytes.find("[RecWinInfo]"), std::string::npos);
   EXPECT_TRUE(bytes.ends_with("[Script]\r\nWAIT(1)\r\nNext\r\n"));
@@ -167,7 +168,7 @@ TEST(RobotFile, SaveAndLoadGiveTheSameRobot) {
   TempFolder folder;
   CRobot saved = SampleRobot("Round trip");
   saved.AddRecWinInfo(Record(2, "", "", -1, {0, 0, 0, 0}));
-  ASSERT_TRUE(saved.SaveToFile(folder.File("Round trip.txt")));
+  ASSERT_TRUE(saved.SaveToFile(folder.Path()));
   CRobot loaded;
   ASSERT_TRUE(loaded.LoadFromFile(folder.File("Round trip.txt")));
   ExpectSameRobot(saved, loaded);
@@ -185,7 +186,7 @@ TEST(RobotFile, SpeedModeIsStoredInverted) {
     CRobot robot;
     robot.Name = "speed";
     robot.SpeedMode = c.mode;
-    ASSERT_TRUE(robot.SaveToFile(folder.File("speed.txt")));
+    ASSERT_TRUE(robot.SaveToFile(folder.Path()));
     EXPECT_NE(ReadBytes(folder.File("speed.txt")).find(std::string("\r\n") + c.line + "\r\n"), std::string::npos)
         << c.mode;
     CRobot loaded;
@@ -197,10 +198,10 @@ TEST(RobotFile, SpeedModeIsStoredInverted) {
 TEST(RobotFile, SaveReplacesALongerFile) {
   TempFolder folder;
   CRobot big = SampleRobot("robot");
-  ASSERT_TRUE(big.SaveToFile(folder.File("robot.txt")));
+  ASSERT_TRUE(big.SaveToFile(folder.Path()));
   CRobot small;
   small.Name = "robot";
-  ASSERT_TRUE(small.SaveToFile(folder.File("robot.txt")));
+  ASSERT_TRUE(small.SaveToFile(folder.Path()));
   CRobot loaded;
   ASSERT_TRUE(loaded.LoadFromFile(folder.File("robot.txt")));
   ExpectSameRobot(small, loaded);
@@ -209,7 +210,8 @@ TEST(RobotFile, SaveReplacesALongerFile) {
 TEST(RobotFile, SaveReportsAFileThatCannotBeCreated) {
   TempFolder folder;
   CRobot robot = SampleRobot("x");
-  EXPECT_FALSE(robot.SaveToFile(folder.File("missing-folder") + "/x.txt"));
+  EXPECT_FALSE(robot.SaveToFile(folder.File("missing-folder")));
+  ASSERT_TRUE(std::filesystem::create_directory(folder.File("x.txt")));
   EXPECT_FALSE(robot.SaveToFile(folder.Path()));  // a folder is no file
 }
 

@@ -35,5 +35,5 @@ inline bool WriteRobotFile(const std::string& folder, const RobotSpec& spec) {
   robot.RepeatTimes = spec.repeatTimes;
   robot.TriggerRobot = spec.triggerRobot;
   robot.Script = spec.script;
-  return robot.SaveToFile(RobotFilePath(folder, spec.name));
+  return robot.SaveToFile(folder);
 }

@@ -62,7 +62,7 @@ TEST(DataFolder, RobotSavedUnderTheDataFolderLoadsBackEqual) {
 
   const CRobot saved = SampleRobot("Fill the form");
   const std::string path = RobotFilePath(scriptFolder, saved.GetName());
-  ASSERT_TRUE(saved.SaveToFile(path));
+  ASSERT_TRUE(saved.SaveToFile(scriptFolder));
   EXPECT_EQ(path, appData.Path() + "\\tarnwick\\Skiffbright\\script\\Fill the form.txt");
   CRobot loaded;
   ASSERT_TRUE(loaded.LoadFromFile(path));
