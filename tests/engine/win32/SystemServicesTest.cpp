@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/BuiltinTable.h"
 #include "engine/CaseMapping.h"
 #include "engine/ScriptString.h"
 #include "engine/win32/Win32CaseMapping.h"
@@ -21,3 +22,14 @@ TEST(SystemServicesTest, InstallsTheSystemCaseMapping) {
 }
 
 } // namespace
+
+// The Windows program has every built-in of the language: no row of the table
+// may still answer through the placeholder once the services are installed.
+TEST(SystemServicesTest, EveryBuiltinHasItsHandler) {
+    InstallWindowsServices();
+    BindPortableBuiltins();
+    const BuiltinRow* rows = GetBuiltinTable();
+    for (int i = 0; i < kBuiltinCount; ++i) {
+        EXPECT_NE(rows[i].handler, &BuiltinNotYetAvailable) << rows[i].name;
+    }
+}
