@@ -7,14 +7,14 @@
 
 CSortListCtrl::~CSortListCtrl() { FreeAllItemData(); }
 
-bool CSortListCtrl::SetColumns(const std::string& spec) {
+bool CSortListCtrl::SetColumns(const std::string& columns) {
   size_t pos = 0;
   for (;;) {
-    size_t comma = spec.find(',', pos);
+    size_t comma = columns.find(',', pos);
     if (comma == std::string::npos) return true;
-    size_t end = spec.find(';', comma);
-    std::string name = spec.substr(pos, comma - pos);
-    std::string width = spec.substr(comma + 1, end == std::string::npos ? std::string::npos
+    size_t end = columns.find(';', comma);
+    std::string name = columns.substr(pos, comma - pos);
+    std::string width = columns.substr(comma + 1, end == std::string::npos ? std::string::npos
                                                                          : end - comma - 1);
     if (InsertColumn(columnCount_, name.c_str(), LVCFMT_LEFT, std::atoi(width.c_str()), -1) <
         0) {

@@ -13,9 +13,9 @@ class CSortListCtrl : public ui::ListView {
   ~CSortListCtrl() override;
 
   // Adds a left-aligned column per "name,width" pair of the ";"-separated
-  // spec; parsing stops at the first part without ",". False when the list
+  // columns; parsing stops at the first part without ",". False when the list
   // refused a column.
-  bool SetColumns(const std::string& spec);
+  bool SetColumns(const std::string& columns);
   int ColumnCount() const { return columnCount_; }
 
   // Adds a row at the end with one text per column; -1 (and no row) when the

@@ -15,7 +15,7 @@ RobotFolderFixture::~RobotFolderFixture() { RestoreAppDataFolder(); }
 
 std::string RobotFolderFixture::ScriptFolder() const { return GetDataFolder() + "\\script"; }
 
-void RobotFolderFixture::WriteRobot(const RobotSpec& robot) const {
+void RobotFolderFixture::WriteRobot(const RobotFixture& robot) const {
   WriteRobotFile(ScriptFolder(), robot);
 }
 

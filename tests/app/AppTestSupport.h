@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/ScriptEngine.h"
-#include "tests/support/RobotSpec.h"
+#include "tests/support/RobotFixture.h"
 #include "tests/support/TempFolder.h"
 
 class FakeScriptEngine : public ScriptEngine {
@@ -58,7 +58,7 @@ class RobotFolderFixture {
 
   std::string ScriptFolder() const;
   // Writes a robot file in the robot file's own layout.
-  void WriteRobot(const RobotSpec& robot) const;
+  void WriteRobot(const RobotFixture& robot) const;
   void WriteFile(const std::string& name, const std::string& content) const;
   std::string ReadFile(const std::string& name) const;
   bool FileExists(const std::string& name) const;

@@ -300,7 +300,7 @@ TEST_F(MainWindow, RunWithoutSelectionAsksForOne) {
 }
 
 TEST_F(MainWindow, AMissingFollowOnRobotStopsTheRunBeforeItStarts) {
-  RobotSpec robot{"alpha", "<F6>", "<F11>", 1};
+  RobotFixture robot{"alpha", "<F6>", "<F11>", 1};
   robot.triggerRobot = "next";
   folder.WriteRobot(robot);
   OpenWindow();

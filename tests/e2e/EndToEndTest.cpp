@@ -12,7 +12,7 @@
 
 #include "robots/win32/DataFolder.h"
 #include "tests/e2e/QuillmarkProcess.h"
-#include "tests/support/RobotSpec.h"
+#include "tests/support/RobotFixture.h"
 #include "tests/support/win32/EditWindowHelper.h"
 #include "tests/support/win32/MessagePump.h"
 
@@ -88,7 +88,7 @@ class EndToEnd : public testing::Test {
     target_ = std::make_unique<EditWindowHelper>("Quillmark target");
     return target_->Started() && BringToFront(target_->Frame());
   }
-  void Write(RobotSpec robot, const std::string& line) {
+  void Write(RobotFixture robot, const std::string& line) {
     robot.script = {line};
     ASSERT_TRUE(WriteRobotFile(scriptFolder_, robot));
   }

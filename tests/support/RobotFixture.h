@@ -9,8 +9,8 @@
 #include "robots/PathText.h"
 #include "robots/Robot.h"
 
-struct RobotSpec {
-  RobotSpec(std::string name, std::string startKey = "None", std::string endKey = "None",
+struct RobotFixture {
+  RobotFixture(std::string name, std::string startKey = "None", std::string endKey = "None",
             int enable = 0, int repeatOption = 0, int repeatTimes = 1)
       : name(std::move(name)), startKey(std::move(startKey)), endKey(std::move(endKey)),
         enable(enable), repeatOption(repeatOption), repeatTimes(repeatTimes) {}
@@ -25,15 +25,15 @@ struct RobotSpec {
 };
 
 // Writes <folder>\<name>.txt; false when it cannot.
-inline bool WriteRobotFile(const std::string& folder, const RobotSpec& spec) {
+inline bool WriteRobotFile(const std::string& folder, const RobotFixture& fixture) {
   CRobot robot;
-  robot.Name = spec.name;
-  robot.StartKey = spec.startKey;
-  robot.EndKey = spec.endKey;
-  robot.Enable = spec.enable;
-  robot.RepeatOption = spec.repeatOption;
-  robot.RepeatTimes = spec.repeatTimes;
-  robot.TriggerRobot = spec.triggerRobot;
-  robot.Script = spec.script;
+  robot.Name = fixture.name;
+  robot.StartKey = fixture.startKey;
+  robot.EndKey = fixture.endKey;
+  robot.Enable = fixture.enable;
+  robot.RepeatOption = fixture.repeatOption;
+  robot.RepeatTimes = fixture.repeatTimes;
+  robot.TriggerRobot = fixture.triggerRobot;
+  robot.Script = fixture.script;
   return robot.SaveToFile(folder);
 }
