@@ -1,7 +1,7 @@
 // The process's interpreter and script file, driven through ScriptEngine.
 #include "app/ScriptEngine.h"
-#include "engine/MerlaneScript.h"
-#include "engine/MerlaneScriptFile.h"
+#include "engine/language/MerlaneScript.h"
+#include "engine/language/MerlaneScriptFile.h"
 
 namespace {
 

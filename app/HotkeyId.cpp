@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "engine/KeyNames.h"
-#include "engine/KeySender.h"
+#include "engine/keys/KeyNames.h"
+#include "engine/keys/KeySender.h"
 
 HotkeyKey HotkeyTextToId(const std::string& text) {
   HotkeyKey hotkey;

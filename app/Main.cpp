@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/MerlaneApp.h"
-#include "engine/win32/SystemServices.h"
+#include "engine/language/win32/SystemServices.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   InstallWindowsServices();

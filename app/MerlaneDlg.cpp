@@ -7,7 +7,7 @@
 #include "app/AppMessages.h"
 #include "app/NoCase.h"
 #include "app/RobotFolder.h"
-#include "engine/MessageBoxPort.h"
+#include "engine/ports/MessageBoxPort.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
 #include "robots/win32/DataFolder.h"

@@ -1,10 +1,15 @@
-# Each layer folder holds portable sources at its top and Windows-only sources
-# in its win32/ subfolder. The portable part becomes <layer>_core (built on
-# every host); the whole layer becomes <layer> (Windows builds only).
-# Sources are globbed so that adding a file needs no edit here.
+# Each layer folder (and each folder of concern inside it) holds portable
+# sources, with Windows-only sources in a win32/ subfolder beside them. The
+# portable part becomes <layer>_core (built on every host); the whole layer
+# becomes <layer> (Windows builds only). Sources are globbed so that adding a
+# file needs no edit here.
 function(qm_add_layer name)
   set(deps ${ARGN})
-  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${name}/*.cpp)
+  file(GLOB_RECURSE all_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${name}/*.cpp)
+  set(core_sources ${all_sources})
+  list(FILTER core_sources EXCLUDE REGEX "/win32/")
+  set(win_sources ${all_sources})
+  list(FILTER win_sources INCLUDE REGEX "/win32/")
   if(core_sources)
     add_library(${name}_core STATIC ${core_sources})
   else()
@@ -16,7 +21,6 @@ function(qm_add_layer name)
     endif()
   endforeach()
   if(WIN32)
-    file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${name}/win32/*.cpp)
     if(win_sources)
       add_library(${name} STATIC ${win_sources})
       target_link_libraries(${name} PUBLIC ${name}_core)

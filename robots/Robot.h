@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/RecWinInfo.h"
+#include "engine/ports/RecWinInfo.h"
 
 class CRobot {
  public:

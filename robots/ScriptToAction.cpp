@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/MessageBoxPort.h"
+#include "engine/ports/MessageBoxPort.h"
 #include "robots/ActionLineParts.h"
 #include "robots/ActionTranslator.h"
 #include "robots/TextParts.h"

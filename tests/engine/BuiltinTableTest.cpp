@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "engine/BuiltinTable.h"
+#include "engine/language/BuiltinTable.h"
 #include "tests/support/EngineDoubles.h"
 #include "tests/support/ScriptRunner.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "engine/IntStack.h"
-#include "engine/ScriptBlockStack.h"
-#include "engine/ScriptTokenList.h"
-#include "engine/ScriptValueList.h"
-#include "engine/ScriptValueStack.h"
+#include "engine/language/IntStack.h"
+#include "engine/language/ScriptBlockStack.h"
+#include "engine/language/ScriptTokenList.h"
+#include "engine/values/ScriptValueList.h"
+#include "engine/values/ScriptValueStack.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ControlArgument.h"
+#include "engine/windows/ControlArgument.h"
 
 namespace {
 

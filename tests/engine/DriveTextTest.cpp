@@ -1,4 +1,4 @@
-#include "engine/DriveText.h"
+#include "engine/files/DriveText.h"
 
 #include <gtest/gtest.h>
 

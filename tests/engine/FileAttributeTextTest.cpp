@@ -1,4 +1,4 @@
-#include "engine/FileAttributeText.h"
+#include "engine/files/FileAttributeText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/FileDialogText.h"
+#include "engine/files/FileDialogText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The file built-ins over the interpreter's slots, run as scripts on files in
 // a temporary folder ("%DIR%" in a script stands for it).
-#include "engine/FileSlotBuiltins.h"
+#include "engine/files/FileSlotBuiltins.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/RunEndedHooks.h"
+#include "engine/language/RunEndedHooks.h"
 #include "tests/support/FileContent.h"
 #include "tests/support/FolderScriptTest.h"
 

@@ -1,4 +1,4 @@
-#include "engine/FileSlotTable.h"
+#include "engine/files/FileSlotTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/FileTimeText.h"
+#include "engine/files/FileTimeText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/ForegroundWindow.h"
+#include "engine/keys/ForegroundWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/HexText.h"
+#include "engine/ports/HexText.h"
 
 #include <gtest/gtest.h>
 

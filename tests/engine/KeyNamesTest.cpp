@@ -1,4 +1,4 @@
-#include "engine/KeyNames.h"
+#include "engine/keys/KeyNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The key sender on layouts with dead keys, and the layout rules of Init.
-#include "engine/KeySender.h"
+#include "engine/keys/KeySender.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Hotkeys in the script notation, as the main window registers them.
-#include "engine/KeySender.h"
+#include "engine/keys/KeySender.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 
-#include "engine/KeyNames.h"
+#include "engine/keys/KeyNames.h"
 #include "tests/support/KeySenderFixture.h"
 
 namespace {

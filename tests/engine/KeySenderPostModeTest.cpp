@@ -1,9 +1,9 @@
 // Golden logs of posted keys (run in background) and of thread attachment.
-#include "engine/KeySender.h"
+#include "engine/keys/KeySender.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/VirtualKeys.h"
+#include "engine/keys/VirtualKeys.h"
 #include "tests/support/KeySenderFixture.h"
 
 namespace {

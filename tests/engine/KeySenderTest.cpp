@@ -1,10 +1,10 @@
 // Golden logs of the send notation on the US layout: what reaches the system
 // for each text.
-#include "engine/KeySender.h"
+#include "engine/keys/KeySender.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/VirtualKeys.h"
+#include "engine/keys/VirtualKeys.h"
 #include "tests/support/KeySenderFixture.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Caps Lock handling and the pauses between keys.
-#include "engine/KeySender.h"
+#include "engine/keys/KeySender.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/VirtualKeys.h"
+#include "engine/keys/VirtualKeys.h"
 #include "tests/support/KeySenderFixture.h"
 
 namespace {

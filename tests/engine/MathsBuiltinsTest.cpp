@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/Mt19937.h"
+#include "engine/values/Mt19937.h"
 #include "tests/support/ScriptRunner.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "engine/MerlaneScriptFile.h"
+#include "engine/language/MerlaneScriptFile.h"
 #include "tests/support/CapturedMessageBoxes.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/MerlaneScript.h"
-#include "engine/MerlaneScriptFile.h"
-#include "engine/MouseMotion.h"
+#include "engine/language/MerlaneScript.h"
+#include "engine/language/MerlaneScriptFile.h"
+#include "engine/windows/MouseMotion.h"
 #include "tests/support/RecordingMousePort.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/Mt19937.h"
+#include "engine/values/Mt19937.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/OsVersionInfo.h"
+#include "engine/ports/OsVersionInfo.h"
 
 #include <gtest/gtest.h>
 

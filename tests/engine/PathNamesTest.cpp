@@ -1,4 +1,4 @@
-#include "engine/PathNames.h"
+#include "engine/files/PathNames.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/PixelScan.h"
+#include "engine/windows/PixelScan.h"
 
 namespace {
 

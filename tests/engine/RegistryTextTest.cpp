@@ -1,4 +1,4 @@
-#include "engine/RegistryText.h"
+#include "engine/system/RegistryText.h"
 
 #include <gtest/gtest.h>
 

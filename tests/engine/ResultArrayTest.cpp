@@ -1,4 +1,4 @@
-#include "engine/ResultArray.h"
+#include "engine/scripting/ResultArray.h"
 
 #include <gtest/gtest.h>
 

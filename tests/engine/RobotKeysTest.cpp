@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/KeyNames.h"
-#include "engine/RobotKeys.h"
+#include "engine/keys/KeyNames.h"
+#include "engine/keys/RobotKeys.h"
 #include "tests/support/KeySenderFixture.h"
 
 namespace {

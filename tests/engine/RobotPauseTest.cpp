@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/RobotPause.h"
+#include "engine/keys/RobotPause.h"
 
 namespace {
 

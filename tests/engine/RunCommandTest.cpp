@@ -1,4 +1,4 @@
-#include "engine/RunCommand.h"
+#include "engine/scripting/RunCommand.h"
 
 #include <gtest/gtest.h>
 

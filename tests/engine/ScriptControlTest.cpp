@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/ScriptControlBuiltins.h"
+#include "engine/scripting/ScriptControlBuiltins.h"
 #include "tests/support/EngineDoubles.h"
 #include "tests/support/ScriptRunner.h"
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/ScriptLexer.h"
+#include "engine/language/ScriptLexer.h"
 
 namespace {
 

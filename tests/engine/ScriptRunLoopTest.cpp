@@ -3,7 +3,7 @@
 #include <string>
 #include <thread>
 
-#include "engine/MerlaneScript.h"
+#include "engine/language/MerlaneScript.h"
 #include "tests/support/EngineDoubles.h"
 #include "tests/support/ScriptRunner.h"
 

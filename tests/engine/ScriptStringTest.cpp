@@ -1,4 +1,4 @@
-#include "engine/ScriptString.h"
+#include "engine/values/ScriptString.h"
 
 #include <gtest/gtest.h>
 

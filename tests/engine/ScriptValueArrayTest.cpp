@@ -1,4 +1,4 @@
-#include "engine/ScriptValue.h"
+#include "engine/values/ScriptValue.h"
 
 #include <gtest/gtest.h>
 

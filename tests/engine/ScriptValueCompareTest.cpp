@@ -1,4 +1,4 @@
-#include "engine/ScriptValueCompare.h"
+#include "engine/values/ScriptValueCompare.h"
 
 #include <gtest/gtest.h>
 

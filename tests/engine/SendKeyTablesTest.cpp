@@ -1,4 +1,4 @@
-#include "engine/SendKeyTables.h"
+#include "engine/keys/SendKeyTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "engine/StringFormat.h"
+#include "engine/strings/StringFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ScriptValueList.h"
+#include "engine/values/ScriptValueList.h"
 #include "tests/support/ValueMakers.h"
 
 namespace {

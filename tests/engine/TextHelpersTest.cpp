@@ -1,4 +1,4 @@
-#include "engine/TextHelpers.h"
+#include "engine/ports/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

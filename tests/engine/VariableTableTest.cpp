@@ -1,4 +1,4 @@
-#include "engine/VariableTable.h"
+#include "engine/values/VariableTable.h"
 
 #include <gtest/gtest.h>
 

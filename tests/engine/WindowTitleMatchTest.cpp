@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/WindowTitleMatch.h"
+#include "engine/windows/WindowTitleMatch.h"
 
 namespace {
 

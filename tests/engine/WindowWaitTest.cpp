@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "engine/MerlaneScript.h"
-#include "engine/WindowWait.h"
+#include "engine/language/MerlaneScript.h"
+#include "engine/windows/WindowWait.h"
 #include "tests/support/EngineDoubles.h"
 #include "tests/support/ScriptRunner.h"
 

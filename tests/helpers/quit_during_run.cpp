@@ -3,9 +3,9 @@
 // through its own message loop once the run has returned.
 #include <windows.h>
 
-#include "engine/MerlaneScript.h"
-#include "engine/MerlaneScriptFile.h"
-#include "engine/win32/SystemServices.h"
+#include "engine/language/MerlaneScript.h"
+#include "engine/language/MerlaneScriptFile.h"
+#include "engine/language/win32/SystemServices.h"
 
 namespace {
 

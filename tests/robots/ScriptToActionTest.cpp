@@ -1,7 +1,7 @@
 // Script line -> action line, and the round trips between both forms.
 #include <gtest/gtest.h>
 
-#include "engine/KeyNames.h"
+#include "engine/keys/KeyNames.h"
 #include "robots/ActionTranslator.h"
 #include "tests/support/CapturedMessageBoxes.h"
 

@@ -21,7 +21,7 @@
 #include "tests/support/ScriptRunner.h"
 
 #ifdef _WIN32
-#include "engine/win32/SystemServices.h"
+#include "engine/language/win32/SystemServices.h"
 #endif
 
 namespace {

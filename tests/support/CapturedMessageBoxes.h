@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "engine/MessageBoxPort.h"
+#include "engine/ports/MessageBoxPort.h"
 
 class CapturedMessageBoxes : public MessageBoxPort {
  public:

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/BuiltinTable.h"
-#include "engine/ClockPort.h"
-#include "engine/MessagePumpPort.h"
-#include "engine/RecordedWindowPort.h"
+#include "engine/language/BuiltinTable.h"
+#include "engine/ports/ClockPort.h"
+#include "engine/ports/MessagePumpPort.h"
+#include "engine/ports/RecordedWindowPort.h"
 
 class FakeClock : public ClockPort {
  public:

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/KeySender.h"
+#include "engine/keys/KeySender.h"
 #include "tests/support/RecordingInputPort.h"
 
 using Log = std::vector<std::string>;

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/KeyNames.h"
-#include "engine/VirtualKeys.h"
+#include "engine/keys/KeyNames.h"
+#include "engine/keys/VirtualKeys.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/InputPort.h"
+#include "engine/keys/InputPort.h"
 #include "tests/support/KeyboardLayouts.h"
 
 class RecordingInputPort : public InputPort {

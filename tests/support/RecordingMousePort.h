@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/MousePort.h"
+#include "engine/windows/MousePort.h"
 
 class RecordingMousePort : public MousePort {
  public:

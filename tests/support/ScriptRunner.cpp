@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/RunEndedHooks.h"
+#include "engine/language/RunEndedHooks.h"
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
   if (from.empty()) return text;

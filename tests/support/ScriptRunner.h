@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/MerlaneScript.h"
-#include "engine/MerlaneScriptFile.h"
+#include "engine/language/MerlaneScript.h"
+#include "engine/language/MerlaneScriptFile.h"
 #include "tests/support/CapturedMessageBoxes.h"
 
 // The text with every occurrence of `from` replaced by `to` (scripts name

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CaseMapping.h"
+#include "engine/ports/CaseMapping.h"
 
 // A case mapping that, beyond ASCII, pairs 0xE9 with 0xC9 (e acute in the
 // Western code page) and counts them as lower- and upper-case letters. Text

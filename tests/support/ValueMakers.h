@@ -1,7 +1,7 @@
 // Short ways to make script values in tests.
 #pragma once
 
-#include "engine/ScriptValue.h"
+#include "engine/values/ScriptValue.h"
 
 inline ScriptValue Text(const char* s) {
   ScriptValue v;

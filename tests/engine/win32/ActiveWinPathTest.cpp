@@ -1,9 +1,9 @@
-#include "engine/win32/ActiveWinPath.h"
+#include "engine/ports/win32/ActiveWinPath.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/RecordedWindowPort.h"
-#include "engine/win32/Win32RecordedWindowPort.h"
+#include "engine/ports/RecordedWindowPort.h"
+#include "engine/ports/win32/Win32RecordedWindowPort.h"
 #include "tests/support/win32/TestWindows.h"
 
 namespace {

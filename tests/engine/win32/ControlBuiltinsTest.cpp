@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/ForegroundWindow.h"
+#include "engine/keys/ForegroundWindow.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/win32/ControlsWindowHelper.h"
 #include "tests/support/win32/EditWindowHelper.h"

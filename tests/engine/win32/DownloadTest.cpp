@@ -1,4 +1,4 @@
-#include "engine/win32/Download.h"
+#include "engine/system/win32/Download.h"
 
 #include <gtest/gtest.h>
 

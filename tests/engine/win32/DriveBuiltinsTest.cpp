@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/win32/CdTray.h"
-#include "engine/win32/MciCommands.h"
+#include "engine/files/win32/CdTray.h"
+#include "engine/system/win32/MciCommands.h"
 #include "tests/support/ScriptRunner.h"
 
 namespace {

@@ -1,14 +1,14 @@
 // FILEOPENDIALOG, FILESAVEDIALOG and FILESELECTFOLDER: their argument checks
 // and what they do with the dialogs' answers. The dialogs themselves wait for
 // a user, so recorders stand in for them.
-#include "engine/win32/FileDialogBuiltins.h"
+#include "engine/files/win32/FileDialogBuiltins.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "engine/win32/FileOperations.h"
+#include "engine/files/win32/FileOperations.h"
 #include "tests/support/FolderScriptTest.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/win32/FileOperations.h"
+#include "engine/files/win32/FileOperations.h"
 
 #include <gtest/gtest.h>
 

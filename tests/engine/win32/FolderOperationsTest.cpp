@@ -1,4 +1,4 @@
-#include "engine/win32/FolderOperations.h"
+#include "engine/files/win32/FolderOperations.h"
 
 #include <windows.h>
 

@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "engine/ForegroundWindow.h"
-#include "engine/KeySender.h"
-#include "engine/win32/WindowsInputPort.h"
+#include "engine/keys/ForegroundWindow.h"
+#include "engine/keys/KeySender.h"
+#include "engine/keys/win32/WindowsInputPort.h"
 #include "tests/support/win32/EditWindowHelper.h"
 
 namespace {

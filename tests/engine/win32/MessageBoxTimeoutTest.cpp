@@ -1,11 +1,11 @@
-#include "engine/win32/MessageBoxTimeout.h"
+#include "engine/ports/win32/MessageBoxTimeout.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
-#include "engine/win32/Win32MessageBoxPort.h"
+#include "engine/ports/win32/Win32MessageBoxPort.h"
 #include "tests/support/win32/TestWindows.h"
 
 namespace {

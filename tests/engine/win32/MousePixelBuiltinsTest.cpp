@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ForegroundWindow.h"
+#include "engine/keys/ForegroundWindow.h"
 #include "tests/support/RecordingMousePort.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/win32/ControlsWindowHelper.h"

@@ -1,4 +1,4 @@
-#include "engine/win32/PreciseSleep.h"
+#include "engine/keys/win32/PreciseSleep.h"
 
 #include <windows.h>
 

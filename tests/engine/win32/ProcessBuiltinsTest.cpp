@@ -1,6 +1,6 @@
 // RUN and its kin, the process waits and queries, against the helper program
 // exit_after.exe, which ends with a given exit code after a given time.
-#include "engine/win32/ProcessBuiltins.h"
+#include "engine/scripting/win32/ProcessBuiltins.h"
 
 #include <windows.h>
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/OsVersionInfo.h"
-#include "engine/win32/ProcessLookup.h"
-#include "engine/win32/Shutdown.h"
+#include "engine/ports/OsVersionInfo.h"
+#include "engine/scripting/win32/ProcessLookup.h"
+#include "engine/scripting/win32/Shutdown.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/win32/TestWindows.h"

@@ -1,8 +1,8 @@
-#include "engine/win32/ProcessLookup.h"
+#include "engine/scripting/win32/ProcessLookup.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/win32/OsVersionQuery.h"
+#include "engine/ports/win32/OsVersionQuery.h"
 #include "tests/support/win32/TestWindows.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/win32/Shutdown.h"
+#include "engine/scripting/win32/Shutdown.h"
 
 #include <gtest/gtest.h>
 

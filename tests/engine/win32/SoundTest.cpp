@@ -1,4 +1,4 @@
-#include "engine/win32/Sound.h"
+#include "engine/system/win32/Sound.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/RunEndedHooks.h"
+#include "engine/language/RunEndedHooks.h"
 #include "tests/support/FileContent.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/TempFolder.h"

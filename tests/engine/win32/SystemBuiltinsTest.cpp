@@ -10,10 +10,10 @@
 #include <thread>
 #include <vector>
 
-#include "engine/OsVersionInfo.h"
-#include "engine/RunEndedHooks.h"
-#include "engine/win32/InputBlocking.h"
-#include "engine/win32/Sound.h"
+#include "engine/ports/OsVersionInfo.h"
+#include "engine/language/RunEndedHooks.h"
+#include "engine/keys/win32/InputBlocking.h"
+#include "engine/system/win32/Sound.h"
 #include "tests/support/CapturedMessageBoxes.h"
 #include "tests/support/FileContent.h"
 #include "tests/support/ScriptRunner.h"

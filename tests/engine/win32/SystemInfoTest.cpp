@@ -1,10 +1,10 @@
-#include "engine/win32/SystemInfo.h"
+#include "engine/ports/win32/SystemInfo.h"
 
 #include <gtest/gtest.h>
 
 #include <regex>
 
-#include "engine/win32/OsVersionQuery.h"
+#include "engine/ports/win32/OsVersionQuery.h"
 #include "tests/support/win32/TestWindows.h"
 
 TEST(SystemInfo, TheOsRecordIsTheRunningSystems) {

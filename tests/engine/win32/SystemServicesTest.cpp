@@ -1,11 +1,11 @@
-#include "engine/win32/SystemServices.h"
+#include "engine/language/win32/SystemServices.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/BuiltinTable.h"
-#include "engine/CaseMapping.h"
-#include "engine/ScriptString.h"
-#include "engine/win32/Win32CaseMapping.h"
+#include "engine/language/BuiltinTable.h"
+#include "engine/ports/CaseMapping.h"
+#include "engine/values/ScriptString.h"
+#include "engine/ports/win32/Win32CaseMapping.h"
 
 namespace {
 

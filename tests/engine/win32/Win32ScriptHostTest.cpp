@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/ScriptHostPort.h"
+#include "engine/ports/ScriptHostPort.h"
 #include "tests/support/ScriptRunner.h"
 
 namespace {

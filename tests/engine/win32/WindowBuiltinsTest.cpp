@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/ForegroundWindow.h"
-#include "engine/WindowTitleMatch.h"
+#include "engine/keys/ForegroundWindow.h"
+#include "engine/windows/WindowTitleMatch.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/win32/ControlsWindowHelper.h"
 #include "tests/support/win32/TestWindows.h"

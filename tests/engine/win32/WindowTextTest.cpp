@@ -1,4 +1,4 @@
-#include "engine/win32/WindowText.h"
+#include "engine/windows/win32/WindowText.h"
 
 #include <gtest/gtest.h>
 

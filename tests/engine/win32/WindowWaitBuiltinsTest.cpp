@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "engine/MerlaneScript.h"
+#include "engine/language/MerlaneScript.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/win32/ControlsWindowHelper.h"
 #include "tests/support/win32/TestWindows.h"

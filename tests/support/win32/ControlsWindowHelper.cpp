@@ -1,6 +1,6 @@
 #include "tests/support/win32/ControlsWindowHelper.h"
 
-#include "engine/ForegroundWindow.h"
+#include "engine/keys/ForegroundWindow.h"
 #include "tests/support/win32/EditWindowHelper.h"
 
 ControlsWindowHelper::ControlsWindowHelper(const std::string& title)

@@ -2,7 +2,7 @@
 // their real Windows implementations before any test runs.
 #include <gtest/gtest.h>
 
-#include "engine/win32/SystemServices.h"
+#include "engine/language/win32/SystemServices.h"
 
 int main(int argc, char** argv) {
   InstallWindowsServices();

@@ -1,7 +1,0 @@
-#include "engine/IntStack.h"
-
-void IntStack::Pop() {
-    if (!items_.empty()) {
-        items_.pop_back();
-    }
-}

@@ -1,8 +1,0 @@
-#include "engine/ScriptValueList.h"
-
-const ScriptValue& ScriptValueList::GetAt(int i) const {
-    if (i < 0 || i >= Count()) {
-        return missing_;
-    }
-    return items_[static_cast<std::size_t>(i)];
-}

@@ -1,7 +1,0 @@
-#include "engine/ScriptValueStack.h"
-
-void ScriptValueStack::Pop() {
-    if (!items_.empty()) {
-        items_.pop_back();
-    }
-}

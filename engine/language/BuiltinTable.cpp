@@ -1,0 +1,268 @@
+#include "engine/language/BuiltinTable.h"
+
+#include <cstring>
+#include <string>
+
+#include "engine/language/MerlaneScript.h"
+
+namespace {
+
+// Alphabetical, except for the robot additions and a few moved rows; the
+// order is part of the language (a call token carries the row's index).
+BuiltinRow rows[kBuiltinCount] = {
+    {"ABS", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ACOS", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ADLIBDISABLE", 0, 0, BuiltinFamily::kScriptControl, nullptr},
+    {"ADLIBENABLE", 1, 2, BuiltinFamily::kScriptControl, nullptr},
+    {"ASC", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ASIN", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ATAN", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"DURIDOSETOPTION", 2, 2, BuiltinFamily::kScriptControl, nullptr},
+    {"DURIDOWINGETTITLE", 0, 0, BuiltinFamily::kSystem, nullptr},
+    {"DURIDOWINSETTITLE", 1, 1, BuiltinFamily::kSystem, nullptr},
+    {"BITAND", 2, 255, BuiltinFamily::kMaths, nullptr},
+    {"BITNOT", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"BITOR", 2, 255, BuiltinFamily::kMaths, nullptr},
+    {"BITSHIFT", 2, 2, BuiltinFamily::kMaths, nullptr},
+    {"BITXOR", 2, 255, BuiltinFamily::kMaths, nullptr},
+    {"BLOCKINPUT", 1, 1, BuiltinFamily::kSystem, nullptr},
+    {"BREAK", 1, 1, BuiltinFamily::kScriptControl, nullptr},
+    {"CALL", 1, 1, BuiltinFamily::kScriptControl, nullptr},
+    {"CDTRAY", 2, 2, BuiltinFamily::kFiles, nullptr},
+    {"CHR", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"CLIPGET", 0, 0, BuiltinFamily::kSystem, nullptr},
+    {"CLIPPUT", 1, 1, BuiltinFamily::kSystem, nullptr},
+    {"CONTROLCLICK", 3, 5, BuiltinFamily::kControls, nullptr},
+    {"CONTROLCOMMAND", 5, 5, BuiltinFamily::kControls, nullptr},
+    {"CONTROLDISABLE", 3, 3, BuiltinFamily::kControls, nullptr},
+    {"CONTROLENABLE", 3, 3, BuiltinFamily::kControls, nullptr},
+    {"CONTROLFOCUS", 3, 3, BuiltinFamily::kControls, nullptr},
+    {"CONTROLGETFOCUS", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"CONTROLGETPOS", 3, 3, BuiltinFamily::kControls, nullptr},
+    {"CONTROLGETTEXT", 3, 3, BuiltinFamily::kControls, nullptr},
+    {"CONTROLHIDE", 3, 3, BuiltinFamily::kControls, nullptr},
+    {"CONTROLMOVE", 5, 7, BuiltinFamily::kControls, nullptr},
+    {"CONTROLSEND", 4, 5, BuiltinFamily::kControls, nullptr},
+    {"KEYSEND", 4, 5, BuiltinFamily::kControls, nullptr},
+    {"KEYUP", 4, 5, BuiltinFamily::kControls, nullptr},
+    {"KEYDOWN", 4, 5, BuiltinFamily::kControls, nullptr},
+    {"CONTROLSETTEXT", 4, 4, BuiltinFamily::kControls, nullptr},
+    {"CONTROLSHOW", 3, 3, BuiltinFamily::kControls, nullptr},
+    {"COS", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"DEC", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"DIRCOPY", 2, 3, BuiltinFamily::kFiles, nullptr},
+    {"DIRCREATE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DIRMOVE", 2, 3, BuiltinFamily::kFiles, nullptr},
+    {"DIRREMOVE", 1, 2, BuiltinFamily::kFiles, nullptr},
+    {"DRIVEGETDRIVE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVEGETFILESYSTEM", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVEGETLABEL", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVEGETSERIAL", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVEGETTYPE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVEMAPADD", 2, 5, BuiltinFamily::kFiles, nullptr},
+    {"DRIVEMAPDEL", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVEMAPGET", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVESETLABEL", 2, 2, BuiltinFamily::kFiles, nullptr},
+    {"DRIVESPACEFREE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVESPACETOTAL", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"DRIVESTATUS", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"ENVGET", 1, 1, BuiltinFamily::kSystem, nullptr},
+    {"ENVSET", 1, 2, BuiltinFamily::kSystem, nullptr},
+    {"ENVUPDATE", 0, 0, BuiltinFamily::kSystem, nullptr},
+    {"EVAL", 1, 1, BuiltinFamily::kScriptControl, nullptr},
+    {"EXP", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"FILECHANGEDIR", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILECLOSE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILECOPY", 2, 3, BuiltinFamily::kFiles, nullptr},
+    {"FILECREATESHORTCUT", 2, 9, BuiltinFamily::kFiles, nullptr},
+    {"FILEDELETE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEEXISTS", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEFINDFIRSTFILE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEFINDNEXTFILE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEGETATTRIB", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEGETLONGNAME", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEGETSHORTCUT", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEGETSHORTNAME", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEGETSIZE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEGETTIME", 1, 2, BuiltinFamily::kFiles, nullptr},
+    {"FILEGETVERSION", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILEINSTALL", 2, 3, BuiltinFamily::kFiles, nullptr},
+    {"FILEMOVE", 2, 3, BuiltinFamily::kFiles, nullptr},
+    {"FILEOPEN", 2, 2, BuiltinFamily::kFiles, nullptr},
+    {"FILEOPENDIALOG", 3, 5, BuiltinFamily::kFiles, nullptr},
+    {"FILEREAD", 2, 2, BuiltinFamily::kFiles, nullptr},
+    {"FILEREADLINE", 1, 2, BuiltinFamily::kFiles, nullptr},
+    {"FILERECYCLE", 1, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILERECYCLEEMPTY", 0, 1, BuiltinFamily::kFiles, nullptr},
+    {"FILESAVEDIALOG", 3, 5, BuiltinFamily::kFiles, nullptr},
+    {"FILESELECTFOLDER", 2, 3, BuiltinFamily::kFiles, nullptr},
+    {"FILESETATTRIB", 2, 3, BuiltinFamily::kFiles, nullptr},
+    {"FILESETTIME", 2, 4, BuiltinFamily::kFiles, nullptr},
+    {"FILEWRITE", 2, 2, BuiltinFamily::kFiles, nullptr},
+    {"FILEWRITELINE", 2, 2, BuiltinFamily::kFiles, nullptr},
+    {"HEX", 2, 2, BuiltinFamily::kMaths, nullptr},
+    {"HOTKEYSET", 1, 2, BuiltinFamily::kScriptControl, nullptr},
+    {"INIDELETE", 3, 3, BuiltinFamily::kFiles, nullptr},
+    {"INIREAD", 4, 4, BuiltinFamily::kFiles, nullptr},
+    {"INIWRITE", 4, 4, BuiltinFamily::kFiles, nullptr},
+    {"INT", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ISADMIN", 0, 0, BuiltinFamily::kSystem, nullptr},
+    {"ISARRAY", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ISDECLARED", 1, 1, BuiltinFamily::kScriptControl, nullptr},
+    {"ISFLOAT", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ISINT", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ISNUMBER", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"ISSTRING", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"LOG", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"MEMGETSTATS", 0, 0, BuiltinFamily::kSystem, nullptr},
+    {"MOD", 2, 2, BuiltinFamily::kMaths, nullptr},
+    {"MOUSECLICK", 1, 3, BuiltinFamily::kMouse, nullptr},
+    {"MOUSEDOUBLECLICK", 1, 3, BuiltinFamily::kMouse, nullptr},
+    {"MOUSECLICKDRAG", 5, 6, BuiltinFamily::kMouse, nullptr},
+    {"MOUSEDOWN", 1, 1, BuiltinFamily::kMouse, nullptr},
+    {"MOUSEGETCURSOR", 0, 0, BuiltinFamily::kMouse, nullptr},
+    {"MOUSEGETPOS", 0, 0, BuiltinFamily::kMouse, nullptr},
+    {"MOUSEMOVE", 2, 3, BuiltinFamily::kMouse, nullptr},
+    {"CHECKCOLOR", 6, 6, BuiltinFamily::kMouse, nullptr},
+    {"MOUSERELATIVEMOVE", 2, 3, BuiltinFamily::kMouse, nullptr},
+    {"MOUSEUP", 1, 1, BuiltinFamily::kMouse, nullptr},
+    {"MOUSEWHEEL", 1, 2, BuiltinFamily::kMouse, nullptr},
+    {"MSGBOX", 3, 4, BuiltinFamily::kSystem, nullptr},
+    {"NUMBER", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"OPT", 2, 2, BuiltinFamily::kScriptControl, nullptr},
+    {"PIXELCHECKSUM", 4, 4, BuiltinFamily::kMouse, nullptr},
+    {"PIXELGETCOLOR", 2, 2, BuiltinFamily::kMouse, nullptr},
+    {"PIXELSEARCH", 5, 7, BuiltinFamily::kMouse, nullptr},
+    {"PROCESSCLOSE", 1, 1, BuiltinFamily::kProcess, nullptr},
+    {"PROCESSEXISTS", 1, 1, BuiltinFamily::kProcess, nullptr},
+    {"PROCESSSETPRIORITY", 2, 2, BuiltinFamily::kProcess, nullptr},
+    {"PROCESSWAIT", 1, 2, BuiltinFamily::kProcess, nullptr},
+    {"PROCESSWAITCLOSE", 1, 2, BuiltinFamily::kProcess, nullptr},
+    {"PROGRESSOFF", 0, 0, BuiltinFamily::kSystem, nullptr},
+    {"PROGRESSON", 2, 6, BuiltinFamily::kSystem, nullptr},
+    {"PROGRESSSET", 1, 3, BuiltinFamily::kSystem, nullptr},
+    {"RANDOM", 0, 2, BuiltinFamily::kMaths, nullptr},
+    {"REGDELETE", 1, 2, BuiltinFamily::kRegistry, nullptr},
+    {"REGENUMKEY", 2, 2, BuiltinFamily::kRegistry, nullptr},
+    {"REGENUMVAL", 2, 2, BuiltinFamily::kRegistry, nullptr},
+    {"REGREAD", 2, 2, BuiltinFamily::kRegistry, nullptr},
+    {"REGWRITE", 1, 4, BuiltinFamily::kRegistry, nullptr},
+    {"ROUND", 1, 2, BuiltinFamily::kMaths, nullptr},
+    {"RUN", 1, 3, BuiltinFamily::kProcess, nullptr},
+    {"RUNREADYINPUT", 1, 3, BuiltinFamily::kProcess, nullptr},
+    {"RUNASSET", 0, 4, BuiltinFamily::kProcess, nullptr},
+    {"RUNWAIT", 1, 3, BuiltinFamily::kProcess, nullptr},
+    {"SEND", 1, 2, BuiltinFamily::kMouse, nullptr},
+    {"SETERROR", 1, 1, BuiltinFamily::kScriptControl, nullptr},
+    {"SHUTDOWN", 1, 1, BuiltinFamily::kProcess, nullptr},
+    {"SIN", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"DELAY", 1, 1, BuiltinFamily::kScriptControl, nullptr},
+    {"SOUNDPLAY", 1, 2, BuiltinFamily::kSystem, nullptr},
+    {"SOUNDSETWAVEVOLUME", 1, 1, BuiltinFamily::kSystem, nullptr},
+    {"SPLASHIMAGEON", 2, 7, BuiltinFamily::kSystem, nullptr},
+    {"SPLASHOFF", 0, 0, BuiltinFamily::kSystem, nullptr},
+    {"SPLASHTEXTON", 2, 10, BuiltinFamily::kSystem, nullptr},
+    {"SQRT", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"STATUSBARGETTEXT", 1, 3, BuiltinFamily::kControls, nullptr},
+    {"STRING", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"STRINGADDCR", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGFORMAT", 1, 33, BuiltinFamily::kStrings, nullptr},
+    {"STRINGINSTR", 2, 4, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISALNUM", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISALPHA", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISASCII", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISDIGIT", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISFLOAT", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISINT", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISLOWER", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISSPACE", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISUPPER", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGISXDIGIT", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGLEFT", 2, 2, BuiltinFamily::kStrings, nullptr},
+    {"STRINGLEN", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGLOWER", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGMID", 3, 3, BuiltinFamily::kStrings, nullptr},
+    {"STRINGREPLACE", 3, 5, BuiltinFamily::kStrings, nullptr},
+    {"STRINGRIGHT", 2, 2, BuiltinFamily::kStrings, nullptr},
+    {"STRINGSPLIT", 2, 2, BuiltinFamily::kStrings, nullptr},
+    {"STRINGSTRIPCR", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"STRINGSTRIPWS", 2, 2, BuiltinFamily::kStrings, nullptr},
+    {"STRINGTRIMLEFT", 2, 2, BuiltinFamily::kStrings, nullptr},
+    {"STRINGTRIMRIGHT", 2, 2, BuiltinFamily::kStrings, nullptr},
+    {"STRINGUPPER", 1, 1, BuiltinFamily::kStrings, nullptr},
+    {"TAN", 1, 1, BuiltinFamily::kMaths, nullptr},
+    {"TIMERDIFF", 1, 1, BuiltinFamily::kScriptControl, nullptr},
+    {"TIMERINIT", 0, 0, BuiltinFamily::kScriptControl, nullptr},
+    {"TIMERSTART", 0, 0, BuiltinFamily::kScriptControl, nullptr},
+    {"TIMERSTOP", 1, 1, BuiltinFamily::kScriptControl, nullptr},
+    {"TOOLTIP", 1, 3, BuiltinFamily::kWindows, nullptr},
+    {"TRAYTIP", 3, 4, BuiltinFamily::kSystem, nullptr},
+    {"UBOUND", 1, 2, BuiltinFamily::kScriptControl, nullptr},
+    {"URLDOWNLOADTOFILE", 2, 2, BuiltinFamily::kSystem, nullptr},
+    {"WINACTIVATE", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINACTIVE", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINCLOSE", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINEXISTS", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINGETCARETPOS", 0, 0, BuiltinFamily::kWindows, nullptr},
+    {"WINGETCLASSLIST", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINGETCLIENTSIZE", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINGETHANDLE", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINGETPOS", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINGETSTATE", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINGETTEXT", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINGETTITLE", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINKILL", 1, 2, BuiltinFamily::kWindows, nullptr},
+    {"WINMENUSELECTITEM", 3, 9, BuiltinFamily::kWindows, nullptr},
+    {"WINMINIMIZEALL", 0, 0, BuiltinFamily::kWindows, nullptr},
+    {"WINMINIMIZEALLUNDO", 0, 0, BuiltinFamily::kWindows, nullptr},
+    {"WINMOVE", 4, 6, BuiltinFamily::kWindows, nullptr},
+    {"WINSETONTOP", 3, 3, BuiltinFamily::kWindows, nullptr},
+    {"WINSETSTATE", 3, 3, BuiltinFamily::kWindows, nullptr},
+    {"WINSETTITLE", 3, 3, BuiltinFamily::kWindows, nullptr},
+    {"WINSHOW", 3, 3, BuiltinFamily::kWindows, nullptr},
+    {"WINWAIT", 1, 3, BuiltinFamily::kWindows, nullptr},
+    {"WAIT", 1, 1, BuiltinFamily::kWindows, nullptr},
+    {"WAITLONG", 1, 1, BuiltinFamily::kWindows, nullptr},
+    {"WINWAITACTIVE", 1, 3, BuiltinFamily::kWindows, nullptr},
+    {"WINWAITCLOSE", 1, 3, BuiltinFamily::kWindows, nullptr},
+    {"WINWAITNOTACTIVE", 1, 3, BuiltinFamily::kWindows, nullptr},
+};
+
+bool tableReady = false;
+
+void FillPlaceholders() {
+  if (tableReady) return;
+  for (BuiltinRow& row : rows) {
+    if (!row.handler) row.handler = &BuiltinNotYetAvailable;
+  }
+  tableReady = true;
+}
+
+}  // namespace
+
+BuiltinRow* GetBuiltinTable() {
+  FillPlaceholders();
+  return rows;
+}
+
+int FindBuiltin(const char* upperName) {
+  for (int i = 0; i < kBuiltinCount; ++i) {
+    if (std::strcmp(rows[i].name, upperName) == 0) return i;
+  }
+  return -1;
+}
+
+bool BindBuiltin(const char* upperName, BuiltinHandler handler) {
+  FillPlaceholders();
+  int index = FindBuiltin(upperName);
+  if (index < 0) return false;
+  rows[index].handler = handler ? handler : &BuiltinNotYetAvailable;
+  return true;
+}
+
+int BuiltinNotYetAvailable(CMerlane_Script& engine, ScriptValueList&, ScriptValue&) {
+  int index = engine.currentBuiltin;
+  std::string name = (index >= 0 && index < kBuiltinCount) ? rows[index].name : "?";
+  engine.ReportLineError("Function \"" + name + "\" is not available in this build.", -1);
+  return 1;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+
+#include "engine/values/ScriptString.h"
+#include "engine/values/ScriptValue.h"
+
+// What an open block remembers. One record type serves the call, If, loop,
+// Select and label stacks; each uses the fields it needs.
+struct ScriptBlock {
+    std::int32_t kind = 0;        // loop: the keyword that opened it (While, Do, For)
+    std::int32_t openLine = 0;    // loop: the line of the opening statement
+    std::int32_t closeLine = 0;   // loop: WEnd/Until/Next; If: EndIf; Select: EndSelect
+    std::int32_t targetLine = 0;  // label: the line after the TAG line
+    ScriptString name;            // For: the variable's name; label: the TAG text
+    std::int32_t ifDepth = 0;     // loop: If stack height when entered
+    std::int32_t selectDepth = 0; // loop: Select stack height when entered
+    ScriptValue endValue;         // For: the bound
+    ScriptValue stepValue;        // For: the step
+    std::int32_t callLevel = 0;   // loop: the call level when entered
+};
+
+class ScriptBlockStack {
+public:
+    int Count() const { return static_cast<int>(items_.size()); }
+    bool IsEmpty() const { return items_.empty(); }
+    void Push(const ScriptBlock& block) { items_.push_back(block); }
+    // Popping an empty stack does nothing.
+    void Pop();
+    // An empty stack's top is a default record.
+    const ScriptBlock& Top() const { return FromTop(0); }
+    // The i-th record counted from the top (0 = top), for walks such as the
+    // label search; past the bottom, a default record.
+    const ScriptBlock& FromTop(int i) const;
+
+private:
+    std::deque<ScriptBlock> items_;
+    ScriptBlock empty_;
+};

@@ -1,0 +1,202 @@
+// Calls of built-ins and user functions, with their argument lists and ByRef
+// parameters.
+#include "engine/values/AsciiNoCase.h"
+#include "engine/language/MerlaneScript.h"
+#include "engine/language/ScriptLexer.h"
+
+namespace {
+
+bool IsEnd(const ScriptTokenList& tokens, int position) {
+  return tokens.GetAt(position).type == ScriptTokenType::kEndOfLine;
+}
+
+// What a ByRef parameter is bound to: the caller's variable itself, or a copy
+// of an array element that goes back by name and subscripts at return (the
+// function may resize the array meanwhile).
+struct Argument {
+  ScriptValue value;
+  ScriptValue* target = nullptr;
+  bool element = false;
+  std::string variable;
+  std::vector<int> subscripts;
+};
+
+}  // namespace
+
+int CMerlane_Script::TokeniseLine(const std::string& line, ScriptTokenList& tokens) {
+  LexError error;
+  if (TokeniseScriptLine(line, ExpandEnvStrings != 0, tokens, &error)) return 0;
+  ReportLineError(error.message, error.column);
+  return 1;
+}
+
+const UserFunction* CMerlane_Script::FindUserFunction(const std::string& name) const {
+  for (const UserFunction& function : userFunctions) {
+    if (AsciiCompareNoCase(function.name.c_str(), name.c_str()) == 0) return &function;
+  }
+  return nullptr;
+}
+
+int CMerlane_Script::ReadCallArguments(ScriptTokenList& tokens, int& position,
+                                       std::vector<ScriptTokenList>& args) {
+  const ScriptToken& name = tokens.GetAt(position);
+  if (tokens.GetAt(position + 1).type != ScriptTokenType::kOpenParen) {
+    ReportLineError("Error parsing function call.", name.column);
+    return 1;
+  }
+  int close = position + 2;
+  for (int depth = 0;; ++close) {
+    ScriptTokenType type = tokens.GetAt(close).type;
+    if (type == ScriptTokenType::kEndOfLine) {
+      ReportLineError("Error parsing function call.", name.column);
+      return 1;
+    }
+    if (type == ScriptTokenType::kOpenParen) ++depth;
+    if (type == ScriptTokenType::kCloseParen && depth-- == 0) break;
+  }
+  args.clear();
+  if (close > position + 2) {
+    args.emplace_back();
+    int depth = 0;
+    for (int i = position + 2; i < close; ++i) {
+      const ScriptToken& token = tokens.GetAt(i);
+      if (token.type == ScriptTokenType::kOpenParen) ++depth;
+      if (token.type == ScriptTokenType::kCloseParen) --depth;
+      if (token.type == ScriptTokenType::kComma && depth == 0) {
+        args.emplace_back();
+        continue;
+      }
+      args.back().Add(token);
+    }
+  }
+  ScriptToken end;
+  end.type = ScriptTokenType::kEndOfLine;
+  end.column = tokens.GetAt(close).column;
+  for (ScriptTokenList& arg : args) arg.Add(end);
+  position = close + 1;
+  return 0;
+}
+
+int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptValue& callResult) {
+  const ScriptToken& name = tokens.GetAt(position);
+  const int index = name.value.GetInt();
+  const int column = name.column;
+  std::vector<ScriptTokenList> argTokens;
+  if (ReadCallArguments(tokens, position, argTokens)) return 1;
+  ScriptValueList args;
+  for (ScriptTokenList& arg : argTokens) {
+    int at = 0;
+    ScriptValue value;
+    if (EvalExpression(arg, at, value)) return 1;
+    if (!IsEnd(arg, at)) {
+      ReportLineError("Error parsing function call.", arg.GetAt(at).column);
+      return 1;
+    }
+    args.Add(value);
+  }
+  const int count = static_cast<int>(argTokens.size());
+  if (index < 0 || index >= builtinCount || count < builtins[index].minArgs || count > builtins[index].maxArgs) {
+    ReportLineError("Incorrect number of parameters in function call.", column);
+    return 1;
+  }
+  if (InvokeBuiltin(index, args, callResult)) return 1;
+  // A built-in whose wait ended the run stops the rest of the line too.
+  return runState == run_state::kEnded ? 1 : 0;
+}
+
+int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, ScriptValue& callResult) {
+  const ScriptToken& name = tokens.GetAt(position);
+  const int column = name.column;
+  const UserFunction* function = FindUserFunction(name.value.GetText());
+  if (!function) {
+    ReportLineError("Unknown function name.", column);
+    return 1;
+  }
+  std::vector<ScriptTokenList> argTokens;
+  if (ReadCallArguments(tokens, position, argTokens)) return 1;
+  if (argTokens.size() != function->parameters.size()) {
+    ReportLineError("Incorrect number of parameters in function call.", column);
+    return 1;
+  }
+
+  std::vector<Argument> bound(argTokens.size());
+  for (size_t i = 0; i < argTokens.size(); ++i) {
+    ScriptTokenList& arg = argTokens[i];
+    Argument& argument = bound[i];
+    int at = 0;
+    if (!function->parameters[i].byRef) {
+      if (EvalExpression(arg, at, argument.value)) return 1;
+      if (!IsEnd(arg, at)) {
+        ReportLineError("Error parsing function call.", arg.GetAt(at).column);
+        return 1;
+      }
+      continue;
+    }
+    const ScriptToken& first = arg.GetAt(0);
+    if (first.type != ScriptTokenType::kVariable) {
+      ReportLineError("Expected a variable in user function call.", first.column);
+      return 1;
+    }
+    argument.variable = first.value.GetText();
+    ScriptValue* variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);
+    if (!variable) {
+      ReportLineError("Variable used without being declared.", first.column);
+      return 1;
+    }
+    at = 1;
+    if (arg.GetAt(at).type == ScriptTokenType::kOpenBracket) {
+      if (!variable->IsArray()) {
+        ReportLineError("Subscript used with non-Array variable.", first.column);
+        return 1;
+      }
+      if (ReadSubscripts(arg, at, argument.subscripts)) return 1;
+      variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);
+      ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
+      if (!element) {
+        ReportLineError("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",
+                        first.column);
+        return 1;
+      }
+      argument.element = true;
+      argument.value = *element;
+    } else {
+      argument.target = variable;
+    }
+    if (!IsEnd(arg, at)) {
+      ReportLineError("Expected a variable in user function call.", arg.GetAt(at).column);
+      return 1;
+    }
+  }
+
+  // Copied before the run: the function list does not change during a run,
+  // but the record is read again after it.
+  const UserFunction called = *function;
+  variables.PushScope();
+  for (size_t i = 0; i < bound.size(); ++i) {
+    const char* parameter = called.parameters[i].name.c_str();
+    if (bound[i].target)
+      variables.AssignReference(parameter, bound[i].target);
+    else
+      variables.Assign(parameter, bound[i].value, VariableTable::kLocal);
+  }
+  ScriptValue saved = result;
+  result.SetInt(0);
+  int status = RunNested(called.funcLine + 1, false, false);
+  for (size_t i = 0; i < bound.size(); ++i) {
+    if (bound[i].element) {
+      ScriptValue* local = variables.Find(called.parameters[i].name.c_str(), VariableTable::kLocal);
+      if (local) bound[i].value = *local;
+    }
+  }
+  variables.PopScope();
+  for (Argument& argument : bound) {
+    if (!argument.element) continue;
+    ScriptValue* variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);
+    ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
+    if (element) *element = argument.value;
+  }
+  callResult = result;
+  result = saved;
+  if (status != 0 || runState == run_state::kEnded) return 1;
+  return 0;
+}

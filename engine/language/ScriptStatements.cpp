@@ -1,0 +1,173 @@
+// Execution of one tokenised line: the statement forms other than blocks and
+// declarations, assignments, calls, labels and jumps.
+#include "engine/language/MerlaneScript.h"
+
+namespace {
+
+const char kIllegalText[] = "Illegal text at the end of statement (one statement per line).";
+
+}  // namespace
+
+bool CMerlane_Script::ExpectEnd(ScriptTokenList& tokens, int position) {
+  const ScriptToken& token = tokens.GetAt(position);
+  if (token.type == ScriptTokenType::kEndOfLine) return true;
+  ReportLineError(kIllegalText, token.column);
+  return false;
+}
+
+int CMerlane_Script::ReportAt(const std::string& message, ScriptTokenList& tokens, int position) {
+  ReportLineError(message, tokens.GetAt(position).column);
+  return 1;
+}
+
+int CMerlane_Script::ExecuteLine(ScriptTokenList& tokens, int& nextLine) {
+  const ScriptToken& first = tokens.GetAt(0);
+  int position = 0;
+  ScriptValue callResult;
+  switch (first.type) {
+    case ScriptTokenType::kKeyword:
+      return ExecKeyword(tokens, nextLine);
+    case ScriptTokenType::kBuiltin:
+      if (CallBuiltin(tokens, position, callResult)) return 1;
+      return ExpectEnd(tokens, position) ? 0 : 1;
+    case ScriptTokenType::kUserFunction:
+      if (CallUserFunction(tokens, position, callResult)) return 1;
+      return ExpectEnd(tokens, position) ? 0 : 1;
+    case ScriptTokenType::kVariable:
+      return ExecAssignment(tokens);
+    case ScriptTokenType::kEndOfLine:
+      return 0;
+    default:
+      return ReportAt("Unable to parse line.", tokens, 0);
+  }
+}
+
+int CMerlane_Script::ExecKeyword(ScriptTokenList& tokens, int& nextLine) {
+  switch (tokens.GetAt(0).value.GetInt()) {
+    case keyword::kIf: return ExecIf(tokens, nextLine);
+    case keyword::kElse:
+    case keyword::kElseIf: return ExecElse(tokens, nextLine);
+    case keyword::kEndIf: return ExecEndIf(tokens);
+    case keyword::kWhile: return ExecWhile(tokens, nextLine);
+    case keyword::kWEnd: return ExecWend(tokens, nextLine);
+    case keyword::kDo: return ExecDo(tokens, nextLine);
+    case keyword::kUntil: return ExecUntil(tokens, nextLine);
+    case keyword::kFor: return ExecFor(tokens, nextLine);
+    case keyword::kNext: return ExecNext(tokens, nextLine);
+    case keyword::kExitLoop: return ExecExitLoop(tokens, nextLine);
+    case keyword::kContinueLoop: return ExecContinueLoop(tokens, nextLine);
+    case keyword::kSelect: return ExecSelect(tokens, nextLine);
+    case keyword::kCase: return ExecCase(tokens, nextLine);
+    case keyword::kEndSelect: return ExecEndSelect(tokens);
+    case keyword::kDim: return ExecDim(tokens, 0);
+    case keyword::kReDim: return ExecDim(tokens, 4);
+    case keyword::kLocal: return ExecDim(tokens, 1);
+    case keyword::kGlobal: return ExecDim(tokens, 2);
+    case keyword::kFunc: return ExecFuncSkip(nextLine);
+    case keyword::kReturn: return ExecReturn(tokens);
+    case keyword::kEndFunc:
+      returnFlag = 1;
+      return 0;
+    case keyword::kExit: return ExecExit(tokens);
+    case keyword::kTag: return 0;
+    case keyword::kGoto: return ExecGoto(tokens, nextLine);
+    default: return ReportAt("Invalid keyword at the start of this line.", tokens, 0);
+  }
+}
+
+int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
+  const ScriptToken& target = tokens.GetAt(0);
+  const char* name = target.value.GetText();
+  ScriptValue* variable = variables.Find(name, VariableTable::kAutomatic);
+  int position = 1;
+  const bool subscripted = tokens.GetAt(position).type == ScriptTokenType::kOpenBracket;
+  std::vector<int> subscripts;
+  if (!variable) {
+    if (subscripted) return ReportAt("You must DIM an array before you can assign to it.", tokens, 0);
+    if (MustDeclareVars) return ReportAt("Variable used without being declared.", tokens, 0);
+    // The variable exists, empty, while its expression is evaluated.
+    ScriptValue empty;
+    empty.SetText("");
+    variables.Assign(name, empty, VariableTable::kAutomatic);
+  } else if (subscripted) {
+    if (!variable->IsArray()) return ReportAt("You must DIM an array before you can assign to it.", tokens, 0);
+    if (ReadSubscripts(tokens, position, subscripts)) return 1;
+    variable = variables.Find(name, VariableTable::kAutomatic);
+    if (!variable || !variable->IsArray() || !ElementAt(*variable, subscripts))
+      return ReportAt("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",
+                      tokens, 0);
+  }
+  if (tokens.GetAt(position).type != ScriptTokenType::kEqual)
+    return ReportAt("Expected a = operator in assignment statement.", tokens, position);
+  ++position;
+  ScriptValue value;
+  if (EvalExpression(tokens, position, value)) return 1;
+  if (!ExpectEnd(tokens, position)) return 1;
+  // The expression may have called code that resized or replaced the array:
+  // resolve the target again.
+  variable = variables.Find(name, VariableTable::kAutomatic);
+  if (!variable) {
+    variables.Assign(name, value, VariableTable::kAutomatic);
+    return 0;
+  }
+  if (!subscripted) {
+    *variable = value;
+    return 0;
+  }
+  ScriptValue* element = variable->IsArray() ? ElementAt(*variable, subscripts) : nullptr;
+  if (!element)
+    return ReportAt("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",
+                    tokens, 0);
+  *element = value;
+  return 0;
+}
+
+int CMerlane_Script::ExecReturn(ScriptTokenList& tokens) {
+  int position = 1;
+  if (tokens.GetAt(position).type == ScriptTokenType::kEndOfLine) {
+    result.SetInt(0);
+  } else {
+    ScriptValue value;
+    if (EvalExpression(tokens, position, value)) return 1;
+    if (!ExpectEnd(tokens, position)) return 1;
+    result = value;
+  }
+  returnFlag = 1;
+  return 0;
+}
+
+int CMerlane_Script::ExecExit(ScriptTokenList& tokens) {
+  int position = 1;
+  if (tokens.GetAt(position).type != ScriptTokenType::kEndOfLine) {
+    ScriptValue code;
+    if (EvalExpression(tokens, position, code)) return 1;
+    if (!ExpectEnd(tokens, position)) return 1;
+    exitCode = code.GetInt();
+  }
+  runState = run_state::kEnded;
+  return 0;
+}
+
+int CMerlane_Script::ExecGoto(ScriptTokenList& tokens, int& nextLine) {
+  // The lexer keeps the label as raw text: compared byte for byte; of equal
+  // labels the last one collected wins.
+  const char* label = tokens.GetAt(1).value.GetText();
+  for (int i = 0; i < labelStack.Count(); ++i) {
+    const ScriptBlock& tag = labelStack.FromTop(i);
+    if (ScriptStringEqual(label, tag.name)) {
+      nextLine = tag.targetLine;
+      return 0;
+    }
+  }
+  return 0;
+}
+
+int CMerlane_Script::ExecFuncSkip(int& nextLine) {
+  for (const UserFunction& function : userFunctions) {
+    if (function.funcLine == currentLine) {
+      nextLine = function.endFuncLine + 1;
+      return 0;
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/values/ScriptValue.h"
+
+// Token kinds of a script line. The codes are fixed: the evaluator and the
+// statement executor dispatch on them.
+enum class ScriptTokenType : std::int32_t {
+    kKeyword = 0,        // payload: keyword index
+    kBuiltin = 1,        // payload: row of the built-in table
+    kLiteral = 2,        // payload: the number or string
+    kEqual = 3,          // =
+    kGreater = 4,        // >
+    kLess = 5,           // <
+    kNotEqual = 6,       // <>
+    kGreaterEqual = 7,   // >=
+    kLessEqual = 8,      // <=
+    kOpenParen = 9,      // (
+    kCloseParen = 10,    // )
+    kPlus = 11,          // +
+    kMinus = 12,         // -
+    kDivide = 13,        // /
+    kMultiply = 14,      // *
+    kVariable = 15,      // payload: the name after "$"
+    kEndOfLine = 16,
+    kUserFunction = 17,  // payload: the upper-cased name
+    kComma = 18,         // ,
+    kConcat = 19,        // &
+    kOpenBracket = 20,   // [
+    kCloseBracket = 21,  // ]
+    kMacro = 22,         // payload: the name after "@"
+    kEqualCase = 23,     // ==
+    kPower = 24,         // ^
+};
+
+struct ScriptToken {
+    ScriptTokenType type = ScriptTokenType::kEndOfLine;
+    ScriptValue value;
+    std::int32_t column = 0;  // 0-based position in the line where it starts
+};

@@ -1,0 +1,233 @@
+#include "engine/values/ScriptValue.h"
+
+#include <utility>
+
+#include "engine/values/NumberText.h"
+
+ScriptValue::ScriptValue() = default;
+
+ScriptValue::ScriptValue(const ScriptValue& other)
+    : type_(other.type_),
+      intCache_(other.intCache_),
+      intValid_(other.intValid_),
+      number_(other.number_),
+      numberValid_(other.numberValid_),
+      text_(other.text_),
+      textValid_(other.textValid_),
+      target_(other.target_) {
+    if (other.IsArray()) {
+        CopyArrayFrom(other);
+    }
+}
+
+ScriptValue::ScriptValue(ScriptValue&& other) : ScriptValue() {
+    Swap(other);
+}
+
+// Built on a copy, so the source may live inside this value (an element of
+// its array) without being freed half-way.
+ScriptValue& ScriptValue::operator=(const ScriptValue& other) {
+    if (this == &other) {
+        return *this;
+    }
+    ScriptValue copy(other);
+    if (!copy.IsArray()) {
+        copy.subscriptCount_ = subscriptCount_;
+        copy.subscripts_ = subscripts_;
+    }
+    Swap(copy);
+    return *this;
+}
+
+ScriptValue& ScriptValue::operator=(ScriptValue&& other) noexcept {
+    if (this != &other) {
+        Swap(other);
+    }
+    return *this;
+}
+
+ScriptValue::~ScriptValue() = default;
+
+void ScriptValue::Swap(ScriptValue& other) noexcept {
+    std::swap(type_, other.type_);
+    std::swap(intCache_, other.intCache_);
+    std::swap(intValid_, other.intValid_);
+    std::swap(number_, other.number_);
+    std::swap(numberValid_, other.numberValid_);
+    std::swap(text_, other.text_);
+    std::swap(textValid_, other.textValid_);
+    std::swap(target_, other.target_);
+    std::swap(elementCount_, other.elementCount_);
+    std::swap(dimensionCount_, other.dimensionCount_);
+    std::swap(dimensions_, other.dimensions_);
+    std::swap(subscriptCount_, other.subscriptCount_);
+    std::swap(subscripts_, other.subscripts_);
+    std::swap(elements_, other.elements_);
+}
+
+const char* ScriptValue::GetText() const {
+    if (!textValid_) {
+        if (type_ == kNumber) {
+            char buffer[kNumberTextSize];
+            FormatNumber(number_, buffer);
+            text_.Assign(buffer);
+        } else {
+            text_.Clear();
+        }
+        textValid_ = true;
+    }
+    return text_.Text();
+}
+
+int ScriptValue::GetTextLength() const {
+    GetText();
+    return text_.Length();
+}
+
+double ScriptValue::GetNumber() const {
+    if (!numberValid_) {
+        const auto hex = HexPrefixedValue(text_.Text());
+        number_ = hex ? *hex : TextToDouble(text_.Text());
+        numberValid_ = true;
+    }
+    return number_;
+}
+
+// A string's int form is read from its text, not from its number form:
+// "1e5" is 1 as an int but 100000 as a number.
+int ScriptValue::GetInt() const {
+    if (!intValid_) {
+        if (type_ == kNumber) {
+            intCache_ = DoubleToInt32(number_);
+        } else if (type_ == kString) {
+            const auto hex = HexPrefixedValue(text_.Text());
+            intCache_ = hex ? *hex : TextToInt(text_.Text());
+        } else {
+            intCache_ = 0;
+        }
+        intValid_ = true;
+    }
+    return intCache_;
+}
+
+bool ScriptValue::IsTrue() const {
+    if (type_ == kNumber) {
+        return number_ != 0.0;
+    }
+    return type_ == kString && !text_.IsEmpty();
+}
+
+bool ScriptValue::IsInteger() const {
+    return type_ == kNumber && static_cast<double>(DoubleToInt64(number_)) == number_;
+}
+
+bool ScriptValue::IsFraction() const {
+    return type_ == kNumber && !IsInteger();
+}
+
+// The int cache goes too: a number's int form differs from its text's.
+void ScriptValue::ChangeToNumber() {
+    if (type_ == kString) {
+        GetNumber();
+        type_ = kNumber;
+        DropCaches();
+    }
+}
+
+// The numeric caches go: a string's numeric form is always the one read
+// from its text, whatever number it was made from.
+void ScriptValue::ChangeToString() {
+    if (type_ == kNumber) {
+        GetText();
+        type_ = kString;
+        numberValid_ = false;
+        intValid_ = false;
+    }
+}
+
+void ScriptValue::DropCaches() {
+    text_.Clear();
+    textValid_ = false;
+    intValid_ = false;
+}
+
+void ScriptValue::SetInt(int i) {
+    Reset();
+    number_ = i;
+    intCache_ = i;
+    intValid_ = true;
+}
+
+void ScriptValue::SetDouble(double d) {
+    Reset();
+    number_ = d;
+}
+
+void ScriptValue::SetText(const char* s) {
+    ScriptString text(s);  // s may point into this value
+    Reset();
+    text_ = std::move(text);
+    textValid_ = true;
+    type_ = kString;
+    numberValid_ = false;
+}
+
+void ScriptValue::SetReference(ScriptValue* target) {
+    Reset();
+    type_ = kReference;
+    target_ = target;
+}
+
+void ScriptValue::Reset() {
+    FreeArray();
+    type_ = kNumber;
+    number_ = 0.0;
+    numberValid_ = true;
+    intCache_ = 0;
+    DropCaches();
+    target_ = nullptr;
+}
+
+void ScriptValue::Arithmetic(const ScriptValue& other, double (*op)(double, double)) {
+    if (!IsPlain() || !other.IsPlain()) {
+        return;
+    }
+    const double right = other.GetNumber();
+    ChangeToNumber();
+    number_ = op(GetNumber(), right);
+    DropCaches();
+}
+
+void ScriptValue::Add(const ScriptValue& other) {
+    Arithmetic(other, [](double a, double b) { return a + b; });
+}
+
+void ScriptValue::Subtract(const ScriptValue& other) {
+    Arithmetic(other, [](double a, double b) { return a - b; });
+}
+
+void ScriptValue::Multiply(const ScriptValue& other) {
+    Arithmetic(other, [](double a, double b) { return a * b; });
+}
+
+void ScriptValue::Divide(const ScriptValue& other) {
+    Arithmetic(other, [](double a, double b) { return a / b; });
+}
+
+void ScriptValue::Not() {
+    if (IsPlain()) {
+        SetInt(DoubleToInt32(GetNumber()) == 0 ? 1 : 0);
+    }
+}
+
+// Appending goes through the other's text pointer, which the string copies
+// before it regrows, so a value may be concatenated with itself.
+void ScriptValue::Concat(const ScriptValue& other) {
+    if (!IsPlain() || !other.IsPlain()) {
+        return;
+    }
+    ChangeToString();
+    text_.Append(other.GetText());
+    numberValid_ = false;
+    intValid_ = false;
+}

@@ -1,8 +1,0 @@
-// Fills the process-wide operating-system record from the running system.
-#pragma once
-
-#include "engine/OsVersionInfo.h"
-
-// Queries the system once (later calls return the same record) and makes the
-// result the record that GetOsVersion() gives.
-const OsVersionInfo& QueryOsVersion();

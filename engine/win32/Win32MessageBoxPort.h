@@ -1,8 +1,0 @@
-// The Windows message box behind the message-box port.
-#pragma once
-
-#include "engine/MessageBoxPort.h"
-
-// The port that shows real boxes (MessageBoxA, or MessageBoxTimeout when the
-// request has a time-out).
-MessageBoxPort& GetWin32MessageBoxPort();
