@@ -9,8 +9,10 @@ class NoTaskScheduler : public TaskSchedulerPort {
   TaskResult Save(const CScheduledTask&, const std::string&) override {
     return kTaskNotImplemented;
   }
-  TaskResult ListForApplication(const std::string&, std::vector<CScheduledTask>&) override {
-    return kTaskNotImplemented;
+  // Nothing was ever saved here, so there is nothing to list.
+  TaskResult ListForApplication(const std::string&, std::vector<CScheduledTask>& tasks) override {
+    tasks.clear();
+    return kTaskOk;
   }
   TaskResult Delete(const std::string&) override { return kTaskNotImplemented; }
   TaskResult Edit(const std::string&, void*) override { return kTaskNotImplemented; }

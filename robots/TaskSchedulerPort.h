@@ -1,6 +1,7 @@
 // The program's one way to the Task Scheduler. The Windows build installs
 // the COM wrapper at start; tests install a double that keeps tasks in
-// memory. The default answers every call with E_NOTIMPL.
+// memory. The default holds no task (its listing is empty) and answers every
+// other call with E_NOTIMPL.
 #pragma once
 
 #include <string>
