@@ -45,7 +45,7 @@ bool CScheduleListDlg::OnCommand(int id, int code, HWND control) {
 }
 
 void CScheduleListDlg::OnModify() {
-  TaskResult result = GetTaskSchedulerPort().Edit(taskName, Handle());
+  TaskResult result = EditScheduledTask(taskName, Handle());
   if (TaskSucceeded(result)) return;
   ShowMessageBox(Handle(), result == kTaskNotImplemented ? kCannotEditHere
                                                          : TaskErrorMessage(result),

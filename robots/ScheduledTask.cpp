@@ -84,3 +84,8 @@ TaskResult DeleteScheduledTaskByName(const std::string& name) {
   if (name.empty()) return kTaskFail;
   return GetTaskSchedulerPort().Delete(name);
 }
+
+TaskResult EditScheduledTask(const std::string& name, void* parent) {
+  if (name.empty()) return kTaskFail;
+  return GetTaskSchedulerPort().Edit(name, parent);
+}

@@ -98,3 +98,6 @@ class CScheduledTask {
 
 // Deletes the work item of that name: E_FAIL for an empty name.
 TaskResult DeleteScheduledTaskByName(const std::string& name);
+// Opens the scheduler's own property sheet of the work item, owned by the
+// window `parent`.
+TaskResult EditScheduledTask(const std::string& name, void* parent);
