@@ -16,13 +16,7 @@ bool ReadPixels(HBITMAP bitmap, std::vector<std::uint32_t>& pixels, int& width, 
   }
   width = info.bmWidth;
   height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
-  BITMAPINFO request{};
-  request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  request.bmiHeader.biWidth = width;
-  request.bmiHeader.biHeight = -height;  // top-down
-  request.bmiHeader.biPlanes = 1;
-  request.bmiHeader.biBitCount = 32;
-  request.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO request = TopDownBitmapInfo(width, height);
   pixels.assign(static_cast<size_t>(width) * height, 0);
   HDC screen = GetDC(nullptr);
   if (!screen) return false;
@@ -53,6 +47,17 @@ HRGN RegionOfBatch(const std::vector<RegionRect>& batch) {
 }
 
 }  // namespace
+
+BITMAPINFO TopDownBitmapInfo(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
 
 HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF transparent, COLORREF tolerance) {
   std::vector<std::uint32_t> pixels;

@@ -8,3 +8,6 @@
 // made. A bitmap of only the transparent colour gives an empty region. The
 // caller owns the region.
 HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF transparent, COLORREF tolerance);
+
+// The header of a 32-bit bitmap of `width` x `height`, the top row first.
+BITMAPINFO TopDownBitmapInfo(int width, int height);

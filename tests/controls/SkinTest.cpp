@@ -46,13 +46,7 @@ HBITMAP LoadSkin() {
 // A 32-bit bitmap whose pixels `colour(x, y)` gives.
 template <typename Colour>
 HBITMAP MakeBitmap(int width, int height, Colour colour) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDownBitmapInfo(width, height);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   auto* pixels = static_cast<DWORD*>(bits);
@@ -84,28 +78,34 @@ class Skin : public testing::Test {
     return region;
   }
 
+  // True when the window's outline is the skin's non-magenta pixels; the
+  // skin's outline box goes to `box`.
+  bool OutlineIsTheSkin(RECT& box) {
+    HBITMAP skin = LoadSkin();
+    HRGN expected = PixelRegion(skin, kMagenta);
+    HRGN actual = WindowRegion();
+    bool same = actual && EqualRgn(expected, actual);
+    GetRgnBox(expected, &box);
+    DeleteObject(expected);
+    if (actual) DeleteObject(actual);
+    DeleteObject(skin);
+    return same;
+  }
+
   ui::Window parent;
   std::unique_ptr<CSkinableDialog> dialog;
 };
 
 TEST_F(Skin, SetSkinCutsTheTransparentPixelsAndSizesTheWindow) {
   ASSERT_TRUE(dialog->SetSkin(IDB_ITEM_PANE_SKIN, kMagenta));
-  HBITMAP skin = LoadSkin();
-  HRGN expected = PixelRegion(skin, kMagenta);
-  HRGN actual = WindowRegion();
-  ASSERT_NE(actual, nullptr);
-  EXPECT_TRUE(EqualRgn(expected, actual));
   RECT box{};
-  GetRgnBox(expected, &box);
+  EXPECT_TRUE(OutlineIsTheSkin(box));
   RECT window{};
   GetWindowRect(dialog->Handle(), &window);
   EXPECT_EQ(window.right - window.left, box.right);
   EXPECT_EQ(window.bottom - window.top, box.bottom);
   EXPECT_EQ(dialog->Skin()->Width(), 264);
   EXPECT_EQ(dialog->Skin()->Height(), 25);
-  DeleteObject(expected);
-  DeleteObject(actual);
-  DeleteObject(skin);
 }
 
 TEST_F(Skin, AMissingBitmapGivesFalseAndNoRegion) {
@@ -116,15 +116,8 @@ TEST_F(Skin, AMissingBitmapGivesFalseAndNoRegion) {
 
 TEST_F(Skin, SetSkinTwiceThenDestroy) {
   ASSERT_TRUE(dialog->SetSkin(IDB_ITEM_PANE_SKIN, kMagenta));
-  ASSERT_TRUE(dialog->SetSkin(IDB_ITEM_PANE_SKIN, kMagenta));
-  HBITMAP skin = LoadSkin();
-  HRGN expected = PixelRegion(skin, kMagenta);
-  HRGN actual = WindowRegion();
-  ASSERT_NE(actual, nullptr);
-  EXPECT_TRUE(EqualRgn(expected, actual));
-  DeleteObject(expected);
-  DeleteObject(actual);
-  DeleteObject(skin);
+  RECT box{};
+  EXPECT_TRUE(OutlineIsTheSkin(box));
   HWND hwnd = dialog->Handle();
   dialog.reset();
   EXPECT_FALSE(IsWindow(hwnd));
