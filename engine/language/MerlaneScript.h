@@ -238,8 +238,9 @@ class CMerlane_Script {
   int ReadSubscripts(ScriptTokenList& tokens, int& position, std::vector<int>& subscripts);
   int EvalMacro(const ScriptToken& token, ScriptValue& value);
   bool SkipSubExpression(ScriptTokenList& tokens, int& position);
-  // Copies the tokens between the "(" at position and its ")" and splits them
-  // at the top-level commas; position moves past the ")".
+  // Splits the tokens between the "(" at position and its ")" at the
+  // top-level commas into slices of `tokens` (nothing is copied); position
+  // moves past the ")".
   int ReadCallArguments(ScriptTokenList& tokens, int& position, std::vector<ScriptTokenList>& args);
 
   // Statements.
@@ -269,9 +270,9 @@ class CMerlane_Script {
   bool ExpectEnd(ScriptTokenList& tokens, int position);
   int ReportAt(const std::string& message, ScriptTokenList& tokens, int position);
   int FindBlockEnd(int fromLine, int openKeyword, int closeKeyword);
-  // Tokenises a line without reporting: its first keyword, -1 for none, -2
-  // past the end of the script.
-  int ScanLine(int line, ScriptTokenList& tokens);
+  // The tokens of a line without reporting (its kept tokens, or `scratch`
+  // tokenised): its first keyword, -1 for none, -2 past the end of the script.
+  int ScanLine(int line, ScriptTokenList& scratch, ScriptTokenList*& tokens);
   int FirstKeyword(int line);
   // Pushes an If or Select record and continues at the taken line, or at the
   // closing line when no branch was taken.

@@ -55,24 +55,21 @@ int CMerlane_Script::ReadCallArguments(ScriptTokenList& tokens, int& position,
     if (type == ScriptTokenType::kCloseParen && depth-- == 0) break;
   }
   args.clear();
+  const int endColumn = tokens.GetAt(close).column;
   if (close > position + 2) {
-    args.emplace_back();
+    int start = position + 2;
     int depth = 0;
-    for (int i = position + 2; i < close; ++i) {
-      const ScriptToken& token = tokens.GetAt(i);
-      if (token.type == ScriptTokenType::kOpenParen) ++depth;
-      if (token.type == ScriptTokenType::kCloseParen) --depth;
-      if (token.type == ScriptTokenType::kComma && depth == 0) {
-        args.emplace_back();
-        continue;
+    for (int i = start; i < close; ++i) {
+      const ScriptTokenType type = tokens.GetAt(i).type;
+      if (type == ScriptTokenType::kOpenParen) ++depth;
+      if (type == ScriptTokenType::kCloseParen) --depth;
+      if (type == ScriptTokenType::kComma && depth == 0) {
+        args.push_back(tokens.Slice(start, i, endColumn));
+        start = i + 1;
       }
-      args.back().Add(token);
     }
+    args.push_back(tokens.Slice(start, close, endColumn));
   }
-  ScriptToken end;
-  end.type = ScriptTokenType::kEndOfLine;
-  end.column = tokens.GetAt(close).column;
-  for (ScriptTokenList& arg : args) arg.Add(end);
   position = close + 1;
   return 0;
 }
