@@ -238,10 +238,9 @@ class CMerlane_Script {
   int ReadSubscripts(ScriptTokenList& tokens, int& position, std::vector<int>& subscripts);
   int EvalMacro(const ScriptToken& token, ScriptValue& value);
   bool SkipSubExpression(ScriptTokenList& tokens, int& position);
-  // Splits the tokens between the "(" at position and its ")" at the
-  // top-level commas into slices of `tokens` (nothing is copied); position
-  // moves past the ")".
-  int ReadCallArguments(ScriptTokenList& tokens, int& position, std::vector<ScriptTokenList>& args);
+  // Finds the ")" that closes the call whose name is at position (reports a
+  // call without its brackets).
+  int FindCallClose(ScriptTokenList& tokens, int position, int& close);
 
   // Statements.
   int ExecKeyword(ScriptTokenList& tokens, int& nextLine);
@@ -291,6 +290,10 @@ class CMerlane_Script {
 
   bool quitReposted_ = false;
   int quitCode_ = 0;
+  // Shared by every expression being evaluated, nested ones stacked above
+  // their outer one (ScriptEvaluator.cpp).
+  std::vector<int> operatorStack_;
+  std::vector<ScriptValue> operandStack_;
 };
 
 // Keyword indexes of the language (the payload of a keyword token).
