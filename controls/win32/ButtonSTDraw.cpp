@@ -180,6 +180,12 @@ void CButtonST::PaintParentBackground(HDC dc) {
     BitBlt(cacheDc_, 0, 0, client.right, client.bottom, parentDc, window.left, window.top,
            SRCCOPY);
     ReleaseDC(parent, parentDc);
+    // A parent that clips its children never painted under the button: one
+    // that can paint into a given DC draws its own pixels over the copy.
+    POINT origin;
+    SetViewportOrgEx(cacheDc_, -window.left, -window.top, &origin);
+    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(cacheDc_), PRF_CLIENT);
+    SetViewportOrgEx(cacheDc_, origin.x, origin.y, nullptr);
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, cacheDc_, 0, 0, SRCCOPY);
 }
