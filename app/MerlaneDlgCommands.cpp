@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "app/CurrentFolderKeeper.h"
 #include "app/DoYouKnowDlg.h"
 #include "app/HelpFile.h"
 #include "app/MerlaneDlg.h"
@@ -33,18 +34,6 @@ constexpr CommandButtonLook kCommandButtons[] = {
     {IDC_REMOVE_ROBOT, IDI_REMOVE_ROBOT, "Remove selected robot", 525, 280},
 };
 static_assert(std::size(kCommandButtons) == 6);
-
-// Puts the current folder back when a Test run ends; scripts may change it.
-class FolderKeeper {
- public:
-  FolderKeeper() { GetCurrentDirectoryA(MAX_PATH, folder_); }
-  ~FolderKeeper() { SetCurrentDirectoryA(folder_); }
-  FolderKeeper(const FolderKeeper&) = delete;
-  FolderKeeper& operator=(const FolderKeeper&) = delete;
-
- private:
-  char folder_[MAX_PATH] = {};
-};
 
 std::string OptionsPath(const std::string& dataFolder) { return dataFolder + "\\option.ini"; }
 
@@ -90,7 +79,7 @@ void CMerlaneDlg::OnTest() {
     return;
   }
   {
-    FolderKeeper folder;
+    CurrentFolderKeeper folder;
     running_ = 1;
     engine.SetTestRunContext();
     engine.RunOnce();

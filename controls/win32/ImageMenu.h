@@ -79,6 +79,7 @@ class CImageMenu {
   void DrawClassic(HDC dc, const RECT& rect, const CImageMenuData& item, UINT state);
   void DrawFlat(HDC dc, const RECT& rect, const CImageMenuData& item, UINT state);
   void DrawCheck(HDC dc, const RECT& square, bool radio, COLORREF colour);
+  void DrawImage(HDC dc, int image, int x, int y, bool disabled, int backgroundColourIndex);
   int ImageOf(const CImageMenuData& item) const;
 
   HMENU menu_ = nullptr;

@@ -58,6 +58,25 @@ void Frame3d(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
        rect.bottom - 1);
 }
 
+// The etched line of a separator, through the middle of the item.
+void DrawSeparatorLine(HDC dc, const RECT& rect, int left) {
+  RECT line = rect;
+  line.left = left;
+  line.top += (rect.bottom - rect.top) / 2;
+  DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+}
+
+struct ItemLook {
+  bool selected;
+  bool checked;
+  bool disabled;
+};
+
+ItemLook LookOf(UINT state) {
+  return {(state & ODS_SELECTED) != 0, (state & ODS_CHECKED) != 0,
+          (state & (ODS_GRAYED | ODS_DISABLED)) != 0};
+}
+
 NONCLIENTMETRICSA MenuMetrics() {
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = sizeof metrics;
@@ -136,6 +155,18 @@ void CImageMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
   }
 }
 
+void CImageMenu::DrawImage(HDC dc, int image, int x, int y, bool disabled,
+                           int backgroundColourIndex) {
+  if (!disabled) {
+    ImageList_Draw(imageList_, image, dc, x, y, ILD_TRANSPARENT);
+    return;
+  }
+  IMAGEINFO info{};
+  ImageList_GetImageInfo(imageList_, image, &info);
+  DrawDisabledBitmap(dc, x, y, imageWidth_, imageHeight_, info.hbmImage, info.rcImage.left,
+                     info.rcImage.top, backgroundColourIndex);
+}
+
 void CImageMenu::DrawCheck(HDC dc, const RECT& square, bool radio, COLORREF colour) {
   int x = square.left + (square.right - square.left - 6) / 2;
   int y = square.top + (square.bottom - square.top - 6) / 2;
@@ -161,14 +192,10 @@ void CImageMenu::DrawCheck(HDC dc, const RECT& square, bool radio, COLORREF colo
 void CImageMenu::DrawClassic(HDC dc, const RECT& rect, const CImageMenuData& item, UINT state) {
   if (item.flags & MF_SEPARATOR) {
     Fill(dc, rect, GetSysColor(COLOR_MENU));
-    RECT line = rect;
-    line.top += (rect.bottom - rect.top) / 2;
-    DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+    DrawSeparatorLine(dc, rect, rect.left);
     return;
   }
-  bool selected = state & ODS_SELECTED;
-  bool checked = state & ODS_CHECKED;
-  bool disabled = state & (ODS_GRAYED | ODS_DISABLED);
+  const auto [selected, checked, disabled] = LookOf(state);
   Fill(dc, rect, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
   RECT square{rect.left, rect.top, rect.left + imageWidth_ + 4, rect.top + imageHeight_ + 4};
   OffsetRect(&square, 0, (rect.bottom - rect.top - (imageHeight_ + 4)) / 2);
@@ -178,15 +205,8 @@ void CImageMenu::DrawClassic(HDC dc, const RECT& rect, const CImageMenuData& ite
       COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
       Frame3d(dc, square, checked ? shadow : light, checked ? light : shadow);
     }
-    if (disabled) {
-      IMAGEINFO info{};
-      ImageList_GetImageInfo(imageList_, image, &info);
-      DrawDisabledBitmap(dc, square.left + 2, square.top + 2, imageWidth_, imageHeight_,
-                         info.hbmImage, info.rcImage.left, info.rcImage.top,
-                         selected ? COLOR_HIGHLIGHT : COLOR_MENU);
-    } else {
-      ImageList_Draw(imageList_, image, dc, square.left + 2, square.top + 2, ILD_TRANSPARENT);
-    }
+    DrawImage(dc, image, square.left + 2, square.top + 2, disabled,
+              selected ? COLOR_HIGHLIGHT : COLOR_MENU);
   } else if (checked) {
     COLORREF fill = GetSysColor(IsThemedXp() ? COLOR_BTNFACE : COLOR_MENU);
     Fill(dc, square, selected ? fill : LightenColor(fill, 0.6));
@@ -218,15 +238,10 @@ void CImageMenu::DrawFlat(HDC dc, const RECT& rect, const CImageMenuData& item, 
   Fill(dc, rect, GetSysColor(COLOR_WINDOW));
   Fill(dc, column, themed ? GetSysColor(COLOR_BTNFACE) : Lighter(COLOR_BTNFACE, 0.25));
   if (item.flags & MF_SEPARATOR) {
-    RECT line = rect;
-    line.left = column.right + 2;
-    line.top += (rect.bottom - rect.top) / 2;
-    DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+    DrawSeparatorLine(dc, rect, column.right + 2);
     return;
   }
-  bool selected = state & ODS_SELECTED;
-  bool checked = state & ODS_CHECKED;
-  bool disabled = state & (ODS_GRAYED | ODS_DISABLED);
+  const auto [selected, checked, disabled] = LookOf(state);
   if (selected) {
     Fill(dc, rect, Lighter(COLOR_HIGHLIGHT, themed ? 0.7 : 0.85));
     Frame3d(dc, rect, GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHT));
@@ -239,19 +254,11 @@ void CImageMenu::DrawFlat(HDC dc, const RECT& rect, const CImageMenuData& item, 
   int image = ImageOf(item);
   if (image >= 0 && imageList_) {
     int x = square.left + 3, y = rect.top + (rect.bottom - rect.top - imageHeight_) / 2;
-    if (disabled) {
-      IMAGEINFO info{};
-      ImageList_GetImageInfo(imageList_, image, &info);
-      DrawDisabledBitmap(dc, x, y, imageWidth_, imageHeight_, info.hbmImage, info.rcImage.left,
-                         info.rcImage.top, COLOR_WINDOW);
-    } else {
-      if (selected && !themed) {
-        HIMAGELIST list = imageList_;
-        ImageList_DrawEx(list, image, dc, x + 1, y + 1, 0, 0, CLR_NONE,
-                         Lighter(COLOR_BTNSHADOW, 0.49), ILD_BLEND50);
-      }
-      ImageList_Draw(imageList_, image, dc, x, y, ILD_TRANSPARENT);
+    if (!disabled && selected && !themed) {
+      ImageList_DrawEx(imageList_, image, dc, x + 1, y + 1, 0, 0, CLR_NONE,
+                       Lighter(COLOR_BTNSHADOW, 0.49), ILD_BLEND50);
     }
+    DrawImage(dc, image, x, y, disabled, COLOR_WINDOW);
   } else if (checked) {
     RECT mark{square.left + 5, square.top + (item.flags & MFT_RADIOCHECK ? 4 : 1),
               square.left + 11, square.top + 11};

@@ -181,76 +181,61 @@ CLabel& CLabel::SetHover(bool hover, COLORREF hoverColour) {
 }
 
 CLabel& CLabel::SetSunken(bool sunken) {
-  if (Handle()) {
-    LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
-    style = sunken ? (style | WS_EX_STATICEDGE) : (style & ~WS_EX_STATICEDGE);
-    SetWindowLongPtrA(Handle(), GWL_EXSTYLE, style);
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  }
+  SwitchStyleBit(GWL_EXSTYLE, WS_EX_STATICEDGE, sunken, true);
   RedrawLabel();
   return *this;
 }
 
 CLabel& CLabel::SetBorder(bool border) {
-  if (Handle()) {
-    LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
-    style = border ? (style | WS_BORDER) : (style & ~WS_BORDER);
-    SetWindowLongPtrA(Handle(), GWL_STYLE, style);
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  }
+  SwitchStyleBit(GWL_STYLE, WS_BORDER, border, true);
   RedrawLabel();
   return *this;
 }
 
 CLabel& CLabel::SetTransparent(bool transparent) {
   transparent_ = transparent;
-  if (Handle()) {
-    SetWindowLongPtrA(Handle(), GWL_EXSTYLE,
-                      GetWindowLongPtrA(Handle(), GWL_EXSTYLE) | WS_EX_TRANSPARENT);
-  }
+  SwitchStyleBit(GWL_EXSTYLE, WS_EX_TRANSPARENT, true, false);  // never taken away
   RedrawLabel();
   return *this;
 }
 
-CLabel& CLabel::FlashText(bool flash) {
+void CLabel::Flash(bool flash, int mode) {
   if (timerRunning_ && Handle()) KillTimer(Handle(), kFlashTimer);
   timerRunning_ = 0;
   if (flash) {
     flashPhase_ = 0;
     timerRunning_ = Handle() && SetTimer(Handle(), kFlashTimer, kFlashMs, nullptr) ? 1 : 0;
-    flashMode_ = 1;
-  } else {
-    flashMode_ = 0;
+    flashMode_ = mode;
   }
   RedrawLabel();
+}
+
+CLabel& CLabel::FlashText(bool flash) {
+  if (!flash) flashMode_ = 0;
+  Flash(flash, 1);
   return *this;
 }
 
 CLabel& CLabel::FlashBackground(bool flash) {
-  if (timerRunning_ && Handle()) KillTimer(Handle(), kFlashTimer);
-  timerRunning_ = 0;
-  if (flash) {
-    flashPhase_ = 0;
-    timerRunning_ = Handle() && SetTimer(Handle(), kFlashTimer, kFlashMs, nullptr) ? 1 : 0;
-    flashMode_ = 2;
-  }
-  RedrawLabel();
+  // Switching off leaves the mode as it is.
+  Flash(flash, 2);
   return *this;
 }
 
-void CLabel::SetStaticNotify(bool on) {
+void CLabel::SwitchStyleBit(int index, LONG_PTR bit, bool on, bool frameChanged) {
   if (!Handle()) return;
-  LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
-  style = on ? (style | SS_NOTIFY) : (style & ~SS_NOTIFY);
-  SetWindowLongPtrA(Handle(), GWL_STYLE, style);
+  LONG_PTR style = GetWindowLongPtrA(Handle(), index);
+  SetWindowLongPtrA(Handle(), index, on ? (style | bit) : (style & ~bit));
+  if (frameChanged) {
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
 }
 
 CLabel& CLabel::SetLink(bool link, bool notify) {
   link_ = link;
   notifyParent_ = notify;
-  SetStaticNotify(link);
+  SwitchStyleBit(GWL_STYLE, SS_NOTIFY, link, false);
   RedrawLabel();
   return *this;
 }

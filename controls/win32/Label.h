@@ -52,9 +52,12 @@ class CLabel : public ui::Window {
 
  private:
   void RedrawLabel();
+  // Stops the flash timer; `flash` starts it again in `mode` (1 text, 2 background).
+  void Flash(bool flash, int mode);
   void RebuildFont();
   void RebuildFaceBrush();
-  void SetStaticNotify(bool on);
+  // Sets or clears a bit of the style (GWL_STYLE) or extended style.
+  void SwitchStyleBit(int index, LONG_PTR bit, bool on, bool frameChanged);
   void FitToFont();
   void OnPaint();
   void PaintBackground(HDC dc, const RECT& client);
