@@ -1,5 +1,8 @@
 #include "app/MerlaneApp.h"
 
+#include <cstdlib>
+#include <ctime>
+
 #include "app/AppMessages.h"
 #include "app/CommandLine.h"
 #include "app/RobotFolder.h"
@@ -30,7 +33,11 @@ HWND FindMainWindow() {
 }
 
 CMerlaneApp::CMerlaneApp(HINSTANCE instance, const std::string& commandLine)
-    : instance_(instance), commandLine_(commandLine) {}
+    : instance_(instance), commandLine_(commandLine) {
+  // Seeded once per start, so the first tip of the day differs from start to
+  // start.
+  std::srand(static_cast<unsigned>(std::time(nullptr)) ^ GetCurrentProcessId());
+}
 
 CMerlaneApp::~CMerlaneApp() {
   mainDialog_.reset();

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "res/ScheduleIds.h"
+#include "res/TipsIds.h"
+#include "res/AboutIds.h"
 
 // Main window
 #define IDD_MERLANE_DIALOG 102

@@ -287,6 +287,48 @@ def item_pane_images():
     write_bmp24("pane_expanded.bmp", 16, 16, pane_icon(True))
 
 
+# --- The link cursor of the about box: a pointing hand, 1 bit per pixel ---
+
+def hand(c):
+    c.shape(rect(0.34, 0.06, 0.48, 0.56, 0.07), WHITE)   # pointing finger
+    c.shape(rect(0.48, 0.34, 0.6, 0.6, 0.06), WHITE)
+    c.shape(rect(0.6, 0.38, 0.72, 0.62, 0.06), WHITE)
+    c.shape(rect(0.72, 0.42, 0.84, 0.66, 0.06), WHITE)
+    c.shape(segment(0.18, 0.5, 0.36, 0.72, 0.13), WHITE)  # thumb
+    c.shape(rect(0.3, 0.5, 0.84, 0.94, 0.12), WHITE)     # palm
+
+
+def write_cursor(name, draw, hotspot):
+    """A 32 x 32 monochrome cursor: white shape with a black outline."""
+    size = 32
+    c = Canvas(size)
+    draw(c)
+    inside = [[c.px[y][x][3] >= 128 for x in range(size)] for y in range(size)]
+
+    def edge(x, y):
+        return any(not (0 <= x + dx < size and 0 <= y + dy < size and inside[y + dy][x + dx])
+                   for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+
+    stride = 4
+    xor_rows, and_rows = bytearray(), bytearray()
+    for y in reversed(range(size)):
+        xor_bits, and_bits = bytearray(stride), bytearray(b"\xff" * stride)
+        for x in range(size):
+            if inside[y][x]:
+                and_bits[x // 8] &= ~(0x80 >> (x % 8)) & 0xFF
+                if not edge(x, y):
+                    xor_bits[x // 8] |= 0x80 >> (x % 8)
+        xor_rows += xor_bits
+        and_rows += and_bits
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    data = header + palette + bytes(xor_rows) + bytes(and_rows)
+    out = struct.pack("<HHH", 0, 2, 1)
+    out += struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1], len(data), 22)
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(out + data)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, draw in (("robot.ico", robot), ("run.ico", run), ("add.ico", add),
@@ -295,6 +337,7 @@ def main():
         write_icon(name, draw)
     background()
     item_pane_images()
+    write_cursor("hand.cur", hand, (13, 2))
 
 
 if __name__ == "__main__":

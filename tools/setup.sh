@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(cmake make g++ googletest
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-          wine wine64 xvfb xauth xdotool x11-utils)
+          wine wine64 xvfb xauth xdotool x11-utils fp-utils)
 
 installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"

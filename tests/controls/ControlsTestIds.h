@@ -1,4 +1,4 @@
-// Resource ids of the dialog templates the controls' tests use.
+// Resource ids of the controls tests: dialog templates, a menu and an icon.
 #pragma once
 
 #define IDD_CT_HOST 400
@@ -12,3 +12,9 @@
 #define IDD_CT_EXPLORER 410
 #define IDD_CT_ITEM 411
 #define IDD_CT_CONTENT 412
+#define IDR_TEST_MENU 300
+#define IDI_TEST_ICON 301
+#define ID_TEST_OPEN 310
+#define ID_TEST_SAVE 311
+#define ID_TEST_EXIT 312
+#define ID_TEST_DEEP 313
