@@ -218,17 +218,21 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
     case IDC_REMOVE_ROBOT:
       OnRemoveRobot();
       return true;
+    case IDC_OPTIONS:
+      OnOptions();
+      return true;
+    case ID_SHARE_ROBOT:
+      OnShareRobot();
+      return true;
     case IDC_SCHEDULE:
     case IDC_HELP_BUTTON:
     case IDC_ADD_ROBOT:
     case IDC_EDIT_ROBOT:
     case IDC_TEST:
-    case IDC_OPTIONS:
     case IDC_RECORD_ROBOT:
     case IDC_COMPILE_TO_EXE:
     case IDC_UPDATE:
     case ID_FEEDBACK:
-    case ID_SHARE_ROBOT:
       return true;  // their dialogs come with the editor, schedule and help
     default:
       return false;

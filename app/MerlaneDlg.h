@@ -79,6 +79,8 @@ class CMerlaneDlg : public ui::Dialog {
   void OnPaint();
   void OnRunRobot();
   void OnRemoveRobot();
+  void OnOptions();
+  void OnShareRobot();
   void SetupButtons();
   // The first selected row and its robot name; -1 (after `noneMessage`) when
   // no row is selected.

@@ -119,7 +119,7 @@ int CMerlaneDlg::RunRobotFile(const std::string& path, RunSource source) {
   auto unreadable = [&] {
     ShowAppMessage(source == RunSource::kScheduled
                        ? kScheduledRobotMissing
-                       : "Can not read the robot: \"" + BaseNameOfPath(path) + "\"");
+                       : UnreadableRobotText(BaseNameOfPath(path)));
     return 0;
   };
   if (!robot.LoadFromFile(path)) return unreadable();
