@@ -3,9 +3,11 @@
 
 #include "app/MerlaneApp.h"
 #include "engine/language/win32/SystemServices.h"
+#include "robots/win32/RobotServices.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   InstallWindowsServices();
+  InstallRobotServices();
   CMerlaneApp app(instance, commandLine ? commandLine : "");
   if (!app.InitInstance()) return 0;
   return app.Run();
