@@ -6,6 +6,7 @@
 #include "app/ScriptEngine.h"
 #include "engine/language/MerlaneScript.h"
 #include "engine/language/MerlaneScriptFile.h"
+#include "engine/language/RunEndedHooks.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ class ProcessEngine : public ScriptEngine {
   }
   void SetTestRunContext() override { script_.SetRunContext(file_.runInBackground, 0, 0); }
   void RunOnce() override { script_.RunFromLine(1, 1); }
+  void EndWholeRun() override { ::EndWholeRun(script_); }
   void Clear() override { file_.Clear(); }
   bool StopRequested() const override { return script_.stopRequest != 0; }
   void RequestStop() override { script_.stopRequest = 1; }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <ole2.h>
 
 #include "app/AppMessages.h"
 #include "app/CommandLine.h"
@@ -14,6 +15,22 @@ namespace {
 
 constexpr int kTrayIconType = 5000;
 constexpr int kAttempts = 6;
+
+// OLE for the user-interface thread, from the first window to the end of the
+// message loop: the share form's web browser and the new-style folder
+// browser of the options need it.
+class OleSession {
+ public:
+  OleSession() : initialised_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (initialised_) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+ private:
+  bool initialised_;
+};
 
 BOOL CALLBACK FindMainWindowProc(HWND hwnd, LPARAM found) {
   char title[64] = {};
@@ -72,6 +89,7 @@ bool CMerlaneApp::InitInstance() {
 }
 
 int CMerlaneApp::Run() {
+  OleSession ole;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     if (CreateMainDialog()) break;
   }

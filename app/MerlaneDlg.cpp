@@ -207,6 +207,12 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
     case IDC_REMOVE_ROBOT:
       OnRemoveRobot();
       return true;
+    case IDC_OPTIONS:
+      OnOptions();
+      return true;
+    case ID_SHARE_ROBOT:
+      OnShareRobot();
+      return true;
     case IDC_SCHEDULE:
       OnSchedule();
       return true;
@@ -224,10 +230,8 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
       return true;  // these do nothing
     case IDC_ADD_ROBOT:
     case IDC_EDIT_ROBOT:
-    case IDC_OPTIONS:
     case IDC_RECORD_ROBOT:
-    case ID_SHARE_ROBOT:
-      return true;  // their dialogs come with the editor, schedule and options
+      return true;  // their dialog comes with the editor
     default:
       return false;
   }

@@ -98,6 +98,8 @@ class CMerlaneDlg : public ui::Dialog {
   void OnTest();
   // Timer 1031: the tips of the day, unless switched off.
   void ShowTipsOfTheDay();
+  void OnOptions();
+  void OnShareRobot();
   void SetupButtons();
   // The first selected row and its robot name; -1 (after `noneMessage`) when
   // no row is selected.

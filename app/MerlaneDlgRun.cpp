@@ -108,7 +108,7 @@ int CMerlaneDlg::RunRobotFile(const std::string& path, RunSource source) {
   auto unreadable = [&] {
     ShowAppMessage(source == RunSource::kScheduled
                        ? kScheduledRobotMissing
-                       : "Can not read the robot: \"" + BaseNameOfPath(path) + "\"");
+                       : UnreadableRobotText(BaseNameOfPath(path)));
     return 0;
   };
   if (!robot.LoadFromFile(path)) return unreadable();
@@ -138,6 +138,7 @@ int CMerlaneDlg::RunRobotFile(const std::string& path, RunSource source) {
     runningEndKey_ = robot.EndKey;
     UnregisterAllHotkeys(true);
     RepeatRuns(robot);
+    engine.EndWholeRun();
     engine.Clear();
   }
   running_ = 0;

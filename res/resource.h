@@ -4,6 +4,7 @@
 #include "res/ScheduleIds.h"
 #include "res/TipsIds.h"
 #include "res/AboutIds.h"
+#include "res/OptionsShareIds.h"
 
 // Main window
 #define IDD_MERLANE_DIALOG 102

@@ -38,6 +38,7 @@ class FakeScriptEngine : public ScriptEngine {
     if (quit) return;  // every run after the quit returns at once
     if (onRun) onRun(runs);
   }
+  void EndWholeRun() override { ++wholeRunEnds; }
   void Clear() override { ++clears; }
   bool StopRequested() const override { return stop; }
   void RequestStop() override { stop = true; }
@@ -49,6 +50,7 @@ class FakeScriptEngine : public ScriptEngine {
   bool quit = false;
   int runs = 0;
   int clears = 0;
+  int wholeRunEnds = 0;
   std::vector<std::string> loads;
   std::vector<std::string> testLoads;  // what the Test command loaded
   int testContexts = 0;
