@@ -218,13 +218,19 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
     case IDC_REMOVE_ROBOT:
       OnRemoveRobot();
       return true;
+    case IDC_ADD_ROBOT:
+      OnAddRobot();
+      return true;
+    case IDC_EDIT_ROBOT:
+      OnEditRobot();
+      return true;
+    case IDC_RECORD_ROBOT:
+      OnRecordRobot();
+      return true;
     case IDC_SCHEDULE:
     case IDC_HELP_BUTTON:
-    case IDC_ADD_ROBOT:
-    case IDC_EDIT_ROBOT:
     case IDC_TEST:
     case IDC_OPTIONS:
-    case IDC_RECORD_ROBOT:
     case IDC_COMPILE_TO_EXE:
     case IDC_UPDATE:
     case ID_FEEDBACK:
