@@ -72,8 +72,9 @@ std::string RobotNameRefusal(const std::string& name, const std::vector<std::str
   if (name.empty()) return kEmptyName;
   if (name.find_first_of("\\/:*?\"<>|") != std::string::npos) return kForbiddenCharacters;
   // File names ignore letter case: "robot" beside "Robot" is the same file.
-  if (AnyEqualsNoCase(name, takenNames) || fileTaken(name)) return kNameExists;
+  // Before the file test: the system finds a "file" of every device name.
   if (IsDeviceName(name)) return kDeviceName;
+  if (AnyEqualsNoCase(name, takenNames) || fileTaken(name)) return kNameExists;
   return {};
 }
 

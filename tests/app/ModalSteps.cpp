@@ -1,0 +1,75 @@
+#include "tests/app/ModalSteps.h"
+
+#include "app/WindowText.h"
+
+ModalSteps* ModalSteps::current_ = nullptr;
+
+ModalSteps::ModalSteps(std::vector<Step> steps, std::vector<std::string> dialogTitles)
+    : steps_(std::move(steps)), titles_(std::move(dialogTitles)) {
+  current_ = this;
+  timer_ = SetTimer(nullptr, 0, 40, &ModalSteps::Tick);
+}
+
+ModalSteps::~ModalSteps() {
+  KillTimer(nullptr, timer_);
+  current_ = nullptr;
+}
+
+void CALLBACK ModalSteps::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (current_) current_->RunNext();
+}
+
+void ModalSteps::RunNext() {
+  if (next_ < steps_.size()) {
+    // Counted before it runs: a step may open a dialog whose loop ticks again.
+    Step& step = steps_[next_++];
+    step();
+    return;
+  }
+  for (const std::string& title : titles_) {
+    if (HWND dialog = FindDialog(title.c_str())) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  }
+}
+
+HWND FindDialog(const char* title) {
+  HWND found = nullptr;
+  for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", title); window;
+       window = FindWindowExA(nullptr, window, "#32770", title)) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window)) found = window;
+  }
+  return found;
+}
+
+HWND FindControl(HWND root, int id) {
+  struct Search {
+    int id;
+    HWND found;
+  } search{id, nullptr};
+  EnumChildWindows(
+      root,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(child) != s->id) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string ControlText(HWND root, int id) { return WindowText(FindControl(root, id)); }
+
+void SetControlText(HWND root, int id, const std::string& text) {
+  SendMessageA(FindControl(root, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Click(HWND root, int id) { SendMessageA(FindControl(root, id), BM_CLICK, 0, 0); }
+
+void ClickLater(HWND root, int id) { PostMessageA(FindControl(root, id), BM_CLICK, 0, 0); }
+
+int FocusedControlId() {
+  HWND focus = GetFocus();
+  return focus ? GetDlgCtrlID(focus) : 0;
+}
