@@ -37,4 +37,5 @@
 #define ID_TRAY_HELP 32773
 #define ID_TRAY_ABOUT 32774
 #define ID_TRAY_EXIT 32775
+#include "res/EditorControlsIds.h"
 #include "res/RobotEditorIds.h"
