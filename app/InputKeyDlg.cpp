@@ -1,7 +1,5 @@
 #include "app/InputKeyDlg.h"
 
-#include <commctrl.h>
-
 #include "app/InputRobotDlg.h"
 #include "app/WindowText.h"
 #include "res/resource.h"
@@ -17,10 +15,13 @@ bool CInputKeyDlg::Create(HWND parent) {
 }
 
 bool CInputKeyDlg::OnInitDialog() {
-  SendMessageA(Item(IDC_PRESS_COUNT_SPIN), UDM_SETBUDDY,
-               reinterpret_cast<WPARAM>(Item(IDC_PRESS_COUNT)), 0);
-  SendMessageA(Item(IDC_PRESS_COUNT_SPIN), UDM_SETRANGE32, 1, kMaxPressCount);
-  SetWindowTextA(Item(IDC_PRESS_COUNT), "1");
+  key_.SubclassDlgItem(IDC_KEY_TO_PRESS, Handle());
+  count_.SubclassDlgItem(IDC_PRESS_COUNT, Handle());
+  countSpin_.SubclassDlgItem(IDC_PRESS_COUNT_SPIN, Handle());
+  countSpin_.SetBuddy(count_.Handle());
+  countSpin_.SetRange(1, kMaxPressCount);
+  countSpin_.SetStep(1);
+  countSpin_.SetPos(1);
   HWND combo = Item(IDC_KEY_ACTION);
   for (const char* action : kKeyActions)
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(action));
@@ -42,9 +43,8 @@ bool CInputKeyDlg::OnCommand(int id, int code, HWND control) {
 }
 
 void CInputKeyDlg::OnInsertAction() {
-  // A count the field cannot hold counts as its lowest value.
-  int count = 1;
-  CountInRange(WindowText(Item(IDC_PRESS_COUNT)), 1, kMaxPressCount, count);
+  // A text that is no count (a lone sign) counts as the lowest value.
+  int count = static_cast<int>(count_.GetValue());
   std::string line = KeyStepLine(WindowText(Item(IDC_KEY_ACTION)),
                                  WindowText(Item(IDC_KEY_TO_PRESS)), count);
   if (!line.empty()) editor_.AddStep(line);

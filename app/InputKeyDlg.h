@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include "controls/win32/KeyEditCtrl.h"
+#include "controls/win32/NumEdit.h"
+#include "controls/win32/NumSpinCtrl.h"
 #include "ui/win32/Dialog.h"
 
 class CInputRobotDlg;
@@ -28,4 +31,7 @@ class CInputKeyDlg : public ui::Dialog {
   void OnInsertText();
 
   CInputRobotDlg& editor_;
+  CKeyEditCtrl key_;
+  CNumEdit count_;
+  CNumSpinCtrl countSpin_;
 };

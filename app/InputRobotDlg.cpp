@@ -77,6 +77,10 @@ void CInputRobotDlg::InitControls() {
   SetWindowTextA(Item(IDC_START_HOTKEY), "None");
   SetWindowTextA(Item(IDC_END_HOTKEY), "<F11>");
   ShowRepeat();
+  startKeyEdit_.SubclassDlgItem(IDC_START_HOTKEY, Handle());
+  endKeyEdit_.SubclassDlgItem(IDC_END_HOTKEY, Handle());
+  startKeyEdit_.WithModifiers = true;
+  endKeyEdit_.WithModifiers = true;
 }
 
 void CInputRobotDlg::LoadRobot() {
@@ -122,12 +126,7 @@ void CInputRobotDlg::RenumberFrom(int row) {
 }
 
 void CInputRobotDlg::SelectStep(int row, bool focus) {
-  if (focus) {
-    SetFocus(steps_.Handle());
-    steps_.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-  } else {
-    steps_.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
-  }
+  steps_.SelectItem(row, focus);
   SendMessageA(steps_.Handle(), LVM_ENSUREVISIBLE, row, FALSE);
 }
 
@@ -219,8 +218,13 @@ bool CInputRobotDlg::OnCommand(int id, int code, HWND control) {
       OnRepeatOptions();
       return true;
     case IDC_DELETE_STEP:
+      steps_.DeleteSelected();
+      return true;
     case IDC_MOVE_UP:
+      steps_.MoveSelectedUp();
+      return true;
     case IDC_MOVE_DOWN:
+      steps_.MoveSelectedDown();
       return true;
     case IDC_UNDO:
       return true;  // nothing to undo

@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "controls/win32/KeyEditCtrl.h"
+#include "controls/win32/ListCtrlEx.h"
 #include "robots/Robot.h"
-#include "ui/win32/CommonControls.h"
 #include "ui/win32/Dialog.h"
 
 class CInputKeyDlg;
@@ -66,7 +67,9 @@ class CInputRobotDlg : public ui::Dialog {
   // Writes the robot file; false after telling the user.
   bool SaveRobot();
 
-  ui::ListView steps_;
+  CKeyEditCtrl startKeyEdit_;
+  CKeyEditCtrl endKeyEdit_;
+  CListCtrlEx steps_;
   std::unique_ptr<CInputKeyDlg> keyPage_;
 
   std::vector<std::string> robotNames_;

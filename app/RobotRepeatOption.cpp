@@ -1,7 +1,5 @@
 #include "app/RobotRepeatOption.h"
 
-#include <commctrl.h>
-
 #include "app/WindowText.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "res/resource.h"
@@ -17,10 +15,12 @@ INT_PTR CRobotRepeatOption::DoModal(HWND owner) {
 }
 
 bool CRobotRepeatOption::OnInitDialog() {
-  SendMessageA(Item(IDC_REPEAT_COUNT_SPIN), UDM_SETBUDDY,
-               reinterpret_cast<WPARAM>(Item(IDC_REPEAT_COUNT)), 0);
-  SendMessageA(Item(IDC_REPEAT_COUNT_SPIN), UDM_SETRANGE32, 1, kMaxRepeatCount);
-  SetWindowTextA(Item(IDC_REPEAT_COUNT), std::to_string(count_).c_str());
+  countEdit_.SubclassDlgItem(IDC_REPEAT_COUNT, Handle());
+  countSpin_.SubclassDlgItem(IDC_REPEAT_COUNT_SPIN, Handle());
+  countSpin_.SetBuddy(countEdit_.Handle());
+  countSpin_.SetRange(1, kMaxRepeatCount);
+  countSpin_.SetStep(1);
+  countSpin_.SetPos(static_cast<float>(count_));
   CheckRadioButton(Handle(), IDC_RUN_TIMES, IDC_RUN_UNTIL_END_KEY,
                    mode_ == kUntilEndKey ? IDC_RUN_UNTIL_END_KEY : IDC_RUN_TIMES);
   return true;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "controls/win32/NumEdit.h"
+#include "controls/win32/NumSpinCtrl.h"
 #include "ui/win32/Dialog.h"
 
 class CRobotRepeatOption : public ui::Dialog {
@@ -22,6 +24,8 @@ class CRobotRepeatOption : public ui::Dialog {
   void OnOK() override;
 
  private:
+  CNumEdit countEdit_;
+  CNumSpinCtrl countSpin_;
   // The dialog always opens at these, whatever the robot holds.
   int mode_ = kRunTimes;
   int count_ = 1;

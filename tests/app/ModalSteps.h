@@ -45,5 +45,11 @@ void Click(HWND root, int id);
 // Presses a button whose handler opens a modal dialog: the press is queued,
 // so the next step runs inside that dialog's loop.
 void ClickLater(HWND root, int id);
+// Gives the control the focus and queues a press and release of the key with
+// the modifiers held (as the thread's key state says), for the dialog's loop
+// to run once the step returns. The next step releases the modifiers.
+void PressKeyLater(HWND root, int id, int key, bool ctrl = false, bool shift = false,
+                   bool alt = false);
+void ReleaseModifiers();
 // The id of the control that has the keyboard focus, 0 when none.
 int FocusedControlId();

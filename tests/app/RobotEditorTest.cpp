@@ -91,9 +91,19 @@ TEST_F(RobotEditor, ARobotBuiltThroughTheControlsIsSavedAsItsFile) {
         EXPECT_EQ(ControlText(Editor(), IDC_START_HOTKEY), "None");
         EXPECT_EQ(ControlText(Editor(), IDC_END_HOTKEY), "<F11>");
         EXPECT_EQ(ControlText(Editor(), IDC_REPEAT_TEXT), "Run 1 times");
-        Fill("Greeter", "Ctrl + G", "<F11>");
+        SetControlText(Editor(), IDC_ROBOT_NAME, "Greeter");
+        PressKeyLater(Editor(), IDC_START_HOTKEY, 'G', /*ctrl=*/true);
+      },
+      [&] {
+        ReleaseModifiers();
+        PressKeyLater(Editor(), IDC_KEY_TO_PRESS, VK_RETURN);
+      },
+      [&] {
         AddText("hi");
-        AddKey("<Enter>", "Key Press", "3");
+        HWND combo = FindControl(Editor(), IDC_KEY_ACTION);
+        SendMessageA(combo, CB_SELECTSTRING, -1, reinterpret_cast<LPARAM>("Key Press"));
+        SetControlText(Editor(), IDC_PRESS_COUNT, "3");
+        Click(Editor(), IDC_INSERT_ACTION);
         // Nothing to insert: no step.
         AddText("");
         AddKey("", "Key Up", "1");
@@ -121,6 +131,29 @@ TEST_F(RobotEditor, ARobotBuiltThroughTheControlsIsSavedAsItsFile) {
   EXPECT_EQ(editor.GetEndKey(), "<F11>");
   EXPECT_EQ(editor.GetRobot().Enable, 1);
   EXPECT_EQ(editor.GetRobot().RepeatTimes, 5);
+}
+
+TEST_F(RobotEditor, StepsMoveAndGoAfterTheQuestion) {
+  std::vector<std::string> moved, deleted;
+  Run({
+      [&] {
+        AddText("a");
+        AddText("b");
+        AddText("c");
+        SelectRow(2);
+        Click(Editor(), IDC_MOVE_UP);
+        moved = Rows();
+        ClickLater(Editor(), IDC_DELETE_STEP);
+      },
+      [&] {
+        HWND question = FindDialog("Tarnwick Quillmark");
+        ASSERT_TRUE(question);
+        Click(question, IDYES);
+      },
+      [&] { deleted = Rows(); },
+  });
+  EXPECT_EQ(moved, (std::vector<std::string>{"1 Input text a", "2 Input text c", "3 Input text b"}));
+  EXPECT_EQ(deleted, (std::vector<std::string>{"1 Input text a", "2 Input text b"}));
 }
 
 TEST_F(RobotEditor, StepsAddedAtAChosenRowKeepTheirOrder) {
