@@ -7,6 +7,7 @@
 #include "app/AppMessages.h"
 #include "app/NoCase.h"
 #include "app/RobotFolder.h"
+#include "app/RobotSchedule.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
@@ -206,6 +207,7 @@ void CMerlaneDlg::OnRemoveRobot() {
   if (index >= 0) robots_.erase(robots_.begin() + index);
   DeleteFileA(RobotPath(name).c_str());  // a failure leaves the file; nothing to tell
   list_.DeleteItem(row);
+  RemoveRobotSchedule(Handle(), name);
   // Its keys go unless another enabled robot shares them.
   SyncHotkeys();
 }
@@ -228,6 +230,8 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
       OnRecordRobot();
       return true;
     case IDC_SCHEDULE:
+      OnSchedule();
+      return true;
     case IDC_HELP_BUTTON:
     case IDC_TEST:
     case IDC_OPTIONS:

@@ -80,6 +80,7 @@ class CMerlaneDlg : public ui::Dialog {
   void OnPaint();
   void OnRunRobot();
   void OnRemoveRobot();
+  void OnSchedule();
   // The robot editor, opened modally: Add and Record make a new robot, Edit
   // changes the selected one (MerlaneDlgEditRobot.cpp).
   enum class EditorUse { kAdd, kEdit, kRecord };

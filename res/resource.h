@@ -1,6 +1,8 @@
 // Resource ids of Quillmark: dialog templates, controls, menus and images.
 #pragma once
 
+#include "res/ScheduleIds.h"
+
 // Main window
 #define IDD_MERLANE_DIALOG 102
 #define IDC_SCHEDULE 999
