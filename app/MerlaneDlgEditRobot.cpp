@@ -3,6 +3,7 @@
 #include "app/InputRobotDlg.h"
 #include "app/MerlaneDlg.h"
 #include "app/RobotFolder.h"
+#include "app/RobotSchedule.h"
 #include "robots/AppMessage.h"
 
 void CMerlaneDlg::OnAddRobot() { OpenRobotEditor(EditorUse::kAdd); }
@@ -49,6 +50,9 @@ void CMerlaneDlg::OpenRobotEditor(EditorUse use) {
       list_.SetItemText(row, 1, editor.GetName());
       list_.SetItemText(row, 2, editor.GetStartKey());
       list_.SetItemText(row, 3, editor.GetEndKey());
+      // The robot's scheduled runs follow it to its new name.
+      if (saved.Name != robots_[index].Name)
+        MoveRobotScheduleOnRename(Handle(), robots_[index].Name, saved.Name);
       robots_[index] = saved;
     } else {
       robots_.push_back(saved);

@@ -11,7 +11,10 @@
 
 #include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
+#include "robots/ScheduledTask.h"
+#include "robots/win32/ModulePath.h"
 #include "tests/app/ModalSteps.h"
+#include "tests/support/FakeTaskScheduler.h"
 
 namespace {
 
@@ -114,6 +117,26 @@ TEST_F(MainWindowEditor, EditUpdatesItsRowAndKeys) {
   EXPECT_TRUE(HotkeyIsFree("<F6>"));
   EXPECT_FALSE(HotkeyIsFree("<F8>"));
   EXPECT_FALSE(HotkeyIsFree("<F7>"));
+}
+
+TEST_F(MainWindowEditor, ARenamedRobotTakesItsScheduleAlong) {
+  FakeTaskScheduler scheduler;
+  CScheduledTask task;
+  task.SetProgram(GetModulePath());
+  task.SetParameters("-a alpha");
+  task.SetFlags(0x2001);
+  ASSERT_EQ(task.SaveTask("TarnwickSkiffbright_alpha"), kTaskOk);
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  Select("alpha");
+  PressWithEditor(IDC_EDIT_ROBOT, {[&] {
+                    SetControlText(Editor(), IDC_ROBOT_NAME, "gamma");
+                    Click(Editor(), IDOK);
+                  }});
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_EQ(scheduler.Find("TarnwickSkiffbright_alpha"), nullptr);
+  ASSERT_NE(scheduler.Find("TarnwickSkiffbright_gamma"), nullptr);
+  EXPECT_EQ(scheduler.Find("TarnwickSkiffbright_gamma")->Parameters(), "-a gamma");
 }
 
 TEST_F(MainWindowEditor, EditKeepsTheEditedRobotsOwnNameAndKeys) {
