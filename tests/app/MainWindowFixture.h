@@ -16,6 +16,14 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/CapturedMessageBoxes.h"
 
+// The robot "broken": its window record's rectangle is malformed, so it
+// cannot be read in full.
+inline const char kBrokenRobotFile[] =
+    "[General]\r\nName=broken\r\nStartKey=<F6>\r\nEndKey=<F11>\r\nDescription=\r\nEnable=0\r\n"
+    "RepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n"
+    "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\nSend(\"x\")\r\n[RecWinInfo]\r\n"
+    "WinIndex=0\r\nWinTitle=t\r\nWinPath=p\r\nWinParentLevel=0\r\nWinRect=1,2\r\n";
+
 inline bool TakeQuitMessage(WPARAM& code) {
   MSG msg;
   if (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return false;

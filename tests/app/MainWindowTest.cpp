@@ -59,11 +59,7 @@ TEST_F(MainWindow, TickingSavesTheFlagAndSwitchesTheKeys) {
 }
 
 TEST_F(MainWindow, TickingARobotThatCannotBeReadWritesNothing) {
-  const std::string broken =
-      "[General]\r\nName=broken\r\nStartKey=<F6>\r\nEndKey=<F11>\r\nDescription=\r\nEnable=0\r\n"
-      "RepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n"
-      "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\nSend(\"x\")\r\n[RecWinInfo]\r\n"
-      "WinIndex=0\r\nWinTitle=t\r\nWinPath=p\r\nWinParentLevel=0\r\nWinRect=1,2\r\n";
+  const std::string broken = kBrokenRobotFile;
   folder.WriteFile("broken.txt", broken);
   OpenWindow();
   dialog->SetRowChecked(RowOf("broken"), true);

@@ -42,23 +42,6 @@ HWND FindDialog(const char* title) {
   return found;
 }
 
-HWND FindControl(HWND root, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 std::string ControlText(HWND root, int id) { return WindowText(FindControl(root, id)); }
 
 void SetControlText(HWND root, int id, const std::string& text) {
@@ -69,24 +52,10 @@ void Click(HWND root, int id) { SendMessageA(FindControl(root, id), BM_CLICK, 0,
 
 void ClickLater(HWND root, int id) { PostMessageA(FindControl(root, id), BM_CLICK, 0, 0); }
 
-namespace {
-
-void HoldModifiers(bool ctrl, bool shift, bool alt) {
-  BYTE state[256] = {};
-  GetKeyboardState(state);
-  auto set = [&](int key, bool down) { state[key] = down ? 0x80 : 0; };
-  set(VK_CONTROL, ctrl), set(VK_LCONTROL, ctrl);
-  set(VK_SHIFT, shift), set(VK_LSHIFT, shift);
-  set(VK_MENU, alt), set(VK_LMENU, alt);
-  SetKeyboardState(state);
-}
-
-}  // namespace
-
 void PressKeyLater(HWND root, int id, int key, bool ctrl, bool shift, bool alt) {
   HWND field = FindControl(root, id);
   SetFocus(field);
-  HoldModifiers(ctrl, shift, alt);
+  SetHeldModifiers(ctrl, shift, alt);
   UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
   UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
   LPARAM context = alt ? (1 << 29) : 0;
@@ -94,7 +63,7 @@ void PressKeyLater(HWND root, int id, int key, bool ctrl, bool shift, bool alt) 
   PostMessageA(field, up, key, 1 | context | (1u << 30) | (1u << 31));
 }
 
-void ReleaseModifiers() { HoldModifiers(false, false, false); }
+void ReleaseModifiers() { SetHeldModifiers(false, false, false); }
 
 int FocusedControlId() {
   HWND focus = GetFocus();

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win32/DialogControls.h"
+
 class ModalSteps {
  public:
   using Step = std::function<void()>;
@@ -35,9 +37,6 @@ class ModalSteps {
 
 // A top-level dialog of this process with the title, or null.
 HWND FindDialog(const char* title);
-// The control with the id among the window's descendants (panes and pages
-// included), or null.
-HWND FindControl(HWND root, int id);
 std::string ControlText(HWND root, int id);
 void SetControlText(HWND root, int id, const std::string& text);
 // Presses the button and returns when its handler has.

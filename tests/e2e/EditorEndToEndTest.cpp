@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/e2e/EndToEndFixture.h"
+#include "tests/support/win32/DialogControls.h"
 
 namespace {
 
@@ -30,23 +31,6 @@ HWND WaitForDialog(const QuillmarkProcess& app, const char* title, bool shown = 
       },
       10000);
   return found;
-}
-
-HWND FindControl(HWND root, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 // The window with the keyboard focus in the thread of `window`.
