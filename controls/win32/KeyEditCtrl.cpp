@@ -1,6 +1,7 @@
 #include "controls/win32/KeyEditCtrl.h"
 
 #include "controls/KeyEditText.h"
+#include "controls/win32/EditMessages.h"
 
 namespace {
 
@@ -62,16 +63,12 @@ bool CKeyEditCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_CHAR:
     case WM_SYSKEYUP:
     case WM_SYSCHAR:
-    case WM_PASTE:
-    case WM_CUT:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-    case EM_REPLACESEL:
     case WM_CONTEXTMENU:
       result = 0;
       return true;
     default:
-      return false;
+      if (!IsTextCommandMessage(message)) return false;
+      result = 0;
+      return true;
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/win32/EditMessages.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "robots/AppMessage.h"
 
@@ -109,15 +110,9 @@ bool CNumEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
       if (!IsTextChangingKey(wParam)) return false;
       result = EditChecked(message, wParam, lParam);
       return true;
-    case WM_PASTE:
-    case WM_CUT:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-    case EM_REPLACESEL:
+    default:
+      if (!IsTextCommandMessage(message)) return false;
       result = EditChecked(message, wParam, lParam);
       return true;
-    default:
-      return false;
   }
 }

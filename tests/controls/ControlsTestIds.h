@@ -9,3 +9,6 @@
 #define IDC_CT_SPIN 405
 #define IDC_CT_OTHER 406
 #define IDC_CT_LIST 407
+#define IDD_CT_EXPLORER 410
+#define IDD_CT_ITEM 411
+#define IDD_CT_CONTENT 412
