@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "app/HotkeyId.h"
+#include "controls/win32/ExplorerPane.h"
+#include "controls/win32/ItemPane.h"
 #include "app/InputKeyDlg.h"
 #include "app/NoCase.h"
 #include "app/RobotFolder.h"
@@ -22,8 +24,10 @@ namespace {
 constexpr UINT_PTR kRecordIntoEditorTimer = 1030;
 constexpr int kNumberColumn = 0;
 constexpr int kActionColumn = 1;
-// Where the key page stands in the editor, in dialog units.
+// Where the pane container stands in the editor, in dialog units.
 constexpr RECT kPanePlace = {255, 7, 433, 220};
+constexpr COLORREF kPaneBackground = 0xD8E9EC;
+constexpr COLORREF kCaptionColour = 0xFFFFFF;
 
 bool IsRobotFile(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
@@ -60,13 +64,25 @@ bool CInputRobotDlg::OnInitDialog() {
 }
 
 void CInputRobotDlg::CreatePanes() {
-  keyPage_ = std::make_unique<CInputKeyDlg>(*this);
-  if (!keyPage_->Create(Handle())) return;
+  explorer_ = std::make_unique<CExplorerPane>(IDD_EXPLORER_PANE, Handle());
+  if (!explorer_->Create(Handle())) return;
   RECT place = kPanePlace;
   MapDialogRect(Handle(), &place);
-  SetWindowPos(keyPage_->Handle(), nullptr, place.left, place.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(keyPage_->Handle(), SW_SHOWNA);
+  SetWindowPos(explorer_->Handle(), nullptr, place.left, place.top, place.right - place.left,
+               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  explorer_->SetBkColor(kPaneBackground);
+  explorer_->SetScrollable(0);
+  ShowWindow(explorer_->Handle(), SW_SHOWNA);
+
+  keyPage_ = std::make_unique<CInputKeyDlg>(*this);
+  if (!keyPage_->Create(explorer_->Handle())) return;
+  itemPane_ = std::make_unique<CItemPane>(IDD_ITEM_PANE, explorer_.get(), keyPage_->Handle(),
+                                          IDB_ITEM_PANE_SKIN, IDB_PANE_COLLAPSED,
+                                          IDB_PANE_EXPANDED, CItemPane::kExpanded);
+  if (!itemPane_->Create(explorer_->Handle())) return;
+  itemPane_->SetCaption("", kCaptionColour);
+  ShowWindow(itemPane_->Handle(), SW_SHOWNA);
+  explorer_->AddPane(itemPane_.get());
 }
 
 void CInputRobotDlg::InitControls() {

@@ -16,7 +16,9 @@
 #include "robots/Robot.h"
 #include "ui/win32/Dialog.h"
 
+class CExplorerPane;
 class CInputKeyDlg;
+class CItemPane;
 
 class CInputRobotDlg : public ui::Dialog {
  public:
@@ -70,7 +72,11 @@ class CInputRobotDlg : public ui::Dialog {
   CKeyEditCtrl startKeyEdit_;
   CKeyEditCtrl endKeyEdit_;
   CListCtrlEx steps_;
+  // The key page in an item pane in the pane container; destroyed in this
+  // order, the item pane first.
+  std::unique_ptr<CExplorerPane> explorer_;
   std::unique_ptr<CInputKeyDlg> keyPage_;
+  std::unique_ptr<CItemPane> itemPane_;
 
   std::vector<std::string> robotNames_;
   HotkeyFreeCheck startKeyFree_;

@@ -15,6 +15,10 @@
 #define IDC_UNDO 1142
 #define IDC_RUN_AT_BACKGROUND 1152
 
+// The editor's pane container and the item pane that holds the key page
+#define IDD_EXPLORER_PANE 156
+#define IDD_ITEM_PANE 157
+
 // The key page in the editor's pane
 #define IDD_INPUT_KEY 147
 #define IDC_INSERT_ACTION 1009

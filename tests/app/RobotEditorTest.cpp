@@ -133,6 +133,27 @@ TEST_F(RobotEditor, ARobotBuiltThroughTheControlsIsSavedAsItsFile) {
   EXPECT_EQ(editor.GetRobot().RepeatTimes, 5);
 }
 
+TEST_F(RobotEditor, TheKeyPageIsOpenUnderItsItemPaneInThePaneContainer) {
+  bool shown = false;
+  int gap = -1;
+  Run({[&] {
+    HWND page = GetParent(FindControl(Editor(), IDC_INPUT_TEXT));
+    HWND container = GetParent(page);
+    shown = IsWindowVisible(page) && GetParent(container) == Editor();
+    // The item pane is the container's other child: the page starts at its foot.
+    HWND itemPane = nullptr;
+    for (HWND child = GetWindow(container, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      if (child != page) itemPane = child;
+    ASSERT_TRUE(itemPane);
+    RECT paneRect, pageRect;
+    GetWindowRect(itemPane, &paneRect);
+    GetWindowRect(page, &pageRect);
+    gap = pageRect.top - paneRect.bottom;
+  }});
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(gap, 0);
+}
+
 TEST_F(RobotEditor, StepsMoveAndGoAfterTheQuestion) {
   std::vector<std::string> moved, deleted;
   Run({
