@@ -5,21 +5,22 @@
 
 #include <windows.h>
 
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+inline BOOL CALLBACK MatchControlId(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ControlSearch*>(data);
+  if (GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
 // The first descendant of `root` with the control id, or null.
 inline HWND FindControl(HWND root, int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) != s->id) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(root, MatchControlId, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
