@@ -36,12 +36,13 @@ void CNumEdit::SetRange(float minimum, float maximum) {
 
 int CNumEdit::Validate(const std::string& text) {
   NumberCheck check = CheckNumberText(text, minimum_, maximum_);
+  HWND owner = GetAncestor(Handle(), GA_ROOT);  // the dialog the user is in
   if (showErrors_) {
     if (check == NumberCheck::kOutOfRange) {
-      ShowMessageBox(Handle(), "Given value is out of range.\n", kAppTitle,
+      ShowMessageBox(owner, "Given value is out of range.\n", kAppTitle,
                      mb::kOk | mb::kIconError);
     } else if (check == NumberCheck::kNotANumber) {
-      ShowMessageBox(Handle(), "Characters must be a number.\n", kAppTitle,
+      ShowMessageBox(owner, "Characters must be a number.\n", kAppTitle,
                      mb::kOk | mb::kIconError);
     }
   }

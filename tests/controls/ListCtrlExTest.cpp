@@ -29,18 +29,17 @@ struct BoxAnswer {
 };
 BoxAnswer* pendingAnswer = nullptr;
 
+BOOL CALLBACK TakeCheckBox(HWND hwnd, LPARAM out) {
+  if (GetDlgItem(hwnd, IDC_CHECK_MSG_DONT_SHOW) && IsWindowVisible(hwnd)) {
+    *reinterpret_cast<HWND*>(out) = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 HWND FindCheckBox() {
   HWND found = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM out) -> BOOL {
-        if (GetDlgItem(hwnd, IDC_CHECK_MSG_DONT_SHOW) && IsWindowVisible(hwnd)) {
-          *reinterpret_cast<HWND*>(out) = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumThreadWindows(GetCurrentThreadId(), TakeCheckBox, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 

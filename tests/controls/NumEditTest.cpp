@@ -101,6 +101,7 @@ TEST_F(NumEdit, ErrorsAreToldOnlyWhenAskedFor) {
   EXPECT_EQ(boxes.boxes[0].text, "Characters must be a number.\n");
   EXPECT_EQ(boxes.boxes[1].text, "Given value is out of range.\n");
   EXPECT_EQ(boxes.boxes[1].style & 0xF0, mb::kIconError);
+  EXPECT_EQ(boxes.boxes[1].owner, dialogs.host.Handle());
   EXPECT_EQ(edit.GetText(), "12");
 }
 
