@@ -2,6 +2,7 @@
 #include "app/ScriptEngine.h"
 #include "engine/language/MerlaneScript.h"
 #include "engine/language/MerlaneScriptFile.h"
+#include "engine/language/RunEndedHooks.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ class ProcessEngine : public ScriptEngine {
     script_.UseSimilarWin = useSimilarWin;
   }
   void RunOnce() override { script_.RunFromLine(1, 1); }
+  void EndWholeRun() override { ::EndWholeRun(script_); }
   void Clear() override { file_.Clear(); }
   bool StopRequested() const override { return script_.stopRequest != 0; }
   void RequestStop() override { script_.stopRequest = 1; }

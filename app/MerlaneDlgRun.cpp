@@ -150,6 +150,7 @@ int CMerlaneDlg::RunRobotFile(const std::string& path, RunSource source) {
     runningEndKey_ = robot.EndKey;
     UnregisterAllHotkeys(true);
     RepeatRuns(robot);
+    engine.EndWholeRun();
     engine.Clear();
   }
   running_ = 0;

@@ -6,24 +6,13 @@
 
 #include "robots/PathText.h"
 #include "robots/win32/DataFolder.h"
+#include "robots/win32/FileListing.h"
 
 std::string ScriptFolder() { return GetDataFolder() + "\\script"; }
 
 std::string RobotPath(const std::string& name) { return RobotFilePath(ScriptFolder(), name); }
 
-std::vector<std::string> ListRobotFiles() {
-  std::vector<std::string> files;
-  std::string folder = ScriptFolder();
-  WIN32_FIND_DATAA found;
-  HANDLE find = FindFirstFileA((folder + "\\*.txt").c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) return files;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    files.push_back(folder + "\\" + found.cFileName);
-  } while (FindNextFileA(find, &found));
-  FindClose(find);
-  return files;
-}
+std::vector<std::string> ListRobotFiles() { return ListFilesWithExtension(ScriptFolder(), ".txt"); }
 
 std::string GetRobotNameByIndex(int index) {
   std::vector<std::string> files = ListRobotFiles();

@@ -12,7 +12,8 @@ std::string ScriptFolder();
 // <data folder>\script\<name>.txt
 std::string RobotPath(const std::string& name);
 
-// Full paths of the "*.txt" files of the script folder; folders are skipped.
+// Full paths of the robot files (extension ".txt") of the script folder;
+// folders are skipped.
 std::vector<std::string> ListRobotFiles();
 
 // The robot name of the index-th file (its base name); "" past the end.

@@ -17,6 +17,10 @@ class ScriptEngine {
                              int useSimilarWin) = 0;
   // Runs the script once from its first line.
   virtual void RunOnce() = 0;
+  // Once the whole run is over (after its repetitions, however it ended):
+  // releases what the script left behind (open files, blocked input, splash
+  // and progress windows, and the keys it held down when it was stopped).
+  virtual void EndWholeRun() = 0;
   // Frees the script lines.
   virtual void Clear() = 0;
   virtual bool StopRequested() const = 0;

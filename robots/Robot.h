@@ -19,7 +19,9 @@ class CRobot {
   std::string GetTriggerRobot() const { return TriggerRobot; }
 
   // Writes the whole robot file into `folder` (no trailing backslash) under
-  // its name: folder\Name.txt. False when it cannot be created or written.
+  // its name: folder\Name.txt, replacing the old file only once the new one
+  // is complete. False when it cannot be written or put in place (the old
+  // file stays as it was) and for an empty folder (nothing is written).
   bool SaveToFile(const std::string& folder) const;
 
   // Reads a robot file into this robot; the name becomes the file's base name.

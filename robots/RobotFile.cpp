@@ -1,7 +1,9 @@
 // The robot file: ANSI text, CR LF line ends, a fixed order of lines.
 #include <fstream>
+#include <sstream>
 
 #include "robots/AppMessage.h"
+#include "robots/FileReplacePort.h"
 #include "robots/PathText.h"
 #include "robots/Robot.h"
 #include "robots/TextParts.h"
@@ -86,8 +88,10 @@ bool ReadRect(const std::string& text, WindowRect& rect) {
 }  // namespace
 
 bool CRobot::SaveToFile(const std::string& folder) const {
-  std::ofstream out(RobotFilePath(folder, Name), std::ios::binary | std::ios::trunc);
-  if (!out) return false;
+  // No folder (no data folder could be found): a robot is never written at
+  // the root of the current drive instead.
+  if (folder.empty()) return false;
+  std::ostringstream out;
   auto line = [&out](const std::string& text) { out << text << "\r\n"; };
   line(kGeneral);
   line(kName + Name);
@@ -116,8 +120,9 @@ bool CRobot::SaveToFile(const std::string& folder) const {
            std::to_string(r.right) + "," + std::to_string(r.bottom));
     }
   }
-  out.close();
-  return !out.fail();
+  // Written whole beside the robot file, then put in its place: a failed
+  // write leaves the robot file as it was.
+  return ReplaceFileContent(RobotFilePath(folder, Name), out.str());
 }
 
 bool CRobot::LoadFromFile(const std::string& filePath) {

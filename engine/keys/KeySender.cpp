@@ -44,6 +44,14 @@ bool EndsWith(const std::string& text, const char* suffix) {
   return text.size() >= n && text.compare(text.size() - n, n, suffix) == 0;
 }
 
+// The lParam of a posted key message.
+std::uint32_t PostedKeyParam(int scan, bool extended, bool up) {
+  std::uint32_t lParam = (static_cast<std::uint32_t>(scan & 0xFF) << 16) | kRepeatCount;
+  if (up) lParam |= kReleaseBits;
+  if (extended) lParam |= kExtendedBit;
+  return lParam;
+}
+
 bool IsDigits(std::string_view text) {
   if (text.empty()) return false;
   for (char c : text) {
@@ -119,6 +127,36 @@ void KeySender::SystemKeyEvent(int vk, int scan, bool extended, bool up) {
   }
   unsigned flags = (extended ? keyevent::kExtendedKey : 0) | (up ? keyevent::kKeyUp : 0);
   Port().SendKeyEvent(vk, scan, flags);
+  NoteKeyEvent({vk, scan, extended, nullptr}, up);
+}
+
+void KeySender::NoteKeyEvent(const HeldKey& key, bool up) {
+  for (auto held = heldKeys_.begin(); held != heldKeys_.end(); ++held) {
+    if (held->vk == key.vk && held->postedTo == key.postedTo) {
+      if (up) heldKeys_.erase(held);
+      return;
+    }
+  }
+  if (!up) heldKeys_.push_back(key);
+}
+
+void KeySender::ReleaseHeldKeys() {
+  std::vector<HeldKey> keys;
+  keys.swap(heldKeys_);
+  InputPort& port = Port();
+  for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+    if (key->postedTo) {
+      // Alt went to the window as a system key; it is let go as one.
+      bool alt = key->vk == vk::kMenu;
+      port.PostKeyMessage(key->postedTo, alt ? keymsg::kSysKeyUp : keymsg::kKeyUp, key->vk,
+                          PostedKeyParam(key->scan, key->extended, true) |
+                              (alt ? kContextAltBit : 0));
+    } else {
+      port.SendKeyEvent(key->vk, key->scan,
+                        (key->extended ? keyevent::kExtendedKey : 0) | keyevent::kKeyUp);
+    }
+  }
+  modifiers_ = 0;
 }
 
 void KeySender::KeyEvent(int vk, bool extended, bool up) {
@@ -131,15 +169,14 @@ void KeySender::KeyEvent(int vk, bool extended, bool up) {
     SystemKeyEvent(vk, scan, extended, up);
     return;
   }
-  std::uint32_t lParam = (static_cast<std::uint32_t>(scan & 0xFF) << 16) | kRepeatCount;
-  if (up) lParam |= kReleaseBits;
-  if (extended) lParam |= kExtendedBit;
+  std::uint32_t lParam = PostedKeyParam(scan, extended, up);
   unsigned message = up ? keymsg::kKeyUp : keymsg::kKeyDown;
   if ((modifiers_ & kPendingAlt) && !(modifiers_ & kPendingCtrl)) {
     message = up ? keymsg::kSysKeyUp : keymsg::kSysKeyDown;
     lParam |= kContextAltBit;
   }
   port.PostKeyMessage(target_, message, vk, lParam);
+  NoteKeyEvent({vk, scan, extended, target_}, up);
 }
 
 void KeySender::KeyDown(int vk, bool extended) { KeyEvent(vk, extended, false); }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/keys/InputPort.h"
 #include "engine/keys/SendKeyTables.h"
@@ -64,7 +65,28 @@ class KeySender {
 
   WindowHandle Target() const { return target_; }
 
+  // Keys this sender pressed down and has not let go since (KEYDOWN, "{x
+  // down}", "{SHIFTDOWN}" and kin); keys pressed and released in one step
+  // are never among them.
+  int HeldKeyCount() const { return static_cast<int>(heldKeys_.size()); }
+  // Lets every held key go, the last pressed first and the way each went
+  // out (system input, or a message posted to its window), and forgets the
+  // held modifiers: a robot that was stopped must leave no key held.
+  void ReleaseHeldKeys();
+  // Forgets the held keys without sending anything: a robot that ended by
+  // itself keeps holding what it chose to hold.
+  void ForgetHeldKeys() { heldKeys_.clear(); }
+
  private:
+  // A key pressed down: how to let it go. A null window: system input.
+  struct HeldKey {
+    int vk;
+    int scan;
+    bool extended;
+    WindowHandle postedTo;
+  };
+  void NoteKeyEvent(const HeldKey& key, bool up);
+
   InputPort& Port() { return port_ ? *port_ : GetInputPort(); }
   void SendText(const char* text, WindowHandle target, bool raw);
   void SendChar(unsigned char ch, int count);
@@ -96,4 +118,5 @@ class KeySender {
   // presses left it (-1 elsewhere), and the presses the text made.
   int capsLockState_ = -1;
   int capsLockPresses_ = 0;
+  std::vector<HeldKey> heldKeys_;
 };

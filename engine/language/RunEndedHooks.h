@@ -11,6 +11,8 @@ using RunEndedHook = void (*)(CMerlane_Script& engine);
 // Registers a hook; registering the same hook twice keeps one.
 void AddRunEndedHook(RunEndedHook hook);
 
-// Runs every registered hook, in the order they were added. Whoever drives a
-// run (the main window, the test runner) calls it once the whole run is over.
+// Runs every registered hook, in the order they were added, then lets go the
+// keys the run held down when it was stopped rather than ending by itself.
+// Whoever drives a run (the main window, the test runner) calls it once the
+// whole run is over.
 void EndWholeRun(CMerlane_Script& engine);

@@ -5,6 +5,7 @@
 
 #include "app/HotkeyId.h"
 #include "robots/win32/DataFolder.h"
+#include "tests/support/win32/RobotServicesAtStart.h"
 
 RobotFolderFixture::RobotFolderFixture() {
   OverrideAppDataFolder(temp_.Path());

@@ -33,6 +33,7 @@ class FakeScriptEngine : public ScriptEngine {
     if (quit) return;  // every run after the quit returns at once
     if (onRun) onRun(runs);
   }
+  void EndWholeRun() override { ++wholeRunEnds; }
   void Clear() override { ++clears; }
   bool StopRequested() const override { return stop; }
   void RequestStop() override { stop = true; }
@@ -44,6 +45,7 @@ class FakeScriptEngine : public ScriptEngine {
   bool quit = false;
   int runs = 0;
   int clears = 0;
+  int wholeRunEnds = 0;
   std::vector<std::string> loads;
   std::vector<std::vector<int>> contexts;
   // Called during the n-th run (from 1), as a script would run.

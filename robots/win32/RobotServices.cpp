@@ -1,0 +1,5 @@
+#include "robots/win32/RobotServices.h"
+
+#include "robots/win32/WindowsFileReplace.h"
+
+void InstallRobotServices() { SetFileReplacePort(&GetWindowsFileReplacePort()); }

@@ -1,0 +1,83 @@
+// Saving a robot never loses the robot file it replaces: the new file is
+// written whole beside it and put in its place only when complete.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "robots/FileReplacePort.h"
+#include "robots/Robot.h"
+#include "tests/support/FileContent.h"
+#include "tests/support/RobotChecks.h"
+#include "tests/support/TempFolder.h"
+
+namespace {
+
+const char kOldContent[] = "[General]\r\nName=robot\r\nold robot, not to be lost\r\n";
+
+// A system that cannot flush or cannot move the finished file into place.
+class RefusingReplacePort : public FileReplacePort {
+ public:
+  RefusingReplacePort(bool flushes, bool replaces) : flushes_(flushes), replaces_(replaces) {
+    SetFileReplacePort(this);
+  }
+  ~RefusingReplacePort() override { SetFileReplacePort(nullptr); }
+  bool FlushToDisk(const std::string&) override { return flushes_; }
+  bool Replace(const std::string&, const std::string&) override { return replaces_; }
+
+ private:
+  bool flushes_;
+  bool replaces_;
+};
+
+TEST(RobotFileSave, ASaveThatCannotBeCompletedKeepsTheOldFile) {
+  struct Case {
+    const char* what;
+    bool flushes;
+    bool replaces;
+  };
+  const Case cases[] = {{"flush fails", false, true}, {"replace fails", true, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    WriteFileText(folder.File("robot.txt"), kOldContent);
+    RefusingReplacePort refusing(c.flushes, c.replaces);
+    EXPECT_FALSE(SampleRobot("robot").SaveToFile(folder.Path()));
+    EXPECT_EQ(ReadFileText(folder.File("robot.txt")), kOldContent);
+    EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"robot.txt"})
+        << "no temporary file is left behind";
+  }
+}
+
+TEST(RobotFileSave, AnUnwritableTemporaryFileKeepsTheOldFileAndWhatStandsThere) {
+  TempFolder folder;
+  WriteFileText(folder.File("robot.txt"), kOldContent);
+  ASSERT_TRUE(std::filesystem::create_directory(folder.File("robot.txt.saving")));
+  EXPECT_FALSE(SampleRobot("robot").SaveToFile(folder.Path()));
+  EXPECT_EQ(ReadFileText(folder.File("robot.txt")), kOldContent);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.File("robot.txt.saving")));
+}
+
+TEST(RobotFileSave, ACompletedSaveLeavesOnlyTheRobotFile) {
+  TempFolder folder;
+  WriteFileText(folder.File("robot.txt"), kOldContent);
+  const CRobot saved = SampleRobot("robot");
+  ASSERT_TRUE(saved.SaveToFile(folder.Path()));
+  EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"robot.txt"});
+  CRobot loaded;
+  ASSERT_TRUE(loaded.LoadFromFile(folder.File("robot.txt")));
+  ExpectSameRobot(saved, loaded);
+}
+
+TEST(RobotFileSave, NoFolderWritesNothing) {
+  TempFolder folder;
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder.Path());
+  const bool saved = SampleRobot("robot").SaveToFile("");
+  std::filesystem::current_path(previous);
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(FolderListing(folder.Path()).empty());
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+// Saving over a robot file on the real file system: a save that cannot put
+// the new file in place returns false and leaves the old file as it was.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "robots/Robot.h"
+#include "tests/support/FileContent.h"
+#include "tests/support/RobotChecks.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/win32/RobotServicesAtStart.h"
+
+namespace {
+
+const char kOldContent[] = "[General]\r\nName=robot\r\nold robot, not to be lost\r\n";
+
+TEST(RobotFileReplace, AFileHeldOpenWithoutSharingIsNotReplaced) {
+  TempFolder folder;
+  const std::string path = folder.File("robot.txt");
+  WriteFileText(path, kOldContent);
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE) << GetLastError();
+  const bool saved = SampleRobot("robot").SaveToFile(folder.Path());
+  CloseHandle(held);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(ReadFileText(path), kOldContent);
+  EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"robot.txt"})
+      << "no temporary file is left behind";
+}
+
+TEST(RobotFileReplace, AFolderInTheRobotFilesPlaceStays) {
+  TempFolder folder;
+  ASSERT_TRUE(CreateDirectoryA(folder.File("robot.txt").c_str(), nullptr));
+  WriteFileText(folder.File("robot.txt") + "\\inside", "kept");
+  EXPECT_FALSE(SampleRobot("robot").SaveToFile(folder.Path()));
+  EXPECT_EQ(ReadFileText(folder.File("robot.txt") + "\\inside"), "kept");
+  EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"robot.txt"});
+}
+
+TEST(RobotFileReplace, AnExistingFileIsReplacedWhole) {
+  TempFolder folder;
+  WriteFileText(folder.File("robot.txt"), std::string(5000, 'x'));
+  const CRobot saved = SampleRobot("robot");
+  ASSERT_TRUE(saved.SaveToFile(folder.Path()));
+  CRobot loaded;
+  ASSERT_TRUE(loaded.LoadFromFile(folder.File("robot.txt")));
+  ExpectSameRobot(saved, loaded);
+  EXPECT_EQ(ReadFileText(folder.File("robot.txt")).find("xxxx"), std::string::npos)
+      << "nothing of the longer old file remains";
+}
+
+TEST(RobotFileReplace, ANameBeyondAsciiIsSavedUnderItsOwnName) {
+  TempFolder folder;
+  const std::string name = "Caf\xE9 robot";  // e acute in the ANSI code page
+  CRobot saved = SampleRobot(name);
+  ASSERT_TRUE(saved.SaveToFile(folder.Path()));
+  const std::string path = folder.Path() + "\\" + name + ".txt";
+  EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+  ASSERT_TRUE(saved.SaveToFile(folder.Path())) << "and replaced again";
+  CRobot loaded;
+  ASSERT_TRUE(loaded.LoadFromFile(path));
+  EXPECT_EQ(loaded.Name, name);
+}
+
+}  // namespace
