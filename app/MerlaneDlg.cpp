@@ -213,6 +213,15 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
     case ID_SHARE_ROBOT:
       OnShareRobot();
       return true;
+    case IDC_ADD_ROBOT:
+      OnAddRobot();
+      return true;
+    case IDC_EDIT_ROBOT:
+      OnEditRobot();
+      return true;
+    case IDC_RECORD_ROBOT:
+      OnRecordRobot();
+      return true;
     case IDC_SCHEDULE:
       OnSchedule();
       return true;
@@ -228,10 +237,6 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
     case IDC_COMPILE_TO_EXE:
     case IDC_UPDATE:
       return true;  // these do nothing
-    case IDC_ADD_ROBOT:
-    case IDC_EDIT_ROBOT:
-    case IDC_RECORD_ROBOT:
-      return true;  // their dialog comes with the editor
     default:
       return false;
   }

@@ -43,3 +43,4 @@
 #define ID_TRAY_ABOUT 32774
 #define ID_TRAY_EXIT 32775
 #include "res/EditorControlsIds.h"
+#include "res/RobotEditorIds.h"

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tests/controls/ControlsTestIds.h"
+#include "tests/support/win32/DialogControls.h"
 #include "ui/win32/Dialog.h"
 #include "ui/win32/MessageLoop.h"
 
@@ -25,17 +26,6 @@ inline void PumpThroughFramework(DWORD ms = 30) {
     }
     Sleep(2);
   } while (GetTickCount() - start < ms);
-}
-
-// Holds the keyboard's modifier keys down (or up) as the thread sees them.
-inline void SetHeldModifiers(bool ctrl, bool shift, bool alt) {
-  BYTE state[256] = {};
-  GetKeyboardState(state);
-  auto set = [&](int key, bool down) { state[key] = down ? 0x80 : 0; };
-  set(VK_CONTROL, ctrl), set(VK_LCONTROL, ctrl);
-  set(VK_SHIFT, shift), set(VK_LSHIFT, shift);
-  set(VK_MENU, alt), set(VK_LMENU, alt);
-  SetKeyboardState(state);
 }
 
 inline std::string WindowText(HWND hwnd) {
