@@ -101,9 +101,18 @@ TEST_F(HiddenCommands, StartClosesTheOptionsThenRunsAddRobot) {
   HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchCommands, nullptr, GetCurrentThreadId());
   ASSERT_NE(hook, nullptr);
   optionsOpenAtAdd = true;
+  bool editorShown = false;
+  HWND main = dialog->Handle();
   ASSERT_TRUE(PostAndClose(IDC_OPTIONS, "Options", [&](HWND options) {
+    // Add Robot opens the robot editor modally in its turn: close it too.
+    RunWhileModal([&] {
+      HWND editor = FindOwnedWindow(main, "Add Robot");
+      editorShown = editor != nullptr;
+      PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+    });
     SendMessageA(GetDlgItem(options, IDC_ADVANCED_INPUT), BM_CLICK, 0, 0);
   }));
+  ASSERT_TRUE(PumpUntil([&] { return editorShown && IsWindowEnabled(main); }, 5000));
   UnhookWindowsHookEx(hook);
   // Add Robot is sent (the posted Options command is not seen by this hook).
   EXPECT_EQ(commandsSeen, std::vector<int>{IDC_ADD_ROBOT});
