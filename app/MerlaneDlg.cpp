@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "app/AppMessageOwner.h"
 #include "app/AppMessages.h"
 #include "app/NoCase.h"
 #include "app/RobotFolder.h"
@@ -27,6 +28,9 @@ constexpr ButtonPlace kButtons[] = {
     {IDC_RUN_ROBOT, 350, 46},  {IDC_SCHEDULE, 445, 46},     {IDC_HELP_BUTTON, 550, 46},
     {IDC_ADD_ROBOT, 330, 280}, {IDC_EDIT_ROBOT, 430, 280}, {IDC_REMOVE_ROBOT, 525, 280},
 };
+
+constexpr char kNoDataFolder[] =
+    "Can not find your application data folder: Quillmark can not list or save robots.";
 
 constexpr char kQuitQuestion[] =
     "You will not be able to run robot by hotkey if you quit Quillmark.\n"
@@ -66,7 +70,12 @@ void SetClientSizeCentered(HWND window, int left, int top, int right, int bottom
 CMerlaneDlg::CMerlaneDlg() = default;
 
 CMerlaneDlg::~CMerlaneDlg() {
+  exiting_ = true;
   hotkeys_.UnregisterAll();
+  // The window and its list go first, while every member that their last
+  // messages and notifications reach is still whole.
+  Destroy();
+  SetAppMessageOwnerWindow(nullptr);
   if (background_) DeleteObject(background_);
   if (smallIcon_) DestroyIcon(smallIcon_);
 }
@@ -88,6 +97,7 @@ void CMerlaneDlg::SetCommandLineRun(const std::string& robotName) {
 
 bool CMerlaneDlg::OnInitDialog() {
   hotkeys_.SetWindow(Handle());
+  SetAppMessageOwnerWindow(Handle());
   SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(Handle(), WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
@@ -121,6 +131,11 @@ void CMerlaneDlg::LoadRobots() {
   robots_.clear();
   list_.DeleteAllItems();
   rowCount_ = 0;
+  if (ScriptFolder().empty() && !toldNoDataFolder_) {
+    // Nothing is listed or written then; the user hears of it once.
+    toldNoDataFolder_ = true;
+    ShowAppMessage(kNoDataFolder);
+  }
   for (const std::string& path : ListRobotFiles()) {
     CRobot robot;
     robot.LoadFromFile(path);

@@ -102,6 +102,7 @@ class CMerlaneDlg : public ui::Dialog {
   std::vector<CRobot> robots_;
   int editedRobot_ = -1;  // array index of the robot an editor has open
   int running_ = 0;
+  bool toldNoDataFolder_ = false;
 
   // Which hotkeys are live: none while an editor is open or after the exit
   // routine; only end keys while a robot runs, plus the running robot's own
