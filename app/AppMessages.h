@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // The main window's title; a later copy of the program finds the first by it.
 constexpr char kMainWindowTitle[] = "Tarnwick Quillmark";
 constexpr char kMutexName[] = "Tarnwick Quillmark Mutex";
@@ -21,3 +23,8 @@ constexpr UINT_PTR kRecordTimer = 1028;
 constexpr UINT_PTR kTipsTimer = 1031;
 
 constexpr char kScheduledRobotMissing[] = "Can not find the robot scheduled to run.";
+
+// A robot file that cannot be read, named by its robot.
+inline std::string UnreadableRobotText(const std::string& name) {
+  return "Can not read the robot: \"" + name + "\"";
+}

@@ -1,12 +1,29 @@
 // The process's interpreter and script file, driven through ScriptEngine.
+#include <windows.h>
+#include <commdlg.h>
+
 #include <fstream>
 
+#include "app/CommandLineArgs.h"
 #include "app/ScriptEngine.h"
 #include "engine/language/MerlaneScript.h"
 #include "engine/language/MerlaneScriptFile.h"
 #include "engine/language/RunEndedHooks.h"
 
 namespace {
+
+// The script file of a Test run without a path, chosen by the user; "" when
+// the dialog is cancelled.
+std::string AskForScriptFile() {
+  char name[MAX_PATH] = {};
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.lpstrFilter = "Script files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
+  dialog.lpstrFile = name;
+  dialog.nMaxFile = sizeof name;
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  return GetOpenFileNameA(&dialog) ? name : "";
+}
 
 class ProcessEngine : public ScriptEngine {
  public:
@@ -28,6 +45,20 @@ class ProcessEngine : public ScriptEngine {
     script_.UseRecWin = useRecWin;
     script_.UseSimilarWin = useSimilarWin;
   }
+  bool LoadTestScript(bool textMode, const std::string& text, std::string& path) override {
+    CommandLineArgs().Split("");
+    if (textMode) {
+      file_.AddLine(1, text, file_.AddSourceFile(""));
+    } else {
+      if (path.empty()) path = AskForScriptFile();
+      if (!file_.LoadScript(path)) return false;
+      char full[MAX_PATH] = {};
+      if (GetFullPathNameA(path.c_str(), sizeof full, full, nullptr)) path = full;
+    }
+    file_.BuildLineIndex();
+    return true;
+  }
+  void SetTestRunContext() override { script_.SetRunContext(file_.runInBackground, 0, 0); }
   void RunOnce() override { script_.RunFromLine(1, 1); }
   void EndWholeRun() override { ::EndWholeRun(script_); }
   void Clear() override { file_.Clear(); }

@@ -1,5 +1,9 @@
 #include "app/MerlaneApp.h"
 
+#include <cstdlib>
+#include <ctime>
+#include <ole2.h>
+
 #include "app/AppMessages.h"
 #include "app/CommandLine.h"
 #include "app/RobotFolder.h"
@@ -11,6 +15,22 @@ namespace {
 
 constexpr int kTrayIconType = 5000;
 constexpr int kAttempts = 6;
+
+// OLE for the user-interface thread, from the first window to the end of the
+// message loop: the share form's web browser and the new-style folder
+// browser of the options need it.
+class OleSession {
+ public:
+  OleSession() : initialised_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (initialised_) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+ private:
+  bool initialised_;
+};
 
 BOOL CALLBACK FindMainWindowProc(HWND hwnd, LPARAM found) {
   char title[64] = {};
@@ -30,7 +50,11 @@ HWND FindMainWindow() {
 }
 
 CMerlaneApp::CMerlaneApp(HINSTANCE instance, const std::string& commandLine)
-    : instance_(instance), commandLine_(commandLine) {}
+    : instance_(instance), commandLine_(commandLine) {
+  // Seeded once per start, so the first tip of the day differs from start to
+  // start.
+  std::srand(static_cast<unsigned>(std::time(nullptr)) ^ GetCurrentProcessId());
+}
 
 CMerlaneApp::~CMerlaneApp() {
   // Whatever road the program leaves by, its icon leaves the tray, before
@@ -68,6 +92,7 @@ bool CMerlaneApp::InitInstance() {
 }
 
 int CMerlaneApp::Run() {
+  OleSession ole;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     if (CreateMainDialog()) break;
   }

@@ -8,6 +8,7 @@
 #include "app/AppMessages.h"
 #include "app/NoCase.h"
 #include "app/RobotFolder.h"
+#include "app/RobotSchedule.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
@@ -17,17 +18,6 @@ namespace {
 
 constexpr char kListColumns[] = "Enable,50;Name,100;Start Key,60;End Key,60";
 constexpr int kNameColumn = 1;
-
-// The visible buttons and where they stand.
-struct ButtonPlace {
-  int id;
-  int x;
-  int y;
-};
-constexpr ButtonPlace kButtons[] = {
-    {IDC_RUN_ROBOT, 350, 46},  {IDC_SCHEDULE, 445, 46},     {IDC_HELP_BUTTON, 550, 46},
-    {IDC_ADD_ROBOT, 330, 280}, {IDC_EDIT_ROBOT, 430, 280}, {IDC_REMOVE_ROBOT, 525, 280},
-};
 
 constexpr char kNoDataFolder[] =
     "Can not find your application data folder: Quillmark can not list or save robots.";
@@ -109,13 +99,6 @@ bool CMerlaneDlg::OnInitDialog() {
   // A scheduled run types into the user's window: the dialog manager must
   // not give the focus (and with it the activation) to this one.
   return !commandLineRun_;
-}
-
-void CMerlaneDlg::SetupButtons() {
-  for (const ButtonPlace& button : kButtons) {
-    SetWindowPos(Item(button.id), nullptr, button.x, button.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
 }
 
 void CMerlaneDlg::SetupRobotList() {
@@ -217,10 +200,16 @@ void CMerlaneDlg::OnRemoveRobot() {
                      kAppTitle, mb::kYesNo | mb::kIconQuestion) != mb::kIdYes) {
     return;
   }
+  std::string path = RobotPath(name);
+  if (!DeleteFileA(path.c_str()) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    // The file stays, and with it the robot: it would be back at the next start.
+    ShowMessageBox(Handle(), "Can not delete the robot: \"" + name + "\"", kAppTitle, mb::kOk);
+    return;
+  }
   int index = RobotIndexOfName(name);
   if (index >= 0) robots_.erase(robots_.begin() + index);
-  DeleteFileA(RobotPath(name).c_str());  // a failure leaves the file; nothing to tell
   list_.DeleteItem(row);
+  RemoveRobotSchedule(Handle(), name);
   // Its keys go unless another enabled robot shares them.
   SyncHotkeys();
 }
@@ -233,18 +222,31 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
     case IDC_REMOVE_ROBOT:
       OnRemoveRobot();
       return true;
-    case IDC_SCHEDULE:
-    case IDC_HELP_BUTTON:
-    case IDC_ADD_ROBOT:
-    case IDC_EDIT_ROBOT:
-    case IDC_TEST:
     case IDC_OPTIONS:
-    case IDC_RECORD_ROBOT:
+      OnOptions();
+      return true;
+    case ID_SHARE_ROBOT:
+      OnShareRobot();
+      return true;
+    case IDC_SCHEDULE:
+      OnSchedule();
+      return true;
+    case IDC_HELP_BUTTON:
+      OnHelp();
+      return true;
+    case ID_FEEDBACK:
+      OnFeedback();
+      return true;
+    case IDC_TEST:
+      OnTest();
+      return true;
     case IDC_COMPILE_TO_EXE:
     case IDC_UPDATE:
-    case ID_FEEDBACK:
-    case ID_SHARE_ROBOT:
-      return true;  // their dialogs come with the editor, schedule and help
+      return true;  // these do nothing
+    case IDC_ADD_ROBOT:
+    case IDC_EDIT_ROBOT:
+    case IDC_RECORD_ROBOT:
+      return true;  // their dialog comes with the editor
     default:
       return false;
   }
@@ -278,6 +280,12 @@ void CMerlaneDlg::ExitApplication() {
 void CMerlaneDlg::Quit() { PostQuitMessage(kExitCode); }
 
 void CMerlaneDlg::OnTimer(UINT_PTR id) {
+  if (id == kRecordTimer) {
+    // Recording through a modeless editor: there is never one, so the timer
+    // only goes.
+    KillTimer(Handle(), id);
+    return;
+  }
   if (id != kCommandLineRunTimer && id != kTipsTimer) return;
   // Both wait until the window is seen.
   if (!IsWindowVisible(Handle()) || IsIconic(Handle())) return;
@@ -288,8 +296,9 @@ void CMerlaneDlg::OnTimer(UINT_PTR id) {
     ShowWindow(Handle(), SW_HIDE);
     if (removeTrayIcon_) removeTrayIcon_();
     ExitApplication();
+  } else {
+    ShowTipsOfTheDay();
   }
-  // The tips of the day come with their dialog.
 }
 
 void CMerlaneDlg::OnPaint() {
@@ -302,16 +311,21 @@ void CMerlaneDlg::OnPaint() {
     int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
     int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, icon_);
-  } else if (background_) {
-    BITMAP info;
-    GetObjectA(background_, sizeof info, &info);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, background_);
-    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+  } else {
+    PaintBackground(dc);
   }
   EndPaint(Handle(), &paint);
+}
+
+void CMerlaneDlg::PaintBackground(HDC dc) {
+  if (!background_) return;
+  BITMAP info;
+  GetObjectA(background_, sizeof info, &info);
+  HDC memory = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(memory, background_);
+  BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
 }
 
 bool CMerlaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -323,6 +337,13 @@ bool CMerlaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     case WM_TIMER:
       OnTimer(wParam);
       return false;
+    case WM_PRINTCLIENT:
+      // The icon buttons take their background from here: the window clips
+      // its children, so the screen holds no background under them.
+      if (!background_) return false;
+      PaintBackground(reinterpret_cast<HDC>(wParam));
+      result = 0;
+      return true;
     case WM_QUERYDRAGICON:
       result = reinterpret_cast<LRESULT>(icon_);
       return true;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/HotkeyRegistry.h"
+#include "controls/win32/ButtonST.h"
 #include "controls/win32/SortListCtrl.h"
 #include "robots/Robot.h"
 #include "ui/win32/Dialog.h"
@@ -48,6 +49,17 @@ class CMerlaneDlg : public ui::Dialog {
   int CheckStartHotkeyFree(const std::string& text) const;
   int CheckEndHotkeyFree(const std::string& text) const;
 
+  // The tips of the day's options file, "option.ini" in the data folder:
+  // reading leaves the show-tips flag when there is no file; writing makes
+  // the data folder first. Without a data folder neither does anything.
+  void LoadOptions();
+  void SaveOptions();
+  int ShowTipsFlag() const { return showTips_; }
+
+  // The icon button of a visible command (Run, Schedule, Help, Add, Edit,
+  // Remove); null for another id.
+  CButtonST* CommandButton(int id);
+
   // Frees every hotkey and ends the message loop with code 18.
   void ExitApplication();
 
@@ -77,8 +89,17 @@ class CMerlaneDlg : public ui::Dialog {
   void OnRunScheduledRobot(LPARAM index);
   void OnTimer(UINT_PTR id);
   void OnPaint();
+  void PaintBackground(HDC dc);
   void OnRunRobot();
   void OnRemoveRobot();
+  void OnSchedule();
+  void OnHelp();
+  void OnFeedback();
+  void OnTest();
+  // Timer 1031: the tips of the day, unless switched off.
+  void ShowTipsOfTheDay();
+  void OnOptions();
+  void OnShareRobot();
   void SetupButtons();
   // The first selected row and its robot name; -1 (after `noneMessage`) when
   // no row is selected.
@@ -103,6 +124,16 @@ class CMerlaneDlg : public ui::Dialog {
   int editedRobot_ = -1;  // array index of the robot an editor has open
   int running_ = 0;
   bool toldNoDataFolder_ = false;
+  int showTips_ = 1;
+
+  // The visible command buttons, in the order of their table.
+  CButtonST buttons_[6];
+
+  // The hidden Test command's script: nothing sets these, so it runs the
+  // script file chosen in an open dialog.
+  int testMode_ = 0;  // 1: run testScript_ as one line, else the file testPath_
+  std::string testScript_;
+  std::string testPath_;
 
   // Which hotkeys are live: none while an editor is open or after the exit
   // routine; only end keys while a robot runs, plus the running robot's own

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "app/AppMessages.h"
+#include "app/CurrentFolderKeeper.h"
 #include "app/HotkeyId.h"
 #include "app/MerlaneDlg.h"
 #include "app/NoCase.h"
@@ -19,18 +20,6 @@ namespace {
 constexpr char kHotkeyExamples[] =
     "\n\nYou may try to use different hotkeys like:\n"
     "'Ctrl + Shift + Alt + M', 'Ctrl + K', 'Ctrl + Shift + 9'";
-
-// Puts the current folder back when a run ends; scripts may change it.
-class CurrentFolderKeeper {
- public:
-  CurrentFolderKeeper() { GetCurrentDirectoryA(MAX_PATH, folder_); }
-  ~CurrentFolderKeeper() { SetCurrentDirectoryA(folder_); }
-  CurrentFolderKeeper(const CurrentFolderKeeper&) = delete;
-  CurrentFolderKeeper& operator=(const CurrentFolderKeeper&) = delete;
-
- private:
-  char folder_[MAX_PATH] = {};
-};
 
 }  // namespace
 
@@ -119,7 +108,7 @@ int CMerlaneDlg::RunRobotFile(const std::string& path, RunSource source) {
   auto unreadable = [&] {
     ShowAppMessage(source == RunSource::kScheduled
                        ? kScheduledRobotMissing
-                       : "Can not read the robot: \"" + BaseNameOfPath(path) + "\"");
+                       : UnreadableRobotText(BaseNameOfPath(path)));
     return 0;
   };
   // Only a file that cannot be opened is refused: a robot with a malformed

@@ -16,6 +16,12 @@ class ScriptEngine {
   virtual bool Prepare(const std::string& path) = 0;
   virtual void SetRunContext(int background, int cursorX, int cursorY, int useRecWin,
                              int useSimilarWin) = 0;
+  // The hidden Test command's script: `text` as one line in text mode, else
+  // the script file at `path` (asked for in an open dialog when empty; `path`
+  // becomes its full path). Builds the line index; false when nothing loaded.
+  virtual bool LoadTestScript(bool textMode, const std::string& text, std::string& path) = 0;
+  // A test run's context: the script file's background flag, no cursor.
+  virtual void SetTestRunContext() = 0;
   // Runs the script once from its first line.
   virtual void RunOnce() = 0;
   // Once the whole run is over (after its repetitions, however it ended):

@@ -1,6 +1,8 @@
 #include "app/TrayIcon.h"
 
 #include "app/AppMessages.h"
+#include "app/HelpFile.h"
+#include "app/MerlaneAboutDlg.h"
 #include "app/MerlaneDlg.h"
 #include "res/resource.h"
 
@@ -112,8 +114,13 @@ void CTrayIcon::OnTrayCommand(int id) {
       if (main) ShowWindow(main, SW_HIDE);
       break;
     case ID_TRAY_HELP:
-    case ID_TRAY_ABOUT:
-      break;  // the help file and the about box come with their own work
+      ShowHelpFile(main);
+      break;
+    case ID_TRAY_ABOUT: {
+      CMerlaneAboutDlg about;
+      about.DoModal(main);
+      break;
+    }
     case ID_TRAY_EXIT:
       // No question here, unlike the main window's close box.
       if (main) ShowWindow(main, SW_HIDE);

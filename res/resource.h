@@ -1,6 +1,11 @@
 // Resource ids of Quillmark: dialog templates, controls, menus and images.
 #pragma once
 
+#include "res/ScheduleIds.h"
+#include "res/TipsIds.h"
+#include "res/AboutIds.h"
+#include "res/OptionsShareIds.h"
+
 // Main window
 #define IDD_MERLANE_DIALOG 102
 #define IDC_SCHEDULE 999
@@ -37,3 +42,4 @@
 #define ID_TRAY_HELP 32773
 #define ID_TRAY_ABOUT 32774
 #define ID_TRAY_EXIT 32775
+#include "res/EditorControlsIds.h"

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Quillmark. On Linux the x86_64 Windows build runs
-# under Wine (a 32-bit Wine is not available on this platform), in a Wine
-# prefix of its own; the data folder lies in that prefix's user profile.
+# Sets up, builds and starts Quillmark. On Linux the shipping 32-bit (i686)
+# Windows build runs under Wine, in a Wine prefix of its own; the data folder
+# lies in that prefix's user profile.
 # Arguments go to Quillmark, e.g. "-a robot name" runs one robot and quits.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/tools/setup.sh"
-bash "$root/tools/build.sh" x86_64
-exe="$root/build/x86_64/app/Quillmark.exe"
+bash "$root/tools/build.sh" i686
+exe="$root/build/i686/app/Quillmark.exe"
 if [ ! -f "$exe" ]; then
   echo "run: the build made no Quillmark.exe" >&2
   exit 1

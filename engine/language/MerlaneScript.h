@@ -238,9 +238,9 @@ class CMerlane_Script {
   int ReadSubscripts(ScriptTokenList& tokens, int& position, std::vector<int>& subscripts);
   int EvalMacro(const ScriptToken& token, ScriptValue& value);
   bool SkipSubExpression(ScriptTokenList& tokens, int& position);
-  // Copies the tokens between the "(" at position and its ")" and splits them
-  // at the top-level commas; position moves past the ")".
-  int ReadCallArguments(ScriptTokenList& tokens, int& position, std::vector<ScriptTokenList>& args);
+  // Finds the ")" that closes the call whose name is at position (reports a
+  // call without its brackets).
+  int FindCallClose(ScriptTokenList& tokens, int position, int& close);
 
   // Statements.
   int ExecKeyword(ScriptTokenList& tokens, int& nextLine);
@@ -269,9 +269,9 @@ class CMerlane_Script {
   bool ExpectEnd(ScriptTokenList& tokens, int position);
   int ReportAt(const std::string& message, ScriptTokenList& tokens, int position);
   int FindBlockEnd(int fromLine, int openKeyword, int closeKeyword);
-  // Tokenises a line without reporting: its first keyword, -1 for none, -2
-  // past the end of the script.
-  int ScanLine(int line, ScriptTokenList& tokens);
+  // The tokens of a line without reporting (its kept tokens, or `scratch`
+  // tokenised): its first keyword, -1 for none, -2 past the end of the script.
+  int ScanLine(int line, ScriptTokenList& scratch, ScriptTokenList*& tokens);
   int FirstKeyword(int line);
   // Pushes an If or Select record and continues at the taken line, or at the
   // closing line when no branch was taken.
@@ -290,6 +290,10 @@ class CMerlane_Script {
 
   bool quitReposted_ = false;
   int quitCode_ = 0;
+  // Shared by every expression being evaluated, nested ones stacked above
+  // their outer one (ScriptEvaluator.cpp).
+  std::vector<int> operatorStack_;
+  std::vector<ScriptValue> operandStack_;
 };
 
 // Keyword indexes of the language (the payload of a keyword token).

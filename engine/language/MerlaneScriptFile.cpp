@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "engine/language/ScriptLexer.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "engine/ports/ScriptHostPort.h"
 
@@ -63,10 +64,10 @@ CMerlane_ScriptFile::CMerlane_ScriptFile() {
 
 void CMerlane_ScriptFile::AddLine(int sourceLine, const std::string& text, int sourceFileId) {
   if (!lines_.empty() && (lines_.back().text.empty() || lines_.back().text[0] == ';')) {
-    lines_.back() = Line{text, sourceLine, sourceFileId};
+    lines_.back() = Line{text, sourceLine, sourceFileId, nullptr, false};
     return;
   }
-  lines_.push_back(Line{text, sourceLine, sourceFileId});
+  lines_.push_back(Line{text, sourceLine, sourceFileId, nullptr, false});
 }
 
 int CMerlane_ScriptFile::AddSourceFile(const std::string& path) {
@@ -102,6 +103,21 @@ void CMerlane_ScriptFile::BuildLineIndex() { indexBuilt_ = !lines_.empty(); }
 const std::string* CMerlane_ScriptFile::GetLineText(int line) const {
   if (!indexBuilt_ || line < 1 || line > LineCount()) return nullptr;
   return &lines_[line - 1].text;
+}
+
+ScriptTokenList* CMerlane_ScriptFile::GetLineTokens(int line, bool expandEnv) const {
+  if (!indexBuilt_ || line < 1 || line > LineCount()) return nullptr;
+  const Line& entry = lines_[line - 1];
+  if (expandEnv && entry.text.find('%') != std::string::npos) return nullptr;
+  if (!entry.tokens && !entry.lexFailed) {
+    // Without a "%" expansion changes nothing, so the tokens hold either way.
+    auto tokens = std::make_unique<ScriptTokenList>();
+    if (TokeniseScriptLine(entry.text, false, *tokens, nullptr))
+      entry.tokens = std::move(tokens);
+    else
+      entry.lexFailed = true;
+  }
+  return entry.tokens.get();
 }
 
 void CMerlane_ScriptFile::Clear() {

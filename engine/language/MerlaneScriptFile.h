@@ -4,9 +4,11 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/language/ScriptTokenList.h"
 #include "engine/ports/RecWinInfo.h"
 
 class CMerlane_ScriptFile {
@@ -30,6 +32,12 @@ class CMerlane_ScriptFile {
   void BuildLineIndex();
   // The text of line n, or null outside 1..count (or before BuildLineIndex).
   const std::string* GetLineText(int line) const;
+  // The tokens of line n, tokenised on first use and kept until the lines
+  // change. Null outside 1..count, for a line that does not tokenise (the
+  // caller tokenises it again to report why), and, with environment
+  // expansion on, for a line holding a "%": its tokens depend on variables
+  // that a run may change.
+  ScriptTokenList* GetLineTokens(int line, bool expandEnv) const;
   int LineCount() const { return static_cast<int>(lines_.size()); }
   // Frees the lines and the source files; the recorded windows, their map,
   // RepeatTimes and the background flag stay until the next LoadRobotFile.
@@ -57,6 +65,8 @@ class CMerlane_ScriptFile {
     std::string text;
     int sourceLine;
     int sourceFileId;
+    mutable std::unique_ptr<ScriptTokenList> tokens;
+    mutable bool lexFailed = false;
   };
   struct SourceFile {
     std::string path;

@@ -48,17 +48,22 @@ class ScannedLine {
 
 }  // namespace
 
-int CMerlane_Script::ScanLine(int line, ScriptTokenList& tokens) {
+int CMerlane_Script::ScanLine(int line, ScriptTokenList& scratch, ScriptTokenList*& tokens) {
   const std::string* text = scriptFile.GetLineText(line);
   if (!text) return -2;
-  TokeniseScriptLine(*text, ExpandEnvStrings != 0, tokens, nullptr);
-  const ScriptToken& first = tokens.GetAt(0);
+  tokens = scriptFile.GetLineTokens(line, ExpandEnvStrings != 0);
+  if (!tokens) {
+    TokeniseScriptLine(*text, ExpandEnvStrings != 0, scratch, nullptr);
+    tokens = &scratch;
+  }
+  const ScriptToken& first = tokens->GetAt(0);
   return first.type == ScriptTokenType::kKeyword ? first.value.GetInt() : -1;
 }
 
 int CMerlane_Script::FirstKeyword(int line) {
-  ScriptTokenList tokens;
-  return ScanLine(line, tokens);
+  ScriptTokenList scratch;
+  ScriptTokenList* tokens = nullptr;
+  return ScanLine(line, scratch, tokens);
 }
 
 void CMerlane_Script::EnterBlock(ScriptBlockStack& stack, int closeLine, int taken, int& nextLine) {
@@ -116,8 +121,7 @@ int CMerlane_Script::ExecIf(ScriptTokenList& tokens, int& nextLine) {
   if (!IsEnd(tokens, position)) {
     // One-line If: the rest runs as a line of its own.
     if (!condition) return 0;
-    ScriptTokenList rest;
-    for (int i = position; i < tokens.Count(); ++i) rest.Add(tokens.GetAt(i));
+    ScriptTokenList rest = tokens.Slice(position, tokens.Count(), tokens.GetAt(tokens.Count()).column);
     return ExecuteLine(rest, nextLine);
   }
 
@@ -127,8 +131,10 @@ int CMerlane_Script::ExecIf(ScriptTokenList& tokens, int& nextLine) {
   int nesting = 0;
   int endIfLine = 0;
   for (int line = ifLine + 1; !endIfLine; ++line) {
-    ScriptTokenList scanned;
-    const int kind = ScanLine(line, scanned);
+    ScriptTokenList scratch;
+    ScriptTokenList* tokensOfLine = nullptr;
+    const int kind = ScanLine(line, scratch, tokensOfLine);
+    ScriptTokenList& scanned = kind == -2 ? scratch : *tokensOfLine;
     if (kind == -2) {
       ReportLineError(NoCloserMessage("If", "EndIf"), -1);
       return 1;
@@ -329,8 +335,10 @@ int CMerlane_Script::ExecSelect(ScriptTokenList& tokens, int& nextLine) {
   bool caseSeen = false;
   int endLine = 0;
   for (int line = selectLine + 1; !endLine; ++line) {
-    ScriptTokenList scanned;
-    const int kind = ScanLine(line, scanned);
+    ScriptTokenList scratch;
+    ScriptTokenList* tokensOfLine = nullptr;
+    const int kind = ScanLine(line, scratch, tokensOfLine);
+    ScriptTokenList& scanned = kind == -2 ? scratch : *tokensOfLine;
     if (kind == -2) break;
     if (kind == keyword::kSelect) {
       ++nesting;

@@ -37,14 +37,13 @@ const UserFunction* CMerlane_Script::FindUserFunction(const std::string& name) c
   return nullptr;
 }
 
-int CMerlane_Script::ReadCallArguments(ScriptTokenList& tokens, int& position,
-                                       std::vector<ScriptTokenList>& args) {
+int CMerlane_Script::FindCallClose(ScriptTokenList& tokens, int position, int& close) {
   const ScriptToken& name = tokens.GetAt(position);
   if (tokens.GetAt(position + 1).type != ScriptTokenType::kOpenParen) {
     ReportLineError("Error parsing function call.", name.column);
     return 1;
   }
-  int close = position + 2;
+  close = position + 2;
   for (int depth = 0;; ++close) {
     ScriptTokenType type = tokens.GetAt(close).type;
     if (type == ScriptTokenType::kEndOfLine) {
@@ -52,39 +51,63 @@ int CMerlane_Script::ReadCallArguments(ScriptTokenList& tokens, int& position,
       return 1;
     }
     if (type == ScriptTokenType::kOpenParen) ++depth;
-    if (type == ScriptTokenType::kCloseParen && depth-- == 0) break;
+    if (type == ScriptTokenType::kCloseParen && depth-- == 0) return 0;
   }
-  args.clear();
-  if (close > position + 2) {
-    args.emplace_back();
-    int depth = 0;
-    for (int i = position + 2; i < close; ++i) {
-      const ScriptToken& token = tokens.GetAt(i);
-      if (token.type == ScriptTokenType::kOpenParen) ++depth;
-      if (token.type == ScriptTokenType::kCloseParen) --depth;
-      if (token.type == ScriptTokenType::kComma && depth == 0) {
-        args.emplace_back();
-        continue;
-      }
-      args.back().Add(token);
-    }
-  }
-  ScriptToken end;
-  end.type = ScriptTokenType::kEndOfLine;
-  end.column = tokens.GetAt(close).column;
-  for (ScriptTokenList& arg : args) arg.Add(end);
-  position = close + 1;
-  return 0;
 }
+
+namespace {
+
+// Where the argument that starts at `start` ends: its top-level comma, or the
+// call's ")" at `close`.
+int ArgumentEnd(const ScriptTokenList& tokens, int start, int close) {
+  int depth = 0;
+  for (int i = start; i < close; ++i) {
+    const ScriptTokenType type = tokens.GetAt(i).type;
+    if (type == ScriptTokenType::kOpenParen) ++depth;
+    if (type == ScriptTokenType::kCloseParen) --depth;
+    if (type == ScriptTokenType::kComma && depth == 0) return i;
+  }
+  return close;
+}
+
+// Calls each(argument) for the arguments between the "(" after `name` and its
+// ")" at `close`, each a slice of the line's tokens (nothing is copied) that
+// ends at the ")" column; stops at the first non-zero answer and returns it.
+template <typename Each>
+int ForEachArgument(const ScriptTokenList& tokens, int name, int close, Each each) {
+  const int first = name + 2;
+  if (close == first) return 0;
+  const int endColumn = tokens.GetAt(close).column;
+  for (int start = first;;) {
+    const int end = ArgumentEnd(tokens, start, close);
+    ScriptTokenList argument = tokens.Slice(start, end, endColumn);
+    if (int status = each(argument)) return status;
+    if (end >= close) return 0;
+    start = end + 1;
+  }
+}
+
+int CountArguments(const ScriptTokenList& tokens, int name, int close) {
+  int count = 0;
+  ForEachArgument(tokens, name, close, [&count](ScriptTokenList&) {
+    ++count;
+    return 0;
+  });
+  return count;
+}
+
+}  // namespace
 
 int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptValue& callResult) {
   const ScriptToken& name = tokens.GetAt(position);
   const int index = name.value.GetInt();
   const int column = name.column;
-  std::vector<ScriptTokenList> argTokens;
-  if (ReadCallArguments(tokens, position, argTokens)) return 1;
+  int close = 0;
+  if (FindCallClose(tokens, position, close)) return 1;
+  const int nameAt = position;
+  position = close + 1;
   ScriptValueList args;
-  for (ScriptTokenList& arg : argTokens) {
+  int status = ForEachArgument(tokens, nameAt, close, [this, &args](ScriptTokenList& arg) {
     int at = 0;
     ScriptValue value;
     if (EvalExpression(arg, at, value)) return 1;
@@ -92,9 +115,11 @@ int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptV
       ReportLineError("Error parsing function call.", arg.GetAt(at).column);
       return 1;
     }
-    args.Add(value);
-  }
-  const int count = static_cast<int>(argTokens.size());
+    args.Add(std::move(value));
+    return 0;
+  });
+  if (status) return 1;
+  const int count = args.Count();
   if (index < 0 || index >= builtinCount || count < builtins[index].minArgs || count > builtins[index].maxArgs) {
     ReportLineError("Incorrect number of parameters in function call.", column);
     return 1;
@@ -112,25 +137,27 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     ReportLineError("Unknown function name.", column);
     return 1;
   }
-  std::vector<ScriptTokenList> argTokens;
-  if (ReadCallArguments(tokens, position, argTokens)) return 1;
-  if (argTokens.size() != function->parameters.size()) {
+  int close = 0;
+  if (FindCallClose(tokens, position, close)) return 1;
+  const int nameAt = position;
+  position = close + 1;
+  const int count = CountArguments(tokens, nameAt, close);
+  if (count != static_cast<int>(function->parameters.size())) {
     ReportLineError("Incorrect number of parameters in function call.", column);
     return 1;
   }
 
-  std::vector<Argument> bound(argTokens.size());
-  for (size_t i = 0; i < argTokens.size(); ++i) {
-    ScriptTokenList& arg = argTokens[i];
-    Argument& argument = bound[i];
+  // Evaluates a value parameter's argument, or binds a ByRef parameter to
+  // the caller's variable or array element.
+  const auto bind = [this](ScriptTokenList& arg, bool byRef, Argument& argument) {
     int at = 0;
-    if (!function->parameters[i].byRef) {
+    if (!byRef) {
       if (EvalExpression(arg, at, argument.value)) return 1;
       if (!IsEnd(arg, at)) {
         ReportLineError("Error parsing function call.", arg.GetAt(at).column);
         return 1;
       }
-      continue;
+      return 0;
     }
     const ScriptToken& first = arg.GetAt(0);
     if (first.type != ScriptTokenType::kVariable) {
@@ -166,7 +193,15 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
       ReportLineError("Expected a variable in user function call.", arg.GetAt(at).column);
       return 1;
     }
-  }
+    return 0;
+  };
+  std::vector<Argument> bound(count);
+  size_t next = 0;
+  const int bindStatus = ForEachArgument(tokens, nameAt, close, [&](ScriptTokenList& arg) {
+    const size_t i = next++;
+    return bind(arg, function->parameters[i].byRef, bound[i]);
+  });
+  if (bindStatus) return 1;
 
   // Copied before the run: the function list does not change during a run,
   // but the record is read again after it.

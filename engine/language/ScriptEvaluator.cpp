@@ -69,15 +69,51 @@ int OperatorCode(const ScriptToken& token, bool afterOperand) {
 
 void SetTruth(ScriptValue& value, bool truth) { value.SetInt(truth ? 1 : 0); }
 
+// The operator and operand stacks of one expression: the top part of the
+// interpreter's shared stacks, from the heights they had when it began. Nested
+// expressions (arguments, subscripts) stack above it, so no expression
+// allocates stacks of its own; the part goes when the expression ends.
+class ExpressionStacks {
+ public:
+  ExpressionStacks(std::vector<int>& ops, std::vector<ScriptValue>& values)
+      : ops_(ops), values_(values), opBase_(ops.size()), valueBase_(values.size()) {
+    ops_.push_back(kEnd);
+  }
+  ~ExpressionStacks() {
+    ops_.resize(opBase_);
+    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(valueBase_), values_.end());
+  }
+  ExpressionStacks(const ExpressionStacks&) = delete;
+  ExpressionStacks& operator=(const ExpressionStacks&) = delete;
+
+  int TopOp() const { return ops_.back(); }
+  void PushOp(int op) { ops_.push_back(op); }
+  void PopOp() { ops_.pop_back(); }
+  size_t ValueCount() const { return values_.size() - valueBase_; }
+  void PushValue(ScriptValue&& value) { values_.push_back(std::move(value)); }
+  ScriptValue& TopValue() { return values_.back(); }
+  ScriptValue PopValue() {
+    ScriptValue top = std::move(values_.back());
+    values_.pop_back();
+    return top;
+  }
+
+ private:
+  std::vector<int>& ops_;
+  std::vector<ScriptValue>& values_;
+  size_t opBase_;
+  size_t valueBase_;
+};
+
 // Applies the operator on top of the stack to its operands; false when they
 // are missing.
-bool ApplyOperator(std::vector<int>& ops, std::vector<ScriptValue>& values) {
-  int op = ops.back();
+bool ApplyOperator(ExpressionStacks& stacks) {
+  int op = stacks.TopOp();
   bool unary = op == kNot || op == kNegate;
-  if (values.size() < (unary ? 1u : 2u)) return false;
-  ops.pop_back();
+  if (stacks.ValueCount() < (unary ? 1u : 2u)) return false;
+  stacks.PopOp();
   if (unary) {
-    ScriptValue& operand = values.back();
+    ScriptValue& operand = stacks.TopValue();
     if (op == kNot) {
       operand.Not();
     } else {
@@ -87,9 +123,8 @@ bool ApplyOperator(std::vector<int>& ops, std::vector<ScriptValue>& values) {
     }
     return true;
   }
-  ScriptValue right = std::move(values.back());
-  values.pop_back();
-  ScriptValue& left = values.back();
+  ScriptValue right = stacks.PopValue();
+  ScriptValue& left = stacks.TopValue();
   switch (op) {
     case kLess: SetTruth(left, ScriptValueLess(left, right)); break;
     case kGreater: SetTruth(left, ScriptValueGreater(left, right)); break;
@@ -120,8 +155,7 @@ bool ApplyOperator(std::vector<int>& ops, std::vector<ScriptValue>& values) {
 }  // namespace
 
 int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
-  std::vector<int> ops{kEnd};
-  std::vector<ScriptValue> values;
+  ExpressionStacks stacks(operatorStack_, operandStack_);
   const int firstColumn = tokens.GetAt(position).column;
   bool afterOperand = false;
   for (;;) {
@@ -145,48 +179,48 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     }
     if (status > 0) return 1;
     if (status == 0) {
-      values.push_back(std::move(operand));
+      stacks.PushValue(std::move(operand));
       afterOperand = true;
       continue;
     }
 
     const int code = OperatorCode(token, afterOperand);
     for (bool looking = true; looking;) {
-      switch (kActions[ops.back()][code]) {
+      switch (kActions[stacks.TopOp()][code]) {
         case 0:
-          ops.push_back(code);
+          stacks.PushOp(code);
           ++position;
           afterOperand = false;
           looking = false;
           break;
         case 1:
-          if (!ApplyOperator(ops, values)) {
+          if (!ApplyOperator(stacks)) {
             ReportLineError("Error in expression.", firstColumn);
             return 1;
           }
           break;
         case 2:
-          while (ops.back() != kOpen) {
-            if (ops.back() == kEnd) {
+          while (stacks.TopOp() != kOpen) {
+            if (stacks.TopOp() == kEnd) {
               ReportLineError("Unbalanced brackets in expression.", token.column);
               return 1;
             }
-            if (!ApplyOperator(ops, values)) {
+            if (!ApplyOperator(stacks)) {
               ReportLineError("Error in expression.", firstColumn);
               return 1;
             }
           }
-          ops.pop_back();
+          stacks.PopOp();
           ++position;
           afterOperand = true;
           looking = false;
           break;
         case 3:
-          if (values.size() != 1) {
+          if (stacks.ValueCount() != 1) {
             ReportLineError("Error in expression.", firstColumn);
             return 1;
           }
-          value = std::move(values.back());
+          value = stacks.PopValue();
           return 0;
         case 4:
           ReportLineError("Missing right bracket ')' in expression.", firstColumn);
@@ -201,16 +235,16 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     }
 
     // Short circuit: a decided left side skips the right side unevaluated.
-    if ((ops.back() == kAnd || ops.back() == kOr) && !values.empty()) {
-      bool left = values.back().IsTrue();
-      bool isOr = ops.back() == kOr;
+    if ((stacks.TopOp() == kAnd || stacks.TopOp() == kOr) && stacks.ValueCount() > 0) {
+      bool left = stacks.TopValue().IsTrue();
+      bool isOr = stacks.TopOp() == kOr;
       if (left == isOr) {
         if (!SkipSubExpression(tokens, position)) {
           ReportLineError("Error in expression.", firstColumn);
           return 1;
         }
-        values.back().SetInt(isOr ? 1 : 0);
-        ops.pop_back();
+        stacks.TopValue().SetInt(isOr ? 1 : 0);
+        stacks.PopOp();
         afterOperand = true;
       }
     }

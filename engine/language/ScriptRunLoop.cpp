@@ -76,6 +76,13 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
       runState = run_state::kEnded;
       continue;
     }
+    // Lines do not change during a run, so the kept tokens stay valid while
+    // the line executes (user functions may run it again meanwhile: the
+    // tokens are only read).
+    if (ScriptTokenList* kept = scriptFile.GetLineTokens(currentLine, ExpandEnvStrings != 0)) {
+      ExecuteLine(*kept, next);
+      continue;
+    }
     ScriptTokenList tokens;
     if (TokeniseLine(*text, tokens)) continue;
     ExecuteLine(tokens, next);

@@ -1,22 +1,31 @@
 #pragma once
 
-#include <deque>
+#include <vector>
 
 #include "engine/language/ScriptToken.h"
 
-// The tokens of one line, in order.
+// The tokens of one line, in order. A list either owns its tokens or is a
+// slice of another list's (an argument of a call, the rest of a one-line If):
+// a slice copies nothing, so nested calls cost memory in proportion to the
+// line, and the list it views must outlive it.
 class ScriptTokenList {
 public:
     ScriptTokenList();
 
-    int Count() const { return static_cast<int>(items_.size()); }
+    int Count() const { return view_ ? viewCount_ : static_cast<int>(items_.size()); }
     void Add(const ScriptToken& token) { items_.push_back(token); }
     void Clear() { items_.clear(); }
     // Reading past the end yields an end-of-line token, so a parser that
     // overruns a line stops there instead of faulting.
     const ScriptToken& GetAt(int i) const;
+    // Tokens [begin, end) of this list as a list of their own, positions
+    // counted from 0; reading at or past its end yields an end-of-line token
+    // at endColumn.
+    ScriptTokenList Slice(int begin, int end, int endColumn) const;
 
 private:
-    std::deque<ScriptToken> items_;
+    std::vector<ScriptToken> items_;
+    const ScriptToken* view_ = nullptr;
+    int viewCount_ = 0;
     ScriptToken endOfLine_;
 };

@@ -36,27 +36,26 @@ int ScriptString::GrownCapacity(std::int64_t newLength) {
     return static_cast<int>(std::min(2 * newLength + 1, kMaxSize));
 }
 
-ScriptString::ScriptString() : buffer_(std::make_unique<char[]>(1)), capacity_(1) {}
+ScriptString::ScriptString() : buffer_(inline_) {}
 
-ScriptString::ScriptString(const char* text) {
-    length_ = CheckedLength(text);
-    capacity_ = length_ + 1;
-    buffer_ = std::make_unique<char[]>(capacity_);
-    std::memcpy(buffer_.get(), text, capacity_);
+ScriptString::ScriptString(const char* text) : buffer_(inline_) {
+    const int length = CheckedLength(text);
+    ReplaceBuffer(length + 1);
+    std::memcpy(buffer_, text, length + 1);
+    length_ = length;
 }
 
-ScriptString::ScriptString(const ScriptString& other)
-    : buffer_(std::make_unique<char[]>(other.capacity_)),
-      length_(other.length_),
-      capacity_(other.capacity_) {
-    std::memcpy(buffer_.get(), other.buffer_.get(), length_ + 1);
+ScriptString::ScriptString(const ScriptString& other) : buffer_(inline_) {
+    ReplaceBuffer(other.capacity_);
+    std::memcpy(buffer_, other.buffer_, other.length_ + 1);
+    length_ = other.length_;
 }
 
-// The source keeps a buffer of its own: no string is ever without one.
-ScriptString::ScriptString(ScriptString&& other)
-    : buffer_(std::exchange(other.buffer_, std::make_unique<char[]>(1))),
-      length_(std::exchange(other.length_, 0)),
-      capacity_(std::exchange(other.capacity_, 1)) {}
+// The source is left empty, with its inline buffer: no string is ever
+// without one.
+ScriptString::ScriptString(ScriptString&& other) : buffer_(inline_) {
+    TakeFrom(other);
+}
 
 ScriptString& ScriptString::operator=(const ScriptString& other) {
     Assign(other);
@@ -64,13 +63,38 @@ ScriptString& ScriptString::operator=(const ScriptString& other) {
 }
 
 ScriptString& ScriptString::operator=(ScriptString&& other) noexcept {
-    std::swap(buffer_, other.buffer_);
-    std::swap(length_, other.length_);
-    std::swap(capacity_, other.capacity_);
+    if (&other != this) {
+        FreeHeap();
+        TakeFrom(other);
+    }
     return *this;
 }
 
-ScriptString::~ScriptString() = default;
+ScriptString::~ScriptString() {
+    FreeHeap();
+}
+
+void ScriptString::FreeHeap() noexcept {
+    if (OnHeap()) {
+        delete[] buffer_;
+        buffer_ = inline_;
+    }
+}
+
+void ScriptString::TakeFrom(ScriptString& other) noexcept {
+    if (other.OnHeap()) {
+        buffer_ = other.buffer_;
+    } else {
+        buffer_ = inline_;
+        std::memcpy(inline_, other.inline_, kInlineSize);
+    }
+    length_ = other.length_;
+    capacity_ = other.capacity_;
+    other.buffer_ = other.inline_;
+    other.inline_[0] = '\0';
+    other.length_ = 0;
+    other.capacity_ = 1;
+}
 
 ScriptString ScriptString::ForFilling(int n) {
     ScriptString s;
@@ -81,15 +105,20 @@ ScriptString ScriptString::ForFilling(int n) {
 }
 
 void ScriptString::ReplaceBuffer(int capacity) {
-    buffer_ = std::make_unique<char[]>(capacity);
+    FreeHeap();
+    if (capacity > kInlineSize) {
+        buffer_ = new char[capacity]();
+    } else {
+        std::memset(inline_, 0, kInlineSize);
+    }
     capacity_ = capacity;
 }
 
 const char* ScriptString::At(int i) const {
     if (i < 0 || i >= length_) {
-        return buffer_.get() + length_;
+        return buffer_ + length_;
     }
-    return buffer_.get() + i;
+    return buffer_ + i;
 }
 
 void ScriptString::Assign(const ScriptString& other) {
@@ -99,7 +128,7 @@ void ScriptString::Assign(const ScriptString& other) {
     if (capacity_ < other.capacity_) {
         ReplaceBuffer(other.capacity_);
     }
-    std::memcpy(buffer_.get(), other.buffer_.get(), other.length_ + 1);
+    std::memcpy(buffer_, other.buffer_, other.length_ + 1);
     length_ = other.length_;
 }
 
@@ -109,7 +138,7 @@ void ScriptString::Assign(const char* text) {
         // A text inside this buffer always fits, so it is never freed here.
         ReplaceBuffer(length + 1);
     }
-    std::memmove(buffer_.get(), text, length + 1);
+    std::memmove(buffer_, text, length + 1);
     length_ = length;
 }
 
@@ -126,7 +155,7 @@ void ScriptString::Assign(char c) {
 
 void ScriptString::Append(const ScriptString& other) {
     if (&other != this) {
-        AppendBytes(other.buffer_.get(), other.length_);
+        AppendBytes(other.buffer_, other.length_);
     }
 }
 
@@ -145,24 +174,30 @@ void ScriptString::AppendBytes(const char* bytes, int count) {
     const std::int64_t newLength = std::int64_t{length_} + count;
     if (capacity_ < newLength + 1) {
         const int capacity = GrownCapacity(newLength);
-        auto grown = std::make_unique<char[]>(capacity);
-        std::memcpy(grown.get(), buffer_.get(), length_);
-        std::memcpy(grown.get() + length_, bytes, count);
-        buffer_ = std::move(grown);
+        char* grown = capacity > kInlineSize ? new char[capacity]() : nullptr;
+        if (grown) {
+            std::memcpy(grown, buffer_, length_);
+            std::memcpy(grown + length_, bytes, count);
+            FreeHeap();
+            buffer_ = grown;
+        } else {
+            // Still inline: the bytes fit where they are.
+            std::memmove(buffer_ + length_, bytes, count);
+        }
         capacity_ = capacity;
     } else {
-        std::memmove(buffer_.get() + length_, bytes, count);
+        std::memmove(buffer_ + length_, bytes, count);
     }
     length_ = static_cast<int>(newLength);
     buffer_[length_] = '\0';
 }
 
 void ScriptString::ToUpper() {
-    GetCaseMapping().Upper(buffer_.get(), length_);
+    GetCaseMapping().Upper(buffer_, length_);
 }
 
 void ScriptString::ToLower() {
-    GetCaseMapping().Lower(buffer_.get(), length_);
+    GetCaseMapping().Lower(buffer_, length_);
 }
 
 void ScriptString::Clear() {
@@ -174,7 +209,7 @@ void ScriptString::Erase(int from, int to) {
     if (from < 0 || from >= length_ || to < 0 || to > length_ || from >= to) {
         return;
     }
-    std::memmove(buffer_.get() + from, buffer_.get() + to, length_ - to + 1);
+    std::memmove(buffer_ + from, buffer_ + to, length_ - to + 1);
     length_ -= to - from;
 }
 
@@ -195,7 +230,7 @@ void ScriptString::AssignMid(const ScriptString& source, int start, int end) {
         // Only another string can need more room than this one has.
         ReplaceBuffer(count + 1);
     }
-    std::memmove(buffer_.get(), source.buffer_.get() + start, count);
+    std::memmove(buffer_, source.buffer_ + start, count);
     buffer_[count] = '\0';
     length_ = count;
 }
@@ -226,7 +261,7 @@ int ScriptString::Find(const char* text, bool caseSensitive, int occurrence) con
         if (static_cast<std::size_t>(length_ - i) < textLength) {
             return false;
         }
-        const char* at = buffer_.get() + i;
+        const char* at = buffer_ + i;
         return caseSensitive ? std::memcmp(at, text, textLength) == 0
                              : AsciiCompareNoCaseN(at, text, textLength) == 0;
     };
@@ -260,7 +295,7 @@ void ScriptString::StripTrailing(const char* set) {
 }
 
 int ScriptString::CompareNoCase(const char* text) const {
-    return AsciiCompareNoCase(buffer_.get(), text);
+    return AsciiCompareNoCase(buffer_, text);
 }
 
 bool ScriptStringEqual(const char* text, const ScriptString& s) {

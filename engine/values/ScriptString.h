@@ -1,14 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
 // The engine's owned single-byte text. Capacities follow the engine's own
 // growth rule (appends double the needed size), which callers and tests
 // rely on, so this is not a std::string.
 //
 // Invariants: the buffer is never null and always terminated; capacity is at
-// least length + 1. The one exception is a string made with ForFilling: its
+// least length + 1. A buffer of up to kInlineSize bytes lives inside the
+// object, so short texts cost no allocation; the capacity reported is the
+// growth rule's all the same. The one exception is a string made with ForFilling: its
 // length is the reserved size until the caller has filled the buffer.
 // Lengths are 32-bit: a growth that cannot be represented throws
 // std::length_error instead of wrapping.
@@ -26,8 +27,8 @@ public:
     // the caller writes the text through Data().
     static ScriptString ForFilling(int n);
 
-    const char* Text() const { return buffer_.get(); }
-    char* Data() { return buffer_.get(); }
+    const char* Text() const { return buffer_; }
+    char* Data() { return buffer_; }
     int Length() const { return length_; }
     int Capacity() const { return capacity_; }
 
@@ -63,13 +64,21 @@ public:
     // when newLength + 1 itself does not fit.
     static int GrownCapacity(std::int64_t newLength);
 
+    static constexpr int kInlineSize = 24;
+
 private:
+    bool OnHeap() const { return buffer_ != inline_; }
+    // A zero-filled buffer of that capacity; the old one is freed.
     void ReplaceBuffer(int capacity);
+    // Takes the other string's text and leaves it empty.
+    void TakeFrom(ScriptString& other) noexcept;
+    void FreeHeap() noexcept;
     void AppendBytes(const char* bytes, int count);
 
-    std::unique_ptr<char[]> buffer_;
+    char* buffer_;
     std::int32_t length_ = 0;
-    std::int32_t capacity_ = 0;
+    std::int32_t capacity_ = 1;
+    char inline_[kInlineSize] = {};
 };
 
 // Exact byte-wise equality.

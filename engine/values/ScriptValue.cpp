@@ -20,8 +20,26 @@ ScriptValue::ScriptValue(const ScriptValue& other)
     }
 }
 
-ScriptValue::ScriptValue(ScriptValue&& other) : ScriptValue() {
-    Swap(other);
+// A new value cannot hold its source, so the members simply move; the
+// source is left the number 0 with no subscripts.
+ScriptValue::ScriptValue(ScriptValue&& other)
+    : type_(std::exchange(other.type_, kNumber)),
+      intCache_(std::exchange(other.intCache_, 0)),
+      intValid_(std::exchange(other.intValid_, false)),
+      number_(std::exchange(other.number_, 0.0)),
+      numberValid_(std::exchange(other.numberValid_, true)),
+      text_(std::move(other.text_)),
+      textValid_(std::exchange(other.textValid_, false)),
+      target_(std::exchange(other.target_, nullptr)),
+      elementCount_(std::exchange(other.elementCount_, 0)),
+      dimensionCount_(std::exchange(other.dimensionCount_, 0)),
+      dimensions_(other.dimensions_),
+      subscriptCount_(std::exchange(other.subscriptCount_, 0)),
+      subscripts_(other.subscripts_),
+      elements_(std::move(other.elements_)) {
+    other.dimensions_ = {};
+    other.subscripts_ = {};
+    other.elements_.clear();
 }
 
 // Built on a copy, so the source may live inside this value (an element of

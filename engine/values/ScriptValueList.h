@@ -1,6 +1,7 @@
 #pragma once
 
-#include <deque>
+#include <utility>
+#include <vector>
 
 #include "engine/values/ScriptValue.h"
 
@@ -9,10 +10,11 @@ class ScriptValueList {
 public:
     int Count() const { return static_cast<int>(items_.size()); }
     void Add(const ScriptValue& value) { items_.push_back(value); }
+    void Add(ScriptValue&& value) { items_.push_back(std::move(value)); }
     // Past the end: the number 0, so optional arguments read as 0.
     const ScriptValue& GetAt(int i) const;
 
 private:
-    std::deque<ScriptValue> items_;
+    std::vector<ScriptValue> items_;
     ScriptValue missing_;
 };

@@ -28,6 +28,11 @@ class FakeScriptEngine : public ScriptEngine {
   void SetRunContext(int background, int x, int y, int useRecWin, int useSimilarWin) override {
     contexts.push_back({background, useRecWin, useSimilarWin});
   }
+  bool LoadTestScript(bool textMode, const std::string& text, std::string& path) override {
+    testLoads.push_back(textMode ? "text:" + text : "file:" + path);
+    return loadResult;
+  }
+  void SetTestRunContext() override { ++testContexts; }
   void RunOnce() override {
     ++runs;
     if (quit) return;  // every run after the quit returns at once
@@ -47,6 +52,8 @@ class FakeScriptEngine : public ScriptEngine {
   int clears = 0;
   int wholeRunEnds = 0;
   std::vector<std::string> loads;
+  std::vector<std::string> testLoads;  // what the Test command loaded
+  int testContexts = 0;
   std::vector<std::vector<int>> contexts;
   // Called during the n-th run (from 1), as a script would run.
   std::function<void(int run)> onRun;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "robots/TipsOptions.h"
 #include "robots/win32/DataFolder.h"
 #include "tests/e2e/QuillmarkProcess.h"
 #include "tests/support/RobotFixture.h"
@@ -78,10 +79,13 @@ class EndToEnd : public testing::Test {
     Write({"forever", "<F8>", "<F12>", 1, 1, 1}, "Send(\"x\")");
     Write({"sleeper", "<F9>", "<F11>", 0, 0, 1}, "Send(\"z\")");
     CreateDirectoryA((scriptFolder_ + "\\folder.txt").c_str(), nullptr);
+    // These flows start without the tips of the day.
+    WriteShowTipOptions(GetDataFolder() + "\\option.ini", 0);
   }
   void TearDown() override {
     std::error_code ignored;
     std::filesystem::remove_all(scriptFolder_, ignored);
+    DeleteFileA((GetDataFolder() + "\\option.ini").c_str());
   }
   // The program the robots type into, in front with its text field focused.
   bool StartTarget() {

@@ -1,0 +1,9 @@
+// The about box.
+#pragma once
+
+#define IDD_ABOUTBOX 130
+#define IDC_LINK_CURSOR 143
+#define IDC_TECH_SUPPORT_LINK 1047
+#define IDC_SALES_LINK 1048
+#define IDC_WEBSITE_LINK 1049
+#define IDC_PRODUCT_NAME 1051

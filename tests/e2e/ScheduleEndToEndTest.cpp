@@ -1,0 +1,160 @@
+// Scheduling in the real Quillmark.exe: Schedule, the wizard and Finish make
+// a Task Scheduler task; started with the task's read-back application,
+// parameters and folder, the program runs the robot. Wine's scheduler never
+// starts a task at its time, so the test starts it as the scheduler would.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "res/ScheduleIds.h"
+#include "robots/TaskScheduler.h"
+#include "robots/TaskSchedulerPort.h"
+#include "robots/win32/DataFolder.h"
+#include "robots/win32/WindowsTaskScheduler.h"
+#include "tests/e2e/QuillmarkProcess.h"
+#include "tests/support/RobotFixture.h"
+#include "tests/support/win32/EditWindowHelper.h"
+#include "tests/support/win32/MessagePump.h"
+
+namespace {
+
+constexpr int kScheduleButton = 999;
+constexpr int kRobotList = 1001;
+constexpr DWORD kExitCode = 18;
+
+std::string FullProgramPath() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string relative = path;
+  relative.erase(relative.find_last_of("\\/") + 1);
+  relative += QM_PROGRAM_FROM_TESTS;
+  char full[MAX_PATH] = {};
+  GetFullPathNameA(relative.c_str(), MAX_PATH, full, nullptr);
+  return full;
+}
+
+// Selects a row of another process's list: the item record must lie in
+// that process's memory.
+bool SelectRow(HWND mainWindow, int row) {
+  HWND list = GetDlgItem(mainWindow, kRobotList);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return false;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMA), MEM_COMMIT, PAGE_READWRITE);
+  bool selected = false;
+  if (remote) {
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    selected = SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote)) != 0;
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return selected;
+}
+
+HWND WaitForWizard(DWORD processId) {
+  HWND wizard = nullptr;
+  PumpUntil([&] {
+    for (HWND hwnd : WindowsOfProcess(processId, "#32770")) {
+      if (IsWindowVisible(hwnd) && WindowTextOf(hwnd) == "Schedule Macro") wizard = hwnd;
+    }
+    return wizard != nullptr;
+  });
+  return wizard;
+}
+
+void Click(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+class ScheduleEndToEnd : public testing::Test {
+ protected:
+  void SetUp() override {
+    scriptFolder = GetDataFolder() + "\\script";
+    std::error_code ignored;
+    std::filesystem::remove_all(scriptFolder, ignored);
+    CreateDirectoryTree(scriptFolder);
+    RobotFixture robot("typer", "None", "None", 1);
+    robot.script = {"Send(\"hello\")"};
+    ASSERT_TRUE(WriteRobotFile(scriptFolder, robot));
+    SetTaskSchedulerPort(&GetWindowsTaskScheduler());
+    program = FullProgramPath();
+    DeleteRobotSchedule(program, "typer");
+  }
+  void TearDown() override {
+    DeleteRobotSchedule(program, "typer");
+    SetTaskSchedulerPort(nullptr);
+    std::error_code ignored;
+    std::filesystem::remove_all(scriptFolder, ignored);
+  }
+
+  std::string scriptFolder;
+  std::string program;
+};
+
+TEST_F(ScheduleEndToEnd, TheWizardsTaskStartsTheProgramThatRunsTheRobot) {
+  CTaskScheduler tasks;
+  {
+    QuillmarkProcess app;
+    HWND main = app.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(SelectRow(main, 0));
+    Click(main, kScheduleButton);
+    HWND wizard = WaitForWizard(app.Id());
+    ASSERT_NE(wizard, nullptr);
+    Click(wizard, IDC_WIZARD_NEXT);  // "Daily"
+    Click(wizard, IDC_WIZARD_NEXT);  // every day from today
+    Click(wizard, IDC_WIZARD_NEXT);  // Finish, for the current account
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(wizard); }, 10000));
+    ASSERT_EQ(tasks.LoadTasksForApplication(program), kTaskOk);
+    ASSERT_EQ(tasks.GetTaskCount(), 1) << program;
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    HWND question = nullptr;
+    EXPECT_NE(app.WaitForMessageBox(question).find("Are you sure you want to quit"),
+              std::string::npos);
+    PostMessageA(question, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(app.WaitForExit(), kExitCode);
+  }
+
+  CScheduledTask task = tasks.GetTask(0);
+  EXPECT_EQ(task.Name(), "TarnwickSkiffbright_typer");
+  EXPECT_EQ(task.Parameters(), "-a typer");
+  EXPECT_EQ(task.GetFlags(), 0x2001u);
+  ASSERT_EQ(task.Triggers().size(), 1u);
+  EXPECT_EQ(task.Triggers()[0].type, kTriggerDaily);
+  EXPECT_EQ(task.Triggers()[0].daysInterval, 1);
+
+  EditWindowHelper target("Quillmark scheduled target");
+  ASSERT_TRUE(target.Started());
+  ASSERT_TRUE(PumpUntil([&] {
+    if (GetForegroundWindow() != target.Frame()) SetForegroundWindow(target.Frame());
+    return GetForegroundWindow() == target.Frame();
+  }));
+  // As the scheduler starts it: the application with its parameters, in
+  // the task's folder.
+  std::string commandLine = "\"" + task.Application() + "\" " + task.Parameters();
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  ASSERT_TRUE(CreateProcessA(task.Application().c_str(), commandLine.data(), nullptr, nullptr,
+                             FALSE, 0, nullptr, task.WorkingDirectory().c_str(), &startup,
+                             &started));
+  EXPECT_EQ(WaitForSingleObject(started.hProcess, 20000), WAIT_OBJECT_0);
+  DWORD code = 0;
+  GetExitCodeProcess(started.hProcess, &code);
+  EXPECT_EQ(code, kExitCode);
+  CloseHandle(started.hThread);
+  CloseHandle(started.hProcess);
+  EXPECT_EQ(target.WaitForText("hello"), "hello");
+}
+
+}  // namespace
