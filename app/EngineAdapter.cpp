@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <fstream>
+
 #include "app/CommandLineArgs.h"
 #include "app/ScriptEngine.h"
 #include "engine/language/MerlaneScript.h"
@@ -29,9 +31,12 @@ class ProcessEngine : public ScriptEngine {
 
   bool Load(const std::string& path, int speedMode) override {
     file_.speedMode = speedMode;
-    bool loaded = file_.LoadRobotFile(path, file_.AddSourceFile(path));
+    // The reader's false also stands for a malformed window record, after
+    // which the lines read so far still run.
+    bool opened = std::ifstream(path, std::ios::binary).is_open();
+    file_.LoadRobotFile(path, file_.AddSourceFile(path));
     file_.BuildLineIndex();
-    return loaded;
+    return opened;
   }
   bool Prepare(const std::string& path) override { return script_.PrepareScript(path) == 0; }
   void SetRunContext(int background, int cursorX, int cursorY, int useRecWin,

@@ -57,6 +57,9 @@ CMerlaneApp::CMerlaneApp(HINSTANCE instance, const std::string& commandLine)
 }
 
 CMerlaneApp::~CMerlaneApp() {
+  // Whatever road the program leaves by, its icon leaves the tray, before
+  // the main window takes the icon's window with it.
+  RemoveTrayIcon();
   mainDialog_.reset();
   if (mutex_) CloseHandle(mutex_);
 }

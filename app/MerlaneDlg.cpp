@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "app/AppMessageOwner.h"
 #include "app/AppMessages.h"
 #include "app/NoCase.h"
 #include "app/RobotFolder.h"
@@ -17,6 +18,9 @@ namespace {
 
 constexpr char kListColumns[] = "Enable,50;Name,100;Start Key,60;End Key,60";
 constexpr int kNameColumn = 1;
+
+constexpr char kNoDataFolder[] =
+    "Can not find your application data folder: Quillmark can not list or save robots.";
 
 constexpr char kQuitQuestion[] =
     "You will not be able to run robot by hotkey if you quit Quillmark.\n"
@@ -56,7 +60,12 @@ void SetClientSizeCentered(HWND window, int left, int top, int right, int bottom
 CMerlaneDlg::CMerlaneDlg() = default;
 
 CMerlaneDlg::~CMerlaneDlg() {
+  exiting_ = true;
   hotkeys_.UnregisterAll();
+  // The window and its list go first, while every member that their last
+  // messages and notifications reach is still whole.
+  Destroy();
+  SetAppMessageOwnerWindow(nullptr);
   if (background_) DeleteObject(background_);
   if (smallIcon_) DestroyIcon(smallIcon_);
 }
@@ -78,6 +87,7 @@ void CMerlaneDlg::SetCommandLineRun(const std::string& robotName) {
 
 bool CMerlaneDlg::OnInitDialog() {
   hotkeys_.SetWindow(Handle());
+  SetAppMessageOwnerWindow(Handle());
   SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(Handle(), WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
@@ -104,6 +114,11 @@ void CMerlaneDlg::LoadRobots() {
   robots_.clear();
   list_.DeleteAllItems();
   rowCount_ = 0;
+  if (ScriptFolder().empty() && !toldNoDataFolder_) {
+    // Nothing is listed or written then; the user hears of it once.
+    toldNoDataFolder_ = true;
+    ShowAppMessage(kNoDataFolder);
+  }
   for (const std::string& path : ListRobotFiles()) {
     CRobot robot;
     robot.LoadFromFile(path);

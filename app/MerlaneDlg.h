@@ -132,6 +132,7 @@ class CMerlaneDlg : public ui::Dialog {
   int editedRobot_ = -1;  // array index of the robot an editor has open
   bool editing_ = false;  // a robot editor is open
   int running_ = 0;
+  bool toldNoDataFolder_ = false;
   int showTips_ = 1;
 
   // The visible command buttons, in the order of their table.

@@ -83,6 +83,7 @@ void CMerlaneDlg::OnTest() {
     running_ = 1;
     engine.SetTestRunContext();
     engine.RunOnce();
+    engine.EndWholeRun();
     engine.Clear();
   }
   running_ = 0;

@@ -112,7 +112,11 @@ int CMerlaneDlg::RunRobotFile(const std::string& path, RunSource source) {
                        : UnreadableRobotText(BaseNameOfPath(path)));
     return 0;
   };
-  if (!robot.LoadFromFile(path)) return unreadable();
+  // Only a file that cannot be opened is refused: a robot with a malformed
+  // window record runs with what was read (the user has been told).
+  bool opened = false;
+  robot.LoadFromFile(path, &opened);
+  if (!opened) return unreadable();
 
   std::string trigger = robot.GetTriggerRobot();
   if (!trigger.empty() && _access(RobotPath(trigger).c_str(), 0) != 0) {

@@ -87,6 +87,8 @@ std::vector<RobotCopy> PlanCopies(const std::string& folder, const char* extensi
                                   const std::string& destinationFolder,
                                   const char* newExtension) {
   std::vector<RobotCopy> copies;
+  // No data folder: no robot is written at the root of a drive instead.
+  if (destinationFolder.empty()) return copies;
   for (const std::string& source : ListFilesWithExtension(folder, extension)) {
     std::string name = BaseNameOfPath(source);
     copies.push_back({name, source, destinationFolder + "\\" + name + newExtension});

@@ -8,9 +8,15 @@
 #include "robots/win32/DataFolder.h"
 #include "robots/win32/FileListing.h"
 
-std::string ScriptFolder() { return GetDataFolder() + "\\script"; }
+std::string ScriptFolder() {
+  std::string dataFolder = GetDataFolder();
+  return dataFolder.empty() ? std::string() : dataFolder + "\\script";
+}
 
-std::string RobotPath(const std::string& name) { return RobotFilePath(ScriptFolder(), name); }
+std::string RobotPath(const std::string& name) {
+  std::string folder = ScriptFolder();
+  return folder.empty() ? std::string() : RobotFilePath(folder, name);
+}
 
 std::vector<std::string> ListRobotFiles() { return ListFilesWithExtension(ScriptFolder(), ".txt"); }
 

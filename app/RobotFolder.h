@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-// <data folder>\script, without a trailing backslash.
+// <data folder>\script, without a trailing backslash. Empty when there is
+// no data folder: then no robot is listed, read or written.
 std::string ScriptFolder();
 
-// <data folder>\script\<name>.txt
+// <data folder>\script\<name>.txt; empty when there is no data folder.
 std::string RobotPath(const std::string& name);
 
 // Full paths of the robot files (extension ".txt") of the script folder;

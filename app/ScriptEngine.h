@@ -9,7 +9,8 @@ class ScriptEngine {
  public:
   virtual ~ScriptEngine() = default;
   // Loads the robot file into script lines at the robot's speed and builds
-  // the line index; false when the file could not be read.
+  // the line index; false when the file could not be opened. A file that
+  // reads short or holds a malformed window record loads what was read.
   virtual bool Load(const std::string& path, int speedMode) = 0;
   // Prepares the loaded script; false when the engine reported an error.
   virtual bool Prepare(const std::string& path) = 0;

@@ -6,11 +6,38 @@
 #include "app/MerlaneDlg.h"
 #include "res/resource.h"
 
+namespace {
+
+BOOL CallShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+  return Shell_NotifyIconA(message, data);
+}
+
+CTrayIcon::NotifyIconFunction notifyIcon = &CallShellNotifyIcon;
+
+// Sent to every top-level window when the shell's taskbar (re)starts.
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+  return message;
+}
+
+}  // namespace
+
+void CTrayIcon::SetNotifyIconFunction(NotifyIconFunction function) {
+  notifyIcon = function ? function : &CallShellNotifyIcon;
+}
+
+CTrayIcon::~CTrayIcon() {
+  RemoveIcon();
+  for (const auto& [type, icon] : icons_) DestroyIcon(icon);
+}
+
 bool CTrayIcon::LoadIcon(int resourceId, int type) {
   HICON icon = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(resourceId),
                                              IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                              GetSystemMetrics(SM_CYSMICON), 0));
   if (!icon) return false;
+  auto previous = icons_.find(type);
+  if (previous != icons_.end()) DestroyIcon(previous->second);
   icons_[type] = icon;
   return true;
 }
@@ -31,12 +58,14 @@ BOOL CTrayIcon::AddIcon(int type) {
   data_.uCallbackMessage = WM_TRAY_NOTIFY;
   data_.hIcon = found->second;
   lstrcpynA(data_.szTip, tooltip_.c_str(), sizeof data_.szTip);
-  return Shell_NotifyIconA(NIM_ADD, &data_);
+  inTray_ = true;
+  return notifyIcon(NIM_ADD, &data_);
 }
 
 BOOL CTrayIcon::RemoveIcon() {
-  if (!data_.hWnd) return FALSE;
-  return Shell_NotifyIconA(NIM_DELETE, &data_);
+  if (!inTray_) return FALSE;
+  inTray_ = false;
+  return notifyIcon(NIM_DELETE, &data_);
 }
 
 HWND CTrayIcon::TargetWindow() const { return target_ ? target_->Handle() : nullptr; }
@@ -68,6 +97,9 @@ void CTrayIcon::ShowContextMenu() {
     GetCursorPos(&cursor);
     SetForegroundWindow(Handle());
     TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, Handle(), nullptr);
+    // With the foreground taken before it, a message after it lets the next
+    // click elsewhere close a tray menu, as the system documents.
+    PostMessageA(Handle(), WM_NULL, 0, 0);
   }
   if (menuResource) DestroyMenu(menuResource);
 }
@@ -102,6 +134,13 @@ void CTrayIcon::OnTrayCommand(int id) {
 }
 
 bool CTrayIcon::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == TaskbarCreatedMessage()) {
+    // The shell restarted and has forgotten the icon: a hidden program
+    // would be out of reach without it.
+    if (inTray_) notifyIcon(NIM_ADD, &data_);
+    result = 0;
+    return true;
+  }
   if (message == WM_TRAY_NOTIFY) {
     if (lParam == WM_LBUTTONDOWN) {
       RestoreMainWindow();

@@ -17,6 +17,16 @@ class CTrayIcon : public ui::Window {
  public:
   static constexpr UINT kIconId = 128;
 
+  CTrayIcon() = default;
+  // Takes the icon out of the notification area, whatever road the program
+  // leaves by, and frees the loaded icons.
+  ~CTrayIcon() override;
+
+  // The shell call that adds and deletes the icon; tests record the calls
+  // instead. Null restores Shell_NotifyIconA.
+  using NotifyIconFunction = BOOL (*)(DWORD message, NOTIFYICONDATAA* data);
+  static void SetNotifyIconFunction(NotifyIconFunction function);
+
   void SetInstance(HINSTANCE instance) { instance_ = instance; }
   // Loads icon resource `resourceId` as the icon of `type`.
   bool LoadIcon(int resourceId, int type);
@@ -46,6 +56,9 @@ class CTrayIcon : public ui::Window {
   HWND TargetWindow() const;
 
   NOTIFYICONDATAA data_{};
+  // The icon belongs in the tray: from AddIcon to RemoveIcon. A shell that
+  // starts again gets it again.
+  bool inTray_ = false;
   std::map<int, HICON> icons_;
   std::string tooltip_;
   HINSTANCE instance_ = nullptr;

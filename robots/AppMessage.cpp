@@ -2,4 +2,12 @@
 
 #include "engine/ports/MessageBoxPort.h"
 
-void ShowAppMessage(const std::string& text) { ShowMessageBox(nullptr, text, kAppTitle, mb::kOk); }
+namespace {
+AppMessageOwnerFinder ownerFinder = nullptr;
+}  // namespace
+
+void SetAppMessageOwnerFinder(AppMessageOwnerFinder finder) { ownerFinder = finder; }
+
+void ShowAppMessage(const std::string& text) {
+  ShowMessageBox(ownerFinder ? ownerFinder() : nullptr, text, kAppTitle, mb::kOk);
+}

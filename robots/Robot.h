@@ -27,8 +27,9 @@ class CRobot {
   // Reads a robot file into this robot; the name becomes the file's base name.
   // False when the file cannot be opened (nothing but the script lines and
   // window records changes) or when a window record's rectangle is malformed
-  // (after telling the user; what was read so far stays).
-  bool LoadFromFile(const std::string& filePath);
+  // (after telling the user; what was read so far stays). `opened`, when
+  // given, tells whether the file could be opened.
+  bool LoadFromFile(const std::string& filePath, bool* opened = nullptr);
 
   void AddRecWinInfo(const RecWinInfo& info) { RecWinInfos.push_back(info); }
 

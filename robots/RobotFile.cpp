@@ -125,10 +125,11 @@ bool CRobot::SaveToFile(const std::string& folder) const {
   return ReplaceFileContent(RobotFilePath(folder, Name), out.str());
 }
 
-bool CRobot::LoadFromFile(const std::string& filePath) {
+bool CRobot::LoadFromFile(const std::string& filePath, bool* opened) {
   Script.clear();
   RecWinInfos.clear();
   std::ifstream in(filePath, std::ios::binary);
+  if (opened) *opened = static_cast<bool>(in);
   if (!in) return false;
   LineReader reader(in);
 

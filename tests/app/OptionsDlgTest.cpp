@@ -13,6 +13,7 @@
 #include "app/MerlaneDlg.h"
 #include "app/OptionsDlg.h"
 #include "res/resource.h"
+#include "robots/win32/DataFolder.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/AnswersInTurn.h"
 #include "tests/support/FileContent.h"
@@ -249,6 +250,16 @@ TEST_F(Options, ImportIntoAMissingRobotFolderMakesItAndAsksNothing) {
   EXPECT_EQ(folder.ReadFile("alpha.txt"), ReadFileText(Outside("alpha.robo")));
   EXPECT_EQ(folder.ReadFile("beta.txt"), ReadFileText(Outside("beta.robo")));
   EXPECT_EQ(main->RobotList().GetItemCount(), 2);
+}
+
+TEST_F(Options, WithoutADataFolderImportWritesNothing) {
+  WriteExported({"alpha", "<F6>", "<F11>", 1});
+  OverrideAppDataFolder("");  // the fixture restores it
+  DeleteFileA("\\alpha.txt");
+  Open();
+  Press(IDC_IMPORT);
+  EXPECT_FALSE(PathExists("\\alpha.txt")) << "nothing at the root of the drive";
+  EXPECT_EQ(main->RobotList().GetItemCount(), 0);
 }
 
 TEST_F(Options, StartClosesTheDialogAsOk) {

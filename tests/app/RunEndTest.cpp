@@ -51,6 +51,7 @@ TEST_F(RunEnd, EveryRoadEndsTheWholeRunOnceAfterItsRepetitions) {
     const char* name;
     bool commandLine;
     std::function<void(CMerlaneDlg&)> start;
+    int runs = 3;  // the robot's repetitions
   };
   const Road roads[] = {
       {"start hotkey", false,
@@ -67,6 +68,8 @@ TEST_F(RunEnd, EveryRoadEndsTheWholeRunOnceAfterItsRepetitions) {
          ShowWindow(d.Handle(), SW_SHOWNOACTIVATE);
          SendMessageA(d.Handle(), WM_TIMER, kCommandLineRunTimer, 0);
        }},
+      {"Test command", false,
+       [](CMerlaneDlg& d) { SendMessageA(d.Handle(), WM_COMMAND, IDC_TEST, 0); }, 1},
   };
   folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 0, 3});
   for (const Road& road : roads) {
@@ -74,7 +77,7 @@ TEST_F(RunEnd, EveryRoadEndsTheWholeRunOnceAfterItsRepetitions) {
     FakeScriptEngine engine;
     OpenWindow(road.commandLine ? "alpha" : "");
     road.start(*dialog);
-    EXPECT_EQ(engine.runs, 3);
+    EXPECT_EQ(engine.runs, road.runs);
     EXPECT_EQ(engine.wholeRunEnds, 1);
     TearDown();
   }
