@@ -151,12 +151,14 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     }
 
     const int code = OperatorCode(token, afterOperand);
+    bool pushed = false;
     for (bool looking = true; looking;) {
       switch (kActions[ops.back()][code]) {
         case 0:
           ops.push_back(code);
           ++position;
           afterOperand = false;
+          pushed = true;
           looking = false;
           break;
         case 1:
@@ -201,7 +203,9 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     }
 
     // Short circuit: a decided left side skips the right side unevaluated.
-    if ((ops.back() == kAnd || ops.back() == kOr) && !values.empty()) {
+    // Only right after AND or OR was pushed: once a bracket has closed, the
+    // AND/OR below it already has its right side and waits to be applied.
+    if (pushed && (code == kAnd || code == kOr) && !values.empty()) {
       bool left = values.back().IsTrue();
       bool isOr = ops.back() == kOr;
       if (left == isOr) {
