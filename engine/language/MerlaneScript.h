@@ -207,6 +207,11 @@ class CMerlane_Script {
   // when it took a quit message, which ends every run.
   bool PumpMessages();
   int RunNested(int line, bool newScope, bool restoreError);
+  // Every nested run, call and bracket of a script nests C++ calls too: false,
+  // after reporting the script error, when the stack left is too short to go
+  // deeper. The depth limit of runs alone cannot tell, as one line may nest
+  // thousands of calls.
+  bool EnoughStackToNest();
   bool ProcessWaitState();
   bool CheckLineWindow(int line);
   bool FindRecordedWindow();

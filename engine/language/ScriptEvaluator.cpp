@@ -120,6 +120,8 @@ bool ApplyOperator(std::vector<int>& ops, std::vector<ScriptValue>& values) {
 }  // namespace
 
 int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
+  // Calls and subscripts in an operand evaluate their own expressions.
+  if (!EnoughStackToNest()) return 1;
   std::vector<int> ops{kEnd};
   std::vector<ScriptValue> values;
   const int firstColumn = tokens.GetAt(position).column;
