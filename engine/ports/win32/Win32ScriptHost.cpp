@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "engine/files/win32/FileDialogBuiltins.h"
 #include "engine/ports/OsVersionInfo.h"
 #include "engine/ports/win32/SystemInfo.h"
 
@@ -192,3 +193,5 @@ std::vector<std::string> Win32ScriptHost::IncludeFolders() {
   RegCloseKey(opened);
   return folders;
 }
+
+bool Win32ScriptHost::ChooseScriptToRun(std::string* path) { return ChooseScriptFileToRun(*path); }
