@@ -81,6 +81,10 @@ void SetLongWaitStopper(void (*stopper)());
 // it is destroyed; the family that registers hot keys sets it.
 void SetHotkeyReleaser(void (*release)(const HotkeySlot& slot));
 
+// How a sound that SOUNDPLAY left open is closed when the interpreter goes;
+// the sound family sets it.
+void SetSoundCloser(void (*close)());
+
 // The element of an array at the given subscripts (created on first use), or
 // null when their count or range does not fit the array.
 ScriptValue* ElementAt(ScriptValue& array, const std::vector<int>& subscripts);
