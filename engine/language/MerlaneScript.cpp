@@ -21,6 +21,7 @@ std::atomic<bool> longWaitPending{false};
 std::atomic<void (*)()> longWaitStopper{nullptr};
 
 void (*hotkeyReleaser)(const HotkeySlot& slot) = nullptr;
+void (*soundCloser)() = nullptr;
 
 }  // namespace
 
@@ -40,6 +41,8 @@ void SetLongWaitStopper(void (*stopper)()) { longWaitStopper.store(stopper); }
 
 void SetHotkeyReleaser(void (*release)(const HotkeySlot& slot)) { hotkeyReleaser = release; }
 
+void SetSoundCloser(void (*close)()) { soundCloser = close; }
+
 void CMerlane_Script::StopWaitLong() {
   // Called from the timer's thread and from every run end: only the caller
   // that finds the wait pending ends the timer.
@@ -54,6 +57,7 @@ CMerlane_Script::CMerlane_Script(CMerlane_ScriptFile& file) : scriptFile(file) {
 }
 
 CMerlane_Script::~CMerlane_Script() {
+  if (soundCloser) soundCloser();
   // Script hot keys stay registered across runs, until the interpreter goes.
   for (std::unique_ptr<HotkeySlot>& slot : hotkeySlots) {
     if (slot && hotkeyReleaser) hotkeyReleaser(*slot);

@@ -81,6 +81,10 @@ void SetLongWaitStopper(void (*stopper)());
 // it is destroyed; the family that registers hot keys sets it.
 void SetHotkeyReleaser(void (*release)(const HotkeySlot& slot));
 
+// How a sound that SOUNDPLAY left open is closed when the interpreter goes;
+// the sound family sets it.
+void SetSoundCloser(void (*close)());
+
 // The element of an array at the given subscripts (created on first use), or
 // null when their count or range does not fit the array.
 ScriptValue* ElementAt(ScriptValue& array, const std::vector<int>& subscripts);
@@ -207,6 +211,11 @@ class CMerlane_Script {
   // when it took a quit message, which ends every run.
   bool PumpMessages();
   int RunNested(int line, bool newScope, bool restoreError);
+  // Every nested run, call and bracket of a script nests C++ calls too: false,
+  // after reporting the script error, when the stack left is too short to go
+  // deeper. The depth limit of runs alone cannot tell, as one line may nest
+  // thousands of calls.
+  bool EnoughStackToNest();
   bool ProcessWaitState();
   bool CheckLineWindow(int line);
   bool FindRecordedWindow();

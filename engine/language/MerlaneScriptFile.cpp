@@ -132,8 +132,9 @@ int CMerlane_ScriptFile::GetLineWindow(int line) const {
 }
 
 bool CMerlane_ScriptFile::LoadScript(const std::string& name) {
-  if (name.empty()) return false;
-  std::string full = GetScriptHostPort().FullPathName(name);
+  std::string chosen = name;
+  if (chosen.empty() && !GetScriptHostPort().ChooseScriptToRun(&chosen)) return false;
+  std::string full = GetScriptHostPort().FullPathName(chosen);
   return LoadRobotFile(full, AddSourceFile(full));
 }
 

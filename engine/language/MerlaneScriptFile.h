@@ -45,8 +45,9 @@ class CMerlane_ScriptFile {
   // Reads a robot file's script lines and recorded windows; false when the
   // file cannot be read, has no "[Script]" line or a malformed window record.
   bool LoadRobotFile(const std::string& path, int sourceFileId);
-  // Registers a named script file and loads it (an empty name loads nothing:
-  // choosing a file in a dialog belongs to the program).
+  // Registers a named script file and loads it; an empty name first asks the
+  // user for one (ScriptHostPort::ChooseScriptToRun), and a cancel loads
+  // nothing.
   bool LoadScript(const std::string& name);
 
   // Position in recordedWindows of the record that line n is tied to, or -1.

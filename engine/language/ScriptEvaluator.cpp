@@ -155,6 +155,8 @@ bool ApplyOperator(ExpressionStacks& stacks) {
 }  // namespace
 
 int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
+  // Calls and subscripts in an operand evaluate their own expressions.
+  if (!EnoughStackToNest()) return 1;
   ExpressionStacks stacks(operatorStack_, operandStack_);
   const int firstColumn = tokens.GetAt(position).column;
   bool afterOperand = false;
@@ -185,12 +187,14 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     }
 
     const int code = OperatorCode(token, afterOperand);
+    bool pushed = false;
     for (bool looking = true; looking;) {
       switch (kActions[stacks.TopOp()][code]) {
         case 0:
           stacks.PushOp(code);
           ++position;
           afterOperand = false;
+          pushed = true;
           looking = false;
           break;
         case 1:
@@ -235,7 +239,9 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     }
 
     // Short circuit: a decided left side skips the right side unevaluated.
-    if ((stacks.TopOp() == kAnd || stacks.TopOp() == kOr) && stacks.ValueCount() > 0) {
+    // Only right after AND or OR was pushed: once a bracket has closed, the
+    // AND/OR below it already has its right side and waits to be applied.
+    if (pushed && (code == kAnd || code == kOr) && stacks.ValueCount() > 0) {
       bool left = stacks.TopValue().IsTrue();
       bool isOr = stacks.TopOp() == kOr;
       if (left == isOr) {

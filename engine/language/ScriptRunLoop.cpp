@@ -11,11 +11,14 @@
 #include "engine/ports/MessageBoxPort.h"
 #include "engine/ports/MessagePumpPort.h"
 #include "engine/ports/RecordedWindowPort.h"
+#include "engine/ports/StackRoom.h"
 
 namespace {
 
 const char kRecursion[] =
     "Recursion level has been exceeded - Tarnwick Quillmark will quit to prevent stack overflow.";
+const char kNestingTooDeep[] =
+    "Calls and expressions are nested too deeply - the script ends to prevent stack overflow.";
 
 // The wait of DELAY: over when its length has passed since its start.
 bool PollDelay(CMerlane_Script& engine) {
@@ -54,6 +57,7 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
       ReportLineError(kRecursion, -1);
       return 1;
     }
+    if (!EnoughStackToNest()) return 1;
     ++depth;
   }
   returnFlag = 0;
@@ -95,6 +99,12 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
     GetMessagePumpPort().PostQuit(quitCode_);
   }
   return 0;
+}
+
+bool CMerlane_Script::EnoughStackToNest() {
+  if (StackRoomLeft()) return true;
+  ReportLineError(kNestingTooDeep, -1);
+  return false;
 }
 
 bool CMerlane_Script::PumpMessages() {

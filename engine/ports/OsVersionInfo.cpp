@@ -49,6 +49,22 @@ OsVersionInfo MakeOsVersionInfo(unsigned platformId, unsigned major, unsigned mi
   return info;
 }
 
+std::string OsTypeText(const OsVersionInfo& info) {
+  if (info.ntPlatform) return "WIN32_NT";
+  if (info.win9xPlatform) return "WIN32_WINDOWS";
+  return "";
+}
+
+std::string OsVersionText(const OsVersionInfo& info) {
+  if (info.winXp) return "WIN_XP";
+  if (info.win2000) return "WIN_2000";
+  if (info.nt4) return "WIN_NT4";
+  if (info.win95) return "WIN_95";
+  if (info.win98) return "WIN_98";
+  if (info.winMe) return "WIN_ME";
+  return "";
+}
+
 const OsVersionInfo& GetOsVersion() { return current; }
 
 void SetOsVersion(const OsVersionInfo& info) { current = info; }

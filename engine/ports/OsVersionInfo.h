@@ -34,6 +34,12 @@ constexpr unsigned kPlatformNt = 2;
 OsVersionInfo MakeOsVersionInfo(unsigned platformId, unsigned major, unsigned minor,
                                 unsigned build, const std::string& csdVersion);
 
+// The @OSTYPE text: "WIN32_NT" or "WIN32_WINDOWS" (9x); empty for neither.
+std::string OsTypeText(const OsVersionInfo& info);
+// The @OSVERSION text: "WIN_XP", "WIN_2000", "WIN_NT4", "WIN_95", "WIN_98" or
+// "WIN_ME"; empty for a system that is none of them (NT 6 and later).
+std::string OsVersionText(const OsVersionInfo& info);
+
 // The process-wide record: all zero until the system fills it at start
 // (QueryOsVersion in the Windows build) or a test sets one.
 const OsVersionInfo& GetOsVersion();

@@ -27,6 +27,12 @@ class ScriptHostPort {
   virtual std::string FullPathName(const std::string& path) = 0;
   // The folders where included scripts are looked for.
   virtual std::vector<std::string> IncludeFolders() = 0;
+  // Asks the user for a script file to run (the "Run Script:" open dialog);
+  // false when cancelled or where there is no dialog.
+  virtual bool ChooseScriptToRun(std::string* path) {
+    (void)path;
+    return false;
+  }
 };
 
 // Null restores the default.

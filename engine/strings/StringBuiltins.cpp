@@ -40,6 +40,7 @@ int FnStringLeft(CMerlane_Script&, ScriptValueList& args, ScriptValue& result) {
 int FnStringRight(CMerlane_Script&, ScriptValueList& args, ScriptValue& result) {
   const int length = args.GetAt(0).GetTextLength();
   const int n = args.GetAt(1).GetInt();
+  if (n <= 0) return SetRange(args, result, 0, 0);
   return SetRange(args, result, length - (n < length ? n : length), length);
 }
 

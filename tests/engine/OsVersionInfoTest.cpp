@@ -35,6 +35,25 @@ TEST(OsVersionInfo, FlagsFollowPlatformAndVersion) {
   }
 }
 
+TEST(OsVersionInfo, TypeAndVersionTextsOfTheMacros) {
+  struct Case {
+    unsigned platform, major, minor;
+    const char* type;
+    const char* version;
+  } cases[] = {
+      {kPlatformNt, 4, 0, "WIN32_NT", "WIN_NT4"},       {kPlatformNt, 5, 0, "WIN32_NT", "WIN_2000"},
+      {kPlatformNt, 5, 1, "WIN32_NT", "WIN_XP"},        {kPlatformNt, 5, 2, "WIN32_NT", "WIN_XP"},
+      {kPlatformNt, 10, 0, "WIN32_NT", ""},             {kPlatformWin9x, 4, 0, "WIN32_WINDOWS", "WIN_95"},
+      {kPlatformWin9x, 4, 10, "WIN32_WINDOWS", "WIN_98"}, {kPlatformWin9x, 4, 90, "WIN32_WINDOWS", "WIN_ME"},
+      {0, 3, 1, "", ""},
+  };
+  for (const Case& c : cases) {
+    const OsVersionInfo info = MakeOsVersionInfo(c.platform, c.major, c.minor, 0, "");
+    EXPECT_EQ(OsTypeText(info), c.type) << c.platform << " " << c.major << "." << c.minor;
+    EXPECT_EQ(OsVersionText(info), c.version) << c.platform << " " << c.major << "." << c.minor;
+  }
+}
+
 TEST(OsVersionInfo, NumbersAndServicePackText) {
   OsVersionInfo nt = MakeOsVersionInfo(kPlatformNt, 5, 1, 0x12340A28, "  Service Pack 3 ");
   EXPECT_EQ(nt.major, 5);

@@ -80,6 +80,24 @@ int FnFileSelectFolder(CMerlane_Script& engine, ScriptValueList& args, ScriptVal
 
 }  // namespace
 
+bool ChooseScriptFileToRun(std::string& path) {
+  static const char kFilters[] = "Merlane files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
+  char file[MAX_PATH] = {};
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.lpstrFilter = kFilters;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrTitle = "Run Script:";
+  dialog.lpstrDefExt = "txt";
+  dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  if (!openDialog(&dialog)) return false;
+  file[MAX_PATH - 1] = '\0';
+  path = file;
+  return !path.empty();
+}
+
 void SetFileDialogFunctions(FileNameDialogFunction open, FileNameDialogFunction save) {
   openDialog = open ? open : GetOpenFileNameA;
   saveDialog = save ? save : GetSaveFileNameA;

@@ -9,7 +9,9 @@
 
 namespace {
 
-// The names a pattern matches, without "." and ".."; only folders when asked.
+// The names a pattern matches, without "." and ".."; when asked, only the
+// folders to descend into: a junction or symbolic link to a folder is a
+// reparse point and is left out, as one pointing to a parent would loop.
 std::vector<std::string> Matches(const std::string& pattern, bool foldersOnly) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA data;
@@ -18,7 +20,9 @@ std::vector<std::string> Matches(const std::string& pattern, bool foldersOnly) {
   do {
     std::string name = data.cFileName;
     if (name == "." || name == "..") continue;
-    if (foldersOnly && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    if (foldersOnly && (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+                        (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)))
+      continue;
     names.push_back(name);
   } while (FindNextFileA(search, &data));
   FindClose(search);

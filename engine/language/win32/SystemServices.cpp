@@ -15,6 +15,8 @@
 #include "engine/ports/win32/Win32MessagePump.h"
 #include "engine/ports/win32/Win32RecordedWindowPort.h"
 #include "engine/ports/win32/Win32ScriptHost.h"
+#include "engine/ports/win32/Win32StackFloor.h"
+#include "engine/ports/StackRoom.h"
 #include "engine/language/win32/WindowsBuiltins.h"
 #include "engine/keys/win32/WindowsInputPort.h"
 #include "engine/windows/win32/WindowsMousePort.h"
@@ -35,5 +37,6 @@ void InstallWindowsServices() {
   static Win32ScriptHost scriptHost;
   SetScriptHostPort(&scriptHost);
   SetRecordedWindowPort(&GetWin32RecordedWindowPort());
+  SetStackFloorFunction(&Win32StackFloor);
   BindWindowsBuiltins();
 }

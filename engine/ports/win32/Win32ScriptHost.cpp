@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include "engine/files/win32/FileDialogBuiltins.h"
+#include "engine/ports/OsVersionInfo.h"
+#include "engine/ports/win32/SystemInfo.h"
+
 namespace {
 
 const char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
@@ -70,6 +74,42 @@ bool DesktopFigure(const std::string& name, double* number) {
   return true;
 }
 
+// The install language: the NLS value, or the locale of the default user's
+// desktop on the 9x platform.
+std::string InstallLanguage(const OsVersionInfo& os) {
+  constexpr DWORD kSize = 260;
+  if (os.win9xPlatform)
+    return ReadRegistryText(HKEY_USERS, ".DEFAULT\\Control Panel\\Desktop", "ResourceLocale", kSize);
+  const char kLanguage[] = "SYSTEM\\CurrentControlSet\\Control\\Nls\\Language";
+  std::string language = ReadRegistryText(HKEY_LOCAL_MACHINE, kLanguage, "InstallLanguage", kSize);
+  return language.empty() ? ReadRegistryText(HKEY_LOCAL_MACHINE, kLanguage, "Default", kSize) : language;
+}
+
+std::string OwnFileVersion() {
+  char path[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string version;
+  if (length == 0 || length >= MAX_PATH || !GetFileVersionText(path, version)) return "";
+  return version;
+}
+
+// The macros of the system's version, language, own file and addresses;
+// false for other names.
+bool SystemFactMacro(const std::string& name, std::string* text) {
+  const OsVersionInfo& os = GetOsVersion();
+  if (name == "OSTYPE") *text = OsTypeText(os);
+  else if (name == "OSVERSION") *text = OsVersionText(os);
+  else if (name == "OSBUILD") *text = std::to_string(os.build);
+  else if (name == "OSSERVICEPACK") *text = os.servicePack;
+  else if (name == "OSLANG") *text = InstallLanguage(os);
+  else if (name == "DURIDOVERSION") *text = OwnFileVersion();
+  else if (name.size() == 10 && name.compare(0, 9, "IPADDRESS") == 0 && name[9] >= '1' && name[9] <= '4')
+    *text = GetHostIPAddresses(name[9] - '0');
+  else
+    return false;
+  return true;
+}
+
 }  // namespace
 
 bool Win32ScriptHost::GetMacro(const std::string& name, MacroValue* value) {
@@ -86,6 +126,7 @@ bool Win32ScriptHost::GetMacro(const std::string& name, MacroValue* value) {
     if (slash != std::string::npos) value->text.resize(slash);
     return true;
   }
+  if (SystemFactMacro(name, &value->text)) return true;
   if (name == "COMPUTERNAME") {
     value->text = SystemText([](char* b, DWORD n) { GetComputerNameA(b, &n); });
   } else if (name == "USERNAME") {
@@ -152,3 +193,5 @@ std::vector<std::string> Win32ScriptHost::IncludeFolders() {
   RegCloseKey(opened);
   return folders;
 }
+
+bool Win32ScriptHost::ChooseScriptToRun(std::string* path) { return ChooseScriptFileToRun(*path); }

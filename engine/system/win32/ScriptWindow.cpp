@@ -1,6 +1,7 @@
 #include "engine/system/win32/ScriptWindow.h"
 
 #include "engine/ports/TextHelpers.h"
+#include "engine/values/ClampedInt.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ bool ScriptWindow::Create(HWND parent, const std::string& title, DWORD style, DW
                           int width, int height) {
   Destroy();
   RegisterScriptWindowClass();
-  RECT frame = {x, y, x + width, y + height};
+  RECT frame = {x, y, AddClamped(x, width), AddClamped(y, height)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   window_ = CreateWindowExA(exStyle, kClassName, title.c_str(), style, frame.left, frame.top,
                             frame.right - frame.left, frame.bottom - frame.top, parent, nullptr,
@@ -49,7 +50,7 @@ HFONT ScriptWindow::MakeFont(const std::string& face, int points, int weight) {
   HDC screen = GetDC(nullptr);
   const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  font.lfHeight = -(points * pixelsPerInch / 72);
+  font.lfHeight = -ClampToInt(static_cast<long long>(points) * pixelsPerInch / 72);
   font.lfWidth = 0;
   font.lfWeight = weight;
   if (!face.empty()) BoundedCopy(font.lfFaceName, face.c_str(), LF_FACESIZE);

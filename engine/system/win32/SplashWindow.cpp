@@ -10,6 +10,7 @@
 #include "engine/language/MerlaneScript.h"
 #include "engine/system/win32/ScriptWindow.h"
 #include "engine/system/win32/SystemBuiltins.h"
+#include "engine/values/ClampedInt.h"
 
 namespace {
 
@@ -96,8 +97,8 @@ bool CreateSplash(CMerlane_Script& engine, ScriptValueList& args, SplashLayout& 
   GetWindowRect(GetDesktopWindow(), &desktop);
   int x = SplashArgument(args, 4);
   int y = SplashArgument(args, 5);
-  if (x == -1) x = (desktop.right - layout.width) / 2;
-  if (y == -1) y = (desktop.bottom - layout.height) / 2;
+  if (x == -1) x = AddClamped(desktop.right, -static_cast<long long>(layout.width)) / 2;
+  if (y == -1) y = AddClamped(desktop.bottom, -static_cast<long long>(layout.height)) / 2;
   layout.options = SplashArgument(args, 6);
   if (layout.options != -1) {
     if (layout.options & 2) layout.exStyle = 0;

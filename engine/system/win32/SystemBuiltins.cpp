@@ -171,6 +171,9 @@ void ReleaseAtRunEnd(CMerlane_Script&) {
   DestroyProgressWindow();
 }
 
+// A sound still playing when the interpreter goes is closed with it.
+void CloseOpenSound() { PlaySoundFile("", false); }
+
 }  // namespace
 
 void BindSystemBuiltins() {
@@ -192,4 +195,5 @@ void BindSystemBuiltins() {
   BindSplashBuiltins();
   BindProgressBuiltins();
   AddRunEndedHook(&ReleaseAtRunEnd);
+  SetSoundCloser(&CloseOpenSound);
 }

@@ -207,7 +207,9 @@ void EditPaste(const Command& c) { c.Send(EM_REPLACESEL, TRUE, c.OptionText()); 
 void GetLine(const Command& c) {
   std::vector<char> line(kLineBufferLength + 1, '\0');
   *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(kLineBufferLength);
-  LRESULT copied = c.Send(EM_GETLINE, static_cast<WPARAM>(c.option.GetInt() - 1), reinterpret_cast<LPARAM>(line.data()));
+  const long long index = static_cast<long long>(c.option.GetInt()) - 1;
+  if (index < 0) return c.Fail();
+  LRESULT copied = c.Send(EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.data()));
   if (copied <= 0) return c.Fail();
   c.result.SetText(std::string(line.data(), static_cast<size_t>(std::min<LRESULT>(copied, kLineBufferLength))).c_str());
 }

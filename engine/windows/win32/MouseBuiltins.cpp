@@ -12,6 +12,7 @@
 #include "engine/windows/win32/ScreenOrigin.h"
 #include "engine/windows/win32/WindowFamilyBuiltins.h"
 #include "engine/windows/win32/WindowSearch.h"
+#include "engine/values/ClampedInt.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ int CountOf(const ScriptValueList& args, int index) {
 // MouseCoordMode 0).
 void MouseMoveTo(CMerlane_Script& engine, int x, int y, int speed) {
   POINT origin = CoordinateOrigin(engine.MouseCoordMode);
-  MoveMouseTo(GetMousePort(), x + origin.x, y + origin.y, speed, kJumpPauseMs);
+  MoveMouseTo(GetMousePort(), AddClamped(x, origin.x), AddClamped(y, origin.y), speed, kJumpPauseMs);
 }
 
 int FnMouseMove(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
@@ -43,8 +44,8 @@ int FnMouseRelativeMove(CMerlane_Script& engine, ScriptValueList& args, ScriptVa
   int x = 0, y = 0;
   port.CursorPosition(x, y);
   POINT origin = CoordinateOrigin(engine.MouseCoordMode);
-  MoveMouseTo(port, x + args.GetAt(0).GetInt() + origin.x, y + args.GetAt(1).GetInt() + origin.y, 0,
-              kRelativeJumpPauseMs);
+  MoveMouseTo(port, AddClamped(x + origin.x, args.GetAt(0).GetInt()),
+              AddClamped(y + origin.y, args.GetAt(1).GetInt()), 0, kRelativeJumpPauseMs);
   return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "engine/scripting/ResultArray.h"
 #include "engine/windows/win32/ScreenOrigin.h"
 #include "engine/windows/win32/WindowFamilyBuiltins.h"
+#include "engine/values/ClampedInt.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ int FnPixelGetColor(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&
     engine.SetErrorValue(1);
     return 0;
   }
-  unsigned colour = screen.Pixel(args.GetAt(0).GetInt() + origin.x, args.GetAt(1).GetInt() + origin.y);
+  unsigned colour = screen.Pixel(AddClamped(args.GetAt(0).GetInt(), origin.x), AddClamped(args.GetAt(1).GetInt(), origin.y));
   if (colour == kInvalidColour) {
     engine.SetErrorValue(1);
     result.SetInt(-1);
@@ -64,8 +65,8 @@ int FnPixelSearch(CMerlane_Script& engine, ScriptValueList& args, ScriptValue& r
   if (step < 2) step = 1;
   ScreenDc screen;
   int x = 0, y = 0;
-  if (!screen || !ScanForPixel(args.GetAt(0).GetInt() + origin.x, args.GetAt(1).GetInt() + origin.y,
-                               args.GetAt(2).GetInt() + origin.x, args.GetAt(3).GetInt() + origin.y, step,
+  if (!screen || !ScanForPixel(AddClamped(args.GetAt(0).GetInt(), origin.x), AddClamped(args.GetAt(1).GetInt(), origin.y),
+                               AddClamped(args.GetAt(2).GetInt(), origin.x), AddClamped(args.GetAt(3).GetInt(), origin.y), step,
                                MakeShadeRange(colour, shade), screen.Reader(), x, y)) {
     engine.SetErrorValue(1);
     return 0;
@@ -81,8 +82,8 @@ int FnPixelChecksum(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&
     engine.SetErrorValue(1);
     return 0;
   }
-  std::uint32_t sum = PixelChecksum(args.GetAt(0).GetInt() + origin.x, args.GetAt(1).GetInt() + origin.y,
-                                    args.GetAt(2).GetInt() + origin.x, args.GetAt(3).GetInt() + origin.y,
+  std::uint32_t sum = PixelChecksum(AddClamped(args.GetAt(0).GetInt(), origin.x), AddClamped(args.GetAt(1).GetInt(), origin.y),
+                                    AddClamped(args.GetAt(2).GetInt(), origin.x), AddClamped(args.GetAt(3).GetInt(), origin.y),
                                     screen.Reader());
   result.SetDouble(static_cast<double>(sum));
   return 0;

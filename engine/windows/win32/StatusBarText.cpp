@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "engine/windows/win32/WindowSearch.h"
 
 namespace {
+
+constexpr size_t kLengthHeadroom = 16 * 65536;
 
 using VirtualAllocExFn = LPVOID(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD, DWORD);
 using VirtualFreeExFn = BOOL(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD);
@@ -33,6 +36,24 @@ bool ReadThroughSharedMapping(HWND statusBar, WPARAM part, size_t size, std::str
   return ok;
 }
 
+// The text at the start of a buffer of `size` bytes in another process, read
+// piece by piece up to its terminator (or the buffer's end).
+bool ReadRemoteText(HANDLE process, const char* remote, size_t size, std::string& text) {
+  constexpr size_t kPiece = 65536;
+  text.clear();
+  std::vector<char> piece(std::min(size, kPiece));
+  for (size_t at = 0; at < size; at += piece.size()) {
+    const size_t wanted = std::min(piece.size(), size - at);
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process, remote + at, piece.data(), wanted, &read) || read != wanted) return false;
+    const size_t length = strnlen(piece.data(), wanted);
+    text.append(piece.data(), length);
+    if (length < wanted) return true;
+  }
+  text.resize(size - 1);  // no terminator within the buffer: keep what fits
+  return true;
+}
+
 bool ReadThroughRemoteBuffer(HWND statusBar, WPARAM part, size_t size, std::string& text) {
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
   if (!kernel) return false;
@@ -44,16 +65,12 @@ bool ReadThroughRemoteBuffer(HWND statusBar, WPARAM part, size_t size, std::stri
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
   if (!process) return false;
   bool ok = false;
-  if (void* remote = allocate(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
-    std::vector<char> local(size, '\0');
-    SIZE_T read = 0;
+  if (auto* remote = static_cast<char*>(allocate(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))) {
     // The buffer starts empty, so a part that writes nothing reads as "".
-    if (WriteProcessMemory(process, remote, local.data(), 1, nullptr)) {
+    const char empty = '\0';
+    if (WriteProcessMemory(process, remote, &empty, 1, nullptr)) {
       SendMessageA(statusBar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(remote));
-      if (ReadProcessMemory(process, remote, local.data(), size, &read) && read == size) {
-        text.assign(local.data(), strnlen(local.data(), size - 1));
-        ok = true;
-      }
+      ok = ReadRemoteText(process, remote, size, text);
     }
     release(process, remote, 0, MEM_RELEASE);
   }
@@ -81,8 +98,12 @@ bool ReadStatusBarText(HWND statusBar, int part, std::string& text) {
   LRESULT parts = SendMessageA(statusBar, SB_GETPARTS, 0, 0);
   if (part < 1 || part > parts) return false;
   WPARAM index = static_cast<WPARAM>(part - 1);
-  // Room for the text the part holds now, and its terminator.
-  size_t size = static_cast<size_t>(LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, index, 0))) + 1;
+  // SB_GETTEXTA copies the whole text with no bound of its own, but the length
+  // reply holds only its low 16 bits, and the text may grow before the copy:
+  // the buffer gets room well beyond the length told. Committed pages that
+  // nothing touches cost the other process no memory.
+  const size_t told = LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, index, 0));
+  const size_t size = told + 1 + kLengthHeadroom;
   if (GetOsVersion().win9xPlatform) return ReadThroughSharedMapping(statusBar, index, size, text);
   return ReadThroughRemoteBuffer(statusBar, index, size, text);
 }

@@ -7,5 +7,6 @@
 #include <string>
 
 // The text of the 1-based part; false when there is no such part or a step of
-// the transfer fails. The buffer in the other process is as long as the text.
+// the transfer fails. The buffer in the other process has room for a megabyte
+// more than the length the status bar tells (which is cut to 16 bits).
 bool ReadStatusBarText(HWND statusBar, int part, std::string& text);

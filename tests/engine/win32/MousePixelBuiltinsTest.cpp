@@ -60,6 +60,16 @@ TEST(MouseBuiltins, MovesJumpAndRelativeMovesStartAtTheCursor) {
   EXPECT_EQ(port.log, (Log{"move 65536,65536", "pause 2", "move 1,17175", "pause 20"}));
 }
 
+TEST(MouseBuiltins, ARelativeMoveBeyondTheIntRangeStopsAtItsEnd) {
+  RecordingMousePort port;
+  port.cursorX = 100;
+  port.cursorY = 200;
+  ScriptRunner runner;
+  // 100 + 2147483647 must not wrap round to the far left.
+  runner.RunAndReport("MouseRelativeMove(2147483647, -2147483648)\n", {});
+  EXPECT_EQ(port.Events(), (Log{"move 2147483647,-2147483648"}));
+}
+
 TEST(MouseBuiltins, ABackgroundRobotClicksAgainWhereTheCursorWas) {
   RecordingMousePort port;
   ScriptRunner runner;

@@ -1,5 +1,8 @@
 #include "engine/system/win32/Sound.h"
 
+#include "engine/language/MerlaneScript.h"
+#include "engine/language/MerlaneScriptFile.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -56,4 +59,19 @@ TEST_F(Sound, AFileThatCannotBeOpenedIsNotPlayed) {
   openFails = true;
   PlaySoundFile("missing.wav", true);
   EXPECT_EQ(commands, (Commands{"status PlayMe mode", "open \"missing.wav\" alias PlayMe"}));
+}
+
+TEST_F(Sound, TheInterpreterClosesASoundStillOpenWhenItGoes) {
+  for (const char* mode : {"playing", ""}) {
+    commands.clear();
+    statusAnswer = mode;
+    {
+      CMerlane_ScriptFile file;
+      CMerlane_Script engine(file);
+      EXPECT_TRUE(commands.empty()) << mode;
+    }
+    const Commands expected =
+        *mode ? Commands{"status PlayMe mode", "close PlayMe"} : Commands{"status PlayMe mode"};
+    EXPECT_EQ(commands, expected) << mode;
+  }
 }

@@ -26,7 +26,8 @@ TEST(SystemInfo, FileVersionOfASystemLibrary) {
 
 TEST(SystemInfo, NoFileVersionWithoutAVersionResource) {
   std::string version = "unset";
-  EXPECT_FALSE(GetFileVersionText(OwnProgramPath(), version));
+  // A helper program; the test program itself has a version (TestProgramVersion.rc).
+  EXPECT_FALSE(GetFileVersionText(HelperProgramPath("exit_after.exe"), version));
   EXPECT_FALSE(GetFileVersionText("C:\\no\\such\\file.dll", version));
   EXPECT_EQ(version, "unset");
 }
