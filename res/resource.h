@@ -37,3 +37,4 @@
 #define ID_TRAY_HELP 32773
 #define ID_TRAY_ABOUT 32774
 #define ID_TRAY_EXIT 32775
+#include "res/RecorderIds.h"
