@@ -7,6 +7,7 @@
 #include "app/AppMessages.h"
 #include "app/NoCase.h"
 #include "app/RobotFolder.h"
+#include "app/RobotSchedule.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
@@ -206,6 +207,7 @@ void CMerlaneDlg::OnRemoveRobot() {
   if (index >= 0) robots_.erase(robots_.begin() + index);
   DeleteFileA(RobotPath(name).c_str());  // a failure leaves the file; nothing to tell
   list_.DeleteItem(row);
+  RemoveRobotSchedule(Handle(), name);
   // Its keys go unless another enabled robot shares them.
   SyncHotkeys();
 }
@@ -218,13 +220,21 @@ bool CMerlaneDlg::OnCommand(int id, int code, HWND control) {
     case IDC_REMOVE_ROBOT:
       OnRemoveRobot();
       return true;
-    case IDC_SCHEDULE:
-    case IDC_HELP_BUTTON:
     case IDC_ADD_ROBOT:
+      OnAddRobot();
+      return true;
     case IDC_EDIT_ROBOT:
+      OnEditRobot();
+      return true;
+    case IDC_RECORD_ROBOT:
+      OnRecordRobot();
+      return true;
+    case IDC_SCHEDULE:
+      OnSchedule();
+      return true;
+    case IDC_HELP_BUTTON:
     case IDC_TEST:
     case IDC_OPTIONS:
-    case IDC_RECORD_ROBOT:
     case IDC_COMPILE_TO_EXE:
     case IDC_UPDATE:
     case ID_FEEDBACK:

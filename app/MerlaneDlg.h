@@ -54,6 +54,7 @@ class CMerlaneDlg : public ui::Dialog {
   const std::vector<CRobot>& Robots() const { return robots_; }
   CSortListCtrl& RobotList() { return list_; }
   bool IsRunning() const { return running_ != 0; }
+  bool IsEditing() const { return editing_; }
   int RowCount() const { return rowCount_; }
 
  protected:
@@ -79,6 +80,14 @@ class CMerlaneDlg : public ui::Dialog {
   void OnPaint();
   void OnRunRobot();
   void OnRemoveRobot();
+  void OnSchedule();
+  // The robot editor, opened modally: Add and Record make a new robot, Edit
+  // changes the selected one (MerlaneDlgEditRobot.cpp).
+  enum class EditorUse { kAdd, kEdit, kRecord };
+  void OnAddRobot();
+  void OnEditRobot();
+  void OnRecordRobot();
+  void OpenRobotEditor(EditorUse use);
   void SetupButtons();
   // The first selected row and its robot name; -1 (after `noneMessage`) when
   // no row is selected.
@@ -101,11 +110,12 @@ class CMerlaneDlg : public ui::Dialog {
   bool stop_ = false;  // set by an end hotkey, cleared when a run starts
   std::vector<CRobot> robots_;
   int editedRobot_ = -1;  // array index of the robot an editor has open
+  bool editing_ = false;  // a robot editor is open
   int running_ = 0;
 
-  // Which hotkeys are live: none while an editor is open or after the exit
-  // routine; only end keys while a robot runs, plus the running robot's own
-  // end key even when that robot is not enabled.
+  // Which hotkeys are live: none after the exit routine; while an editor is
+  // open only the end key of a robot that runs; only end keys while a robot
+  // runs, the running robot's own included even when it is not enabled.
   HotkeyRegistry hotkeys_;
   bool allKeysOff_ = false;
   bool startKeysOff_ = false;

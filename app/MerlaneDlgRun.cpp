@@ -42,8 +42,9 @@ void CMerlaneDlg::SyncHotkeys() {
       if (!startKeysOff_) live.push_back(robot.StartKey);
       live.push_back(robot.EndKey);
     }
-    if (running_) live.push_back(runningEndKey_);
   }
+  // A running robot can always be stopped, editor open or not.
+  if (running_ && !exiting_) live.push_back(runningEndKey_);
   hotkeys_.Sync(live);
 }
 

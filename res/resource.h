@@ -1,6 +1,8 @@
 // Resource ids of Quillmark: dialog templates, controls, menus and images.
 #pragma once
 
+#include "res/ScheduleIds.h"
+
 // Main window
 #define IDD_MERLANE_DIALOG 102
 #define IDC_SCHEDULE 999
@@ -37,4 +39,6 @@
 #define ID_TRAY_HELP 32773
 #define ID_TRAY_ABOUT 32774
 #define ID_TRAY_EXIT 32775
+#include "res/EditorControlsIds.h"
+#include "res/RobotEditorIds.h"
 #include "res/RecorderIds.h"

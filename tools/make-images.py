@@ -221,6 +221,72 @@ def background():
         f.write(file_header + info + colours + bytes(data))
 
 
+# --- The editor's item pane: its skin (151) and its collapsed and expanded
+# icons (153, 154). The skin's outside is magenta, which the program cuts away,
+# so its edges are drawn hard (a blended edge pixel would stay in the outline).
+# Its width sizes the pane and so the key page inside it.
+
+MAGENTA = (255, 0, 255)
+PANE_WIDTH, PANE_HEIGHT = 264, 25
+
+
+def write_bmp24(name, width, height, pixel):
+    """A 24-bit bitmap; pixel(x, y) gives (r, g, b), y from the top."""
+    stride = (width * 3 + 3) & ~3
+    data = bytearray()
+    for y in reversed(range(height)):  # bottom-up
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        data += row + b"\x00" * (stride - len(row))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    offset = 14 + len(info)
+    file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(file_header + info + bytes(data))
+
+
+def item_pane_skin(x, y):
+    """A caption bar with rounded top corners, dark blue to lighter blue."""
+    radius = 6
+    if y < radius and (x < radius or x >= PANE_WIDTH - radius):
+        cx = radius - 0.5 if x < radius else PANE_WIDTH - radius - 0.5
+        if (x - cx) ** 2 + (y - (radius - 0.5)) ** 2 > radius * radius:
+            return MAGENTA
+    t = y / (PANE_HEIGHT - 1)
+    top, bottom = (52, 96, 170), (92, 140, 210)
+    colour = tuple(round(a + (b - a) * t) for a, b in zip(top, bottom))
+    if y == PANE_HEIGHT - 1:
+        colour = (40, 70, 130)  # a darker line under the bar
+    return colour
+
+
+def pane_icon(expanded):
+    """A white chevron on black (the icon is ORed onto the skin): pointing
+    down when the pane is shut (it opens), up when it is open."""
+    def pixel(x, y):
+        u, v = (x + 0.5) / 16, (y + 0.5) / 16
+        if (u - 0.5) ** 2 + (v - 0.5) ** 2 > 0.46 ** 2:
+            return (0, 0, 0)
+        ring = (u - 0.5) ** 2 + (v - 0.5) ** 2 > 0.36 ** 2
+        a, b = (0.3, 0.62), (0.5, 0.42)
+        c = (0.7, 0.62)
+        if not expanded:
+            a, b, c = (0.3, 0.4), (0.5, 0.6), (0.7, 0.4)
+        on_arm = any(segment(*p, *q, 0.13)(u, v) for p, q in ((a, b), (b, c)))
+        if on_arm:
+            return (255, 255, 255)
+        return (120, 150, 200) if ring else (0, 0, 0)
+    return pixel
+
+
+def item_pane_images():
+    write_bmp24("item_pane.bmp", PANE_WIDTH, PANE_HEIGHT, item_pane_skin)
+    write_bmp24("pane_collapsed.bmp", 16, 16, pane_icon(False))
+    write_bmp24("pane_expanded.bmp", 16, 16, pane_icon(True))
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for name, draw in (("robot.ico", robot), ("run.ico", run), ("add.ico", add),
@@ -228,6 +294,7 @@ def main():
                        ("schedule.ico", schedule)):
         write_icon(name, draw)
     background()
+    item_pane_images()
 
 
 if __name__ == "__main__":

@@ -22,6 +22,8 @@ wine wineboot -u >/dev/null 2>&1
 # Xvfb has no window manager: managed windows would wait two seconds for one
 # on every hide, so the test windows are left unmanaged.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+# The Task Scheduler service, for the tests that save and list tasks.
+wine net start schedule >/dev/null 2>&1
 "$@"
 status=$?
 "$wineserver" -k 2>/dev/null || true

@@ -1,0 +1,55 @@
+// The robot editor's checks of what the user entered, in the order they are
+// told: the steps, the name, the two hotkeys, their owners among the other
+// robots, and the two keys against each other. Each refusal names the field
+// that gets the focus.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+enum class EntryField { kNone, kName, kStartKey, kEndKey };
+
+struct EntryCheck {
+  bool accepted = true;
+  // The refusal to show; empty when a check of the caller told it already.
+  std::string message;
+  EntryField focus = EntryField::kNone;
+};
+
+// What the editor holds when Save is pressed.
+struct RobotEntries {
+  std::size_t stepCount = 0;
+  std::string name;
+  std::string startKey;
+  std::string endKey;
+  // Names no other robot may take again: every robot's for a new robot, the
+  // other robots' when one is edited (it may keep its own).
+  std::vector<std::string> takenNames;
+};
+
+// What the checks ask of the rest of the program.
+struct EntryServices {
+  // The text names a key the system can register as a hotkey.
+  std::function<bool(const std::string&)> isHotkey;
+  // A robot file of this name exists and is not the edited robot's own.
+  std::function<bool(const std::string&)> fileTaken;
+  // No other robot uses the key; when one does, these tell the user.
+  std::function<bool(const std::string&)> startKeyFree;
+  std::function<bool(const std::string&)> endKeyFree;
+};
+
+// The refusal of one hotkey field; empty when the text may be a start or end
+// key.
+std::string HotkeyTextRefusal(const std::string& text,
+                              const std::function<bool(const std::string&)>& isHotkey);
+
+// The refusal of a robot name; empty when it may name a robot file.
+std::string RobotNameRefusal(const std::string& name, const std::vector<std::string>& takenNames,
+                             const std::function<bool(const std::string&)>& fileTaken);
+
+// True for the names Windows keeps for devices (CON, NUL, COM1 ...), in any
+// case, alone or before a dot: a file of that name is the device.
+bool IsDeviceName(const std::string& name);
+
+EntryCheck CheckRobotEntries(const RobotEntries& entries, const EntryServices& services);

@@ -1,0 +1,86 @@
+#include "robots/ScheduledTask.h"
+
+#include "robots/TaskSchedulerPort.h"
+
+namespace {
+
+class NoTaskScheduler : public TaskSchedulerPort {
+ public:
+  TaskResult Save(const CScheduledTask&, const std::string&) override {
+    return kTaskNotImplemented;
+  }
+  // Nothing was ever saved here, so there is nothing to list.
+  TaskResult ListForApplication(const std::string&, std::vector<CScheduledTask>& tasks) override {
+    tasks.clear();
+    return kTaskOk;
+  }
+  TaskResult Delete(const std::string&) override { return kTaskNotImplemented; }
+  TaskResult Edit(const std::string&, void*) override { return kTaskNotImplemented; }
+  TaskResult RunTimes(const std::string&, TaskTime&, TaskTime&) override {
+    return kTaskNotImplemented;
+  }
+  TaskResult TriggerString(const std::string&, size_t, std::string&) override {
+    return kTaskNotImplemented;
+  }
+};
+
+NoTaskScheduler defaultScheduler;
+TaskSchedulerPort* installedScheduler = nullptr;
+
+}  // namespace
+
+void SetTaskSchedulerPort(TaskSchedulerPort* port) { installedScheduler = port; }
+
+TaskSchedulerPort& GetTaskSchedulerPort() {
+  return installedScheduler ? *installedScheduler : defaultScheduler;
+}
+
+std::string TaskErrorMessage(TaskResult result) {
+  return ScheduleErrorText(result, GetTaskSchedulerPort().ErrorText(result));
+}
+
+CScheduledTask::~CScheduledTask() {
+  // The password is the user's secret: not left behind in freed memory.
+  password_.assign(password_.size(), '\0');
+}
+
+void CScheduledTask::Reset() {
+  password_.assign(password_.size(), '\0');
+  *this = CScheduledTask();
+}
+
+TaskResult CScheduledTask::SaveTask(const std::string& name) const {
+  if (name.empty() || application_.empty()) return kTaskFail;
+  return GetTaskSchedulerPort().Save(*this, name);
+}
+
+TaskTime CScheduledTask::GetLastRunTime() const {
+  TaskTime last, next;
+  if (!exists_ || !TaskSucceeded(GetTaskSchedulerPort().RunTimes(name_, last, next))) {
+    return TaskTime{};
+  }
+  return last;
+}
+
+TaskTime CScheduledTask::GetNextRunTime() const {
+  TaskTime last, next;
+  if (!exists_ || !TaskSucceeded(GetTaskSchedulerPort().RunTimes(name_, last, next))) {
+    return TaskTime{};
+  }
+  return next;
+}
+
+std::string CScheduledTask::GetTriggerText(size_t n) const {
+  if (n >= triggers_.size()) return "";
+  std::string text;
+  if (exists_ && TaskSucceeded(GetTaskSchedulerPort().TriggerString(name_, n, text)) &&
+      !text.empty()) {
+    return text;
+  }
+  return TriggerText(triggers_[n]);
+}
+
+TaskResult DeleteScheduledTaskByName(const std::string& name) {
+  if (name.empty()) return kTaskFail;
+  return GetTaskSchedulerPort().Delete(name);
+}

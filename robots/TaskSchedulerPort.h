@@ -1,0 +1,36 @@
+// The program's one way to the Task Scheduler. The Windows build installs
+// the COM wrapper at start; tests install a double that keeps tasks in
+// memory. The default holds no task (its listing is empty) and answers every
+// other call with E_NOTIMPL.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "robots/ScheduledTask.h"
+
+class TaskSchedulerPort {
+ public:
+  virtual ~TaskSchedulerPort() = default;
+  // Writes the task as the work item `name`, replacing one of that name.
+  virtual TaskResult Save(const CScheduledTask& task, const std::string& name) = 0;
+  // Every work item whose application equals `application` without regard
+  // to case, read back with its name (no ".job"), settings and triggers.
+  virtual TaskResult ListForApplication(const std::string& application,
+                                        std::vector<CScheduledTask>& tasks) = 0;
+  virtual TaskResult Delete(const std::string& name) = 0;
+  // The scheduler's own property sheet of the work item, owned by `parent`.
+  virtual TaskResult Edit(const std::string& name, void* parent) = 0;
+  virtual TaskResult RunTimes(const std::string& name, TaskTime& last, TaskTime& next) = 0;
+  // The scheduler's wording of trigger n of the work item.
+  virtual TaskResult TriggerString(const std::string& name, size_t n, std::string& text) = 0;
+  // The system's text of a result code; empty when it has none.
+  virtual std::string ErrorText(TaskResult result) { return ""; }
+};
+
+// The port is not owned; null restores the default.
+void SetTaskSchedulerPort(TaskSchedulerPort* port);
+TaskSchedulerPort& GetTaskSchedulerPort();
+
+// "Error code: ..." with the installed port's text of the code.
+std::string TaskErrorMessage(TaskResult result);

@@ -1,0 +1,237 @@
+// Add, Edit and Record from the main window: the robot editor opens modally
+// with no key live, and a saved robot comes back as a ticked row with live
+// keys.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "tests/app/MainWindowFixture.h"
+#include "robots/ScheduledTask.h"
+#include "robots/win32/ModulePath.h"
+#include "tests/app/ModalSteps.h"
+#include "tests/support/FakeTaskScheduler.h"
+
+namespace {
+
+const std::vector<std::string> kEditorTitles = {"Add Robot", "Edit Robot"};
+
+class MainWindowEditor : public MainWindow {
+ protected:
+  // Presses the main window's button; the steps act on the editor it opens.
+  void PressWithEditor(int button, std::vector<ModalSteps::Step> steps) {
+    ModalSteps driver(std::move(steps), kEditorTitles);
+    Press(button);
+    EXPECT_TRUE(driver.Done()) << "the editor closed before its steps ran";
+  }
+  static HWND Editor() {
+    HWND editor = FindDialog("Add Robot");
+    return editor ? editor : FindDialog("Edit Robot");
+  }
+  static void Fill(const std::string& name, const std::string& start, const std::string& end) {
+    SetControlText(Editor(), IDC_ROBOT_NAME, name);
+    SetControlText(Editor(), IDC_START_HOTKEY, start);
+    SetControlText(Editor(), IDC_END_HOTKEY, end);
+    SetControlText(Editor(), IDC_INPUT_TEXT, "hi");
+    Click(Editor(), IDC_INSERT_TEXT);
+  }
+  std::string Cell(const std::string& name, int column) {
+    return dialog->RobotList().GetItemText(RowOf(name), column);
+  }
+};
+
+TEST_F(MainWindowEditor, AddGivesATickedRowWithLiveKeys) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  bool minimised = false, keysOff = false, editing = false;
+  PressWithEditor(IDC_ADD_ROBOT, {[&] {
+                    minimised = IsIconic(dialog->Handle()) != FALSE;
+                    keysOff = HotkeyIsFree("<F6>") && HotkeyIsFree("<F11>");
+                    editing = dialog->IsEditing();
+                    Fill("beta", "<F7>", "<F11>");
+                    Click(Editor(), IDOK);
+                  }});
+  EXPECT_TRUE(minimised);
+  EXPECT_TRUE(keysOff);
+  EXPECT_TRUE(editing);
+  EXPECT_FALSE(dialog->IsEditing());
+  EXPECT_FALSE(IsIconic(dialog->Handle()));
+  ASSERT_GE(RowOf("beta"), 0);
+  EXPECT_TRUE(Ticked("beta"));
+  EXPECT_EQ(Cell("beta", 0), "");
+  EXPECT_EQ(Cell("beta", 2), "<F7>");
+  EXPECT_EQ(Cell("beta", 3), "<F11>");
+  EXPECT_EQ(dialog->Robots().size(), 2u);
+  EXPECT_FALSE(HotkeyIsFree("<F7>"));
+  EXPECT_FALSE(HotkeyIsFree("<F6>"));
+  EXPECT_NE(folder.ReadFile("beta.txt").find("Enable=1\r\n"), std::string::npos);
+}
+
+TEST_F(MainWindowEditor, AddRefusesAnotherRobotsNameAndKeys) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0});
+  OpenWindow();
+  PressWithEditor(IDC_ADD_ROBOT, {[&] {
+                    Fill("ALPHA", "<F7>", "<F11>");
+                    Click(Editor(), IDOK);
+                    SetControlText(Editor(), IDC_ROBOT_NAME, "beta");
+                    SetControlText(Editor(), IDC_START_HOTKEY, "<f6>");
+                    Click(Editor(), IDOK);
+                    Click(Editor(), IDCANCEL);
+                  }});
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0].text, "Robot name already exists, please choose another one.");
+  EXPECT_EQ(boxes.boxes[1].text.rfind("Start hotkey you specified for this robot has been taken", 0),
+            0u);
+  EXPECT_EQ(dialog->RobotList().GetItemCount(), 1);
+}
+
+TEST_F(MainWindowEditor, EditUpdatesItsRowAndKeys) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  folder.WriteRobot({"beta", "<F7>", "<F11>", 1});
+  OpenWindow();
+  dialog->RobotList().Sort(1, false);  // beta first: rows and robots differ in order
+  ASSERT_EQ(dialog->RobotList().GetItemText(0, 1), "beta");
+  Select("alpha");
+  std::string loadedName;
+  PressWithEditor(IDC_EDIT_ROBOT, {[&] {
+                    loadedName = ControlText(Editor(), IDC_ROBOT_NAME);
+                    // Its own keys may stay; the other robot's may not.
+                    SetControlText(Editor(), IDC_ROBOT_NAME, "gamma");
+                    SetControlText(Editor(), IDC_START_HOTKEY, "<F8>");
+                    Click(Editor(), IDOK);
+                  }});
+  EXPECT_EQ(loadedName, "alpha");
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_EQ(RowOf("alpha"), -1);
+  ASSERT_GE(RowOf("gamma"), 0);
+  EXPECT_TRUE(Ticked("gamma"));
+  EXPECT_EQ(Cell("gamma", 2), "<F8>");
+  EXPECT_EQ(Cell("beta", 2), "<F7>");
+  EXPECT_FALSE(folder.FileExists("alpha.txt"));
+  EXPECT_TRUE(folder.FileExists("gamma.txt"));
+  EXPECT_EQ(dialog->Robots().size(), 2u);
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_FALSE(HotkeyIsFree("<F8>"));
+  EXPECT_FALSE(HotkeyIsFree("<F7>"));
+}
+
+TEST_F(MainWindowEditor, ARenamedRobotTakesItsScheduleAlong) {
+  FakeTaskScheduler scheduler;
+  CScheduledTask task;
+  task.SetProgram(GetModulePath());
+  task.SetParameters("-a alpha");
+  task.SetFlags(0x2001);
+  ASSERT_EQ(task.SaveTask("TarnwickSkiffbright_alpha"), kTaskOk);
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  Select("alpha");
+  PressWithEditor(IDC_EDIT_ROBOT, {[&] {
+                    SetControlText(Editor(), IDC_ROBOT_NAME, "gamma");
+                    Click(Editor(), IDOK);
+                  }});
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_EQ(scheduler.Find("TarnwickSkiffbright_alpha"), nullptr);
+  ASSERT_NE(scheduler.Find("TarnwickSkiffbright_gamma"), nullptr);
+  EXPECT_EQ(scheduler.Find("TarnwickSkiffbright_gamma")->Parameters(), "-a gamma");
+}
+
+TEST_F(MainWindowEditor, EditKeepsTheEditedRobotsOwnNameAndKeys) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0});
+  OpenWindow();
+  Select("alpha");
+  PressWithEditor(IDC_EDIT_ROBOT, {[&] { Click(Editor(), IDOK); }});
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_TRUE(Ticked("alpha"));
+  EXPECT_FALSE(HotkeyIsFree("<F6>"));
+}
+
+TEST_F(MainWindowEditor, EditWithoutSelectionAsksForOne) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  Press(IDC_EDIT_ROBOT);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "No robot selected! Please select a robot from list above to edit.");
+  EXPECT_FALSE(HotkeyIsFree("<F6>"));
+}
+
+TEST_F(MainWindowEditor, ARobotReadInPartOpensNoEditor) {
+  const std::string broken = kBrokenRobotFile;
+  folder.WriteFile("broken.txt", broken);
+  OpenWindow();
+  Select("broken");
+  boxes.boxes.clear();
+  bool editorOpened = false;
+  {
+    // Runs only in an editor's loop, and then cancels it.
+    ModalSteps driver({[&] { editorOpened = true; }}, kEditorTitles);
+    Press(IDC_EDIT_ROBOT);
+  }
+  EXPECT_FALSE(editorOpened);
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[0].text, "Failed to load record Window info");
+  EXPECT_EQ(boxes.boxes[1].text, "Can not read the robot: \"broken\"");
+  EXPECT_EQ(folder.ReadFile("broken.txt"), broken);
+}
+
+TEST_F(MainWindowEditor, CancelLeavesListAndKeysAsTheyWere) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  folder.WriteRobot({"beta", "<F7>", "<F12>", 0});
+  OpenWindow();
+  Select("alpha");
+  PressWithEditor(IDC_EDIT_ROBOT, {[&] {
+                    SetControlText(Editor(), IDC_ROBOT_NAME, "changed");
+                    Click(Editor(), IDCANCEL);
+                  }});
+  EXPECT_EQ(dialog->RobotList().GetItemCount(), 2);
+  EXPECT_TRUE(Ticked("alpha"));
+  EXPECT_FALSE(Ticked("beta"));
+  EXPECT_FALSE(HotkeyIsFree("<F6>"));
+  EXPECT_FALSE(HotkeyIsFree("<F11>"));
+  EXPECT_TRUE(HotkeyIsFree("<F7>"));
+  EXPECT_TRUE(folder.FileExists("alpha.txt"));
+  EXPECT_FALSE(folder.FileExists("changed.txt"));
+  EXPECT_FALSE(dialog->IsEditing());
+}
+
+TEST_F(MainWindowEditor, RecordOpensANewRobotsEditorThatStaysOpen) {
+  OpenWindow();
+  bool stillOpen = false;
+  // By the third tick the record timer (20 ms) has fired and done nothing.
+  PressWithEditor(IDC_RECORD_ROBOT, {[] {}, [] {},
+                                     [&] {
+                                       stillOpen = Editor() != nullptr;
+                                       Fill("rec", "<F7>", "<F11>");
+                                       Click(Editor(), IDOK);
+                                     }});
+  EXPECT_TRUE(stillOpen);
+  EXPECT_TRUE(Ticked("rec"));
+}
+
+TEST_F(MainWindowEditor, AForwardedRunWhileTheEditorIsOpenStopsByItsEndKey) {
+  folder.WriteRobot({"looper", "<F6>", "<F9>", 1, /*repeatOption=*/1});
+  OpenWindow();
+  bool endKeyLive = false, startKeyLive = true;
+  engine.onRun = [&](int run) {
+    if (run < 2) return;
+    endKeyLive = !HotkeyIsFree("<F9>");
+    startKeyLive = !HotkeyIsFree("<F6>");
+    PressHotkey("<F9>");
+  };
+  bool endKeyAfterRun = true;
+  PressWithEditor(IDC_ADD_ROBOT, {[&] {
+                                    ForwardRun(0);
+                                    endKeyAfterRun = !HotkeyIsFree("<F9>");
+                                    Click(Editor(), IDCANCEL);
+                                  }});
+  EXPECT_EQ(engine.runs, 2);
+  EXPECT_TRUE(endKeyLive);
+  EXPECT_FALSE(startKeyLive);
+  EXPECT_FALSE(endKeyAfterRun);
+  EXPECT_FALSE(HotkeyIsFree("<F9>"));  // live again with the editor closed
+}
+
+}  // namespace
