@@ -14,6 +14,7 @@
 #include "app/RecordRobotDlg.h"
 #include "res/RecorderIds.h"
 #include "robots/RecorderMessages.h"
+#include "tests/app/ModalSteps.h"
 #include "tests/support/CapturedMessageBoxes.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/win32/EditWindowHelper.h"
@@ -24,42 +25,20 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::function<void(HWND)> pendingSteps;
-CRecordRobotDlg* runningRecorder = nullptr;
-UINT_PTR safetyTimer = 0;
+using RecorderStep = std::function<void(HWND)>;
 
-// Whatever the steps left open ends here, so that a failing test cannot hang.
-void CALLBACK CancelLeftOpen(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  safetyTimer = 0;
-  if (runningRecorder && runningRecorder->Handle()) {
-    PostMessageA(runningRecorder->Handle(), WM_COMMAND, IDCANCEL, 0);
-  }
+// Runs the recorder modally with each step acting on its window from inside
+// its modal loop, one step per tick; returns the dialog's result. The steps
+// end the dialog themselves (and check with EXPECT, so that they always get
+// there): they pump messages while they wait, and a driver that cancelled
+// dialogs once its steps are done would cancel the recorder in the middle.
+INT_PTR RunRecorder(CRecordRobotDlg& recorder, RecorderStep step, RecorderStep next = nullptr) {
+  std::vector<ModalSteps::Step> steps = {[&] { step(recorder.Handle()); }};
+  if (next) steps.push_back([&] { next(recorder.Handle()); });
+  ModalSteps driver(std::move(steps), {});
+  return recorder.DoModal();
 }
 
-void CALLBACK RunStepsOnceOpen(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (!runningRecorder || !runningRecorder->Handle()) return;
-  KillTimer(nullptr, timer);
-  std::function<void(HWND)> steps = std::move(pendingSteps);
-  steps(runningRecorder->Handle());
-  safetyTimer = SetTimer(nullptr, 0, 3000, CancelLeftOpen);
-}
-
-// Runs the recorder modally and `steps` inside its modal loop once its window
-// exists; returns the dialog's result. Steps that leave the dialog open end
-// with Cancel 3 s later.
-INT_PTR RunRecorder(CRecordRobotDlg& recorder, std::function<void(HWND)> steps) {
-  pendingSteps = std::move(steps);
-  runningRecorder = &recorder;
-  SetTimer(nullptr, 0, 20, RunStepsOnceOpen);
-  INT_PTR result = recorder.DoModal();
-  runningRecorder = nullptr;
-  if (safetyTimer) KillTimer(nullptr, safetyTimer);
-  safetyTimer = 0;
-  return result;
-}
-
-void Click(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 void Cancel(HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }
 
 void SendKey(HWND dialog, int code, unsigned action) {
@@ -99,8 +78,8 @@ TEST_F(Recorder, TheThreeMessagesGiveTheirLinesAndWindows) {
   CRecordRobotDlg recorder(nullptr);
   INT_PTR result = RunRecorder(recorder, [&](HWND dialog) {
     Click(dialog, IDC_RECORD_START);
-    ASSERT_TRUE(recorder.IsRecording());
-    ASSERT_TRUE(BringToFront(target.Handle()));
+    EXPECT_TRUE(recorder.IsRecording());
+    EXPECT_TRUE(BringToFront(target.Handle()));
     SendKey(dialog, 'A', rec::kKeyDown);
     SendKey(dialog, 'A', rec::kKeyUp);
     SendMessageA(dialog, rec::kMouseMoveMessage, 0, MAKELPARAM(-20, 30));
@@ -147,27 +126,33 @@ TEST_F(Recorder, ClicksOnItsOwnWindowWriteNothingButTheMovesTowardsItAreKept) {
 TEST_F(Recorder, EveryWayOutRemovesTheHookAndFreesTheLibrary) {
   struct Case {
     const char* way;
-    std::function<void(HWND)> leave;
+    RecorderStep leave;
     INT_PTR result;
   } cases[] = {
+      // The modal loop's dialog handling turns Esc into Cancel.
       {"Esc",
-       [](HWND dialog) {
-         // The modal loop's dialog handling turns it into Cancel.
-         PostMessageA(GetDlgItem(dialog, IDC_RECORD_STOP), WM_KEYDOWN, VK_ESCAPE, 0);
-       },
+       [](HWND dialog) { PostMessageA(GetDlgItem(dialog, IDC_RECORD_STOP), WM_KEYDOWN, VK_ESCAPE, 0); },
        IDCANCEL},
-      {"close box", [](HWND dialog) { SendMessageA(dialog, WM_CLOSE, 0, 0); }, IDCANCEL},
+      {"close box", [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); }, IDCANCEL},
       {"Stop", [](HWND dialog) { Click(dialog, IDC_RECORD_STOP); }, IDOK},
   };
   for (const Case& c : cases) {
     CRecordRobotDlg recorder(nullptr);
     bool loadedWhileRecording = false;
-    INT_PTR result = RunRecorder(recorder, [&](HWND dialog) {
-      Click(dialog, IDC_RECORD_START);
-      loadedWhileRecording = HookLibraryLoaded();
-      c.leave(dialog);
-    });
+    bool openAfterLeaving = false;  // set when a next tick finds the recorder open
+    INT_PTR result = RunRecorder(
+        recorder,
+        [&](HWND dialog) {
+          Click(dialog, IDC_RECORD_START);
+          loadedWhileRecording = HookLibraryLoaded();
+          c.leave(dialog);
+        },
+        [&](HWND dialog) {
+          openAfterLeaving = true;
+          Cancel(dialog);
+        });
     EXPECT_TRUE(loadedWhileRecording) << c.way;
+    EXPECT_FALSE(openAfterLeaving) << c.way;
     EXPECT_EQ(result, c.result) << c.way;
     EXPECT_FALSE(recorder.IsRecording()) << c.way;
     EXPECT_FALSE(HookLibraryLoaded()) << c.way;
@@ -263,7 +248,7 @@ TEST_F(Recorder, RealKeysTypedIntoAHelperAreRecordedWithItsWindow) {
   CRecordRobotDlg recorder(nullptr);
   RunRecorder(recorder, [&](HWND dialog) {
     Click(dialog, IDC_RECORD_START);
-    ASSERT_TRUE(BringToFront(helper.Frame()));
+    EXPECT_TRUE(BringToFront(helper.Frame()));
     std::thread typist([] {
       INPUT keys[2] = {};
       for (INPUT& key : keys) {
