@@ -1,12 +1,11 @@
 #include "app/RecordRobotDlg.h"
 
-#include <shellapi.h>
-
 #include "engine/ports/MessageBoxPort.h"
 #include "engine/ports/win32/ActiveWinPath.h"
 #include "hook/OrravaneHook.h"
 #include "res/RecorderIds.h"
 #include "robots/AppMessage.h"
+#include "robots/win32/Browser.h"
 #include "robots/win32/ModulePath.h"
 
 namespace {
@@ -73,7 +72,20 @@ bool CRecordRobotDlg::OnInitDialog() {
     ShowWindow(Handle(), SW_HIDE);
   }
   EnableWindow(Item(IDC_RECORD_STOP), FALSE);
+  SetupHelpLink();
   return true;
+}
+
+void CRecordRobotDlg::SetupHelpLink() {
+  if (!helpLink_.SubclassDlgItem(IDC_RECORD_HELP, Handle())) return;
+  // The link tells this dialog of a click (as a command from the label).
+  helpLink_.SetTransparent(true)
+      .SetFontName("Tahoma")
+      .SetFontSize(9)
+      .SetTextColor(0xFF0005)
+      .SetFontUnderline(true)
+      .SetLink(true, true)
+      .SetLinkCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_CURSOR)));
 }
 
 bool CRecordRobotDlg::OnCommand(int id, int code, HWND control) {
@@ -134,15 +146,9 @@ void CRecordRobotDlg::RemoveHook() {
   library_ = nullptr;
 }
 
-INT_PTR CRecordRobotDlg::OpenAddress(const std::string& address) {
-  return reinterpret_cast<INT_PTR>(
-      ShellExecuteA(GetDesktopWindow(), "open", address.c_str(), nullptr, nullptr, SW_SHOW));
-}
-
 void CRecordRobotDlg::OnHelpLink() {
-  if (OpenAddress(HelpAddress()) <= 32) {
-    ShowMessageBox(Handle(), std::string("Unable to load web ") + HelpAddress() + ".", kAppTitle);
-  }
+  const std::string address = HelpAddress();
+  OpenAddress(address, ("Unable to load web " + address + ".").c_str(), Handle());
 }
 
 bool CRecordRobotDlg::IsOwnWindow(HWND window) const {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/win32/Label.h"
 #include "engine/ports/RecWinInfo.h"
 #include "robots/ActionRecorder.h"
 #include "ui/win32/Dialog.h"
@@ -41,13 +42,12 @@ class CRecordRobotDlg : public ui::Dialog {
   void OnOK() override {}
   void OnCancel() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  // Opens the address in the browser; the shell's result (above 32: done).
-  virtual INT_PTR OpenAddress(const std::string& address);
 
  private:
   void OnStart();
   void OnStop();
   void OnHelpLink();
+  void SetupHelpLink();
   void OnRecMouse(UINT message, LPARAM value);
   void OnRecKey(int code, LPARAM value);
   // The window or one of its controls.
@@ -57,6 +57,7 @@ class CRecordRobotDlg : public ui::Dialog {
 
   HWND owner_;
   int mode_;
+  CLabel helpLink_;
   std::string libraryFolder_;
   HMODULE library_ = nullptr;
   std::unique_ptr<WindowInfoPort> windowInfo_;

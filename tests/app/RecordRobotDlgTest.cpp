@@ -19,6 +19,7 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/win32/EditWindowHelper.h"
 #include "tests/support/win32/MessagePump.h"
+#include "tests/support/win32/ShellOpenRecorder.h"
 #include "tests/support/win32/TestWindows.h"
 
 namespace {
@@ -216,30 +217,23 @@ TEST_F(Recorder, OpensTopmostInModeOneAndHiddenInModeZero) {
   }
 }
 
-// A recorder whose browser cannot open any page.
-class NoBrowserRecorder : public CRecordRobotDlg {
- public:
-  NoBrowserRecorder() : CRecordRobotDlg(nullptr) {}
-  std::string opened;
-
- protected:
-  INT_PTR OpenAddress(const std::string& address) override {
-    opened = address;
-    return SE_ERR_NOASSOC;
-  }
-};
-
-TEST_F(Recorder, HelpLinkThatCannotBeOpenedIsTold) {
-  NoBrowserRecorder recorder;
+TEST_F(Recorder, HelpLinkOpensTheHelpPageAndTellsWhenItCannot) {
+  ShellOpenRecorder shell(SE_ERR_NOASSOC);
+  CRecordRobotDlg recorder(nullptr);
+  HWND dialogSeen = nullptr;
   RunRecorder(recorder, [&](HWND dialog) {
+    dialogSeen = dialog;
     HWND label = GetDlgItem(dialog, IDC_RECORD_HELP);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RECORD_HELP, STN_CLICKED),
-                 reinterpret_cast<LPARAM>(label));
+    SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     Cancel(dialog);
   });
-  EXPECT_EQ(recorder.opened, CRecordRobotDlg::HelpAddress());
+  ASSERT_EQ(shell.requests().size(), 1u);
+  EXPECT_EQ(shell.requests()[0].file, CRecordRobotDlg::HelpAddress());
+  EXPECT_EQ(shell.requests()[0].owner, GetDesktopWindow());
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, std::string("Unable to load web ") + CRecordRobotDlg::HelpAddress() + ".");
+  EXPECT_EQ(boxes.boxes[0].owner, dialogSeen);
 }
 
 TEST_F(Recorder, RealKeysTypedIntoAHelperAreRecordedWithItsWindow) {
