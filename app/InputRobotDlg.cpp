@@ -261,8 +261,8 @@ bool CInputRobotDlg::OnNotify(NMHDR* header, LRESULT& result) {
 
 bool CInputRobotDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_TIMER && wParam == kRecordIntoEditorTimer) {
-    // Recording into the editor starts here once a recorder is attached.
     KillTimer(Handle(), kRecordIntoEditorTimer);
+    RecordActionsIntoEditor();
     return true;
   }
   return ui::Dialog::OnMessage(message, wParam, lParam, result);
