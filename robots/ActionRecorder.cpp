@@ -121,7 +121,6 @@ void ActionRecorder::OnMouse(unsigned now, unsigned message, std::uintptr_t valu
     case rec::kRightDown: line = "Mouse Right Down"; break;
     case rec::kRightUp: line = "Mouse Right Up"; break;
     case rec::kWheel:
-      if (message != rec::kWheel) return;  // no non-client wheel
       line = (value & 0xFFFF) ? "Mouse Scroll Up" : "Mouse Scroll Down";
       break;
     default:
