@@ -107,7 +107,7 @@ void CInputRobotDlg::LoadRobot() {
   useSimilarWin_ = robot_.UseSimilarWin;
   runAtBackground_ = robot_.RunAtBackground;
   CheckDlgButton(Handle(), IDC_RUN_AT_BACKGROUND, runAtBackground_ ? BST_CHECKED : BST_UNCHECKED);
-  repeatMode_ = robot_.RepeatOption == 1 ? 1 : 0;
+  repeatMode_ = robot_.RepeatOption;
   repeatCount_ = robot_.RepeatTimes;
   ShowRepeat();
   for (const std::string& line : robot_.Script) {

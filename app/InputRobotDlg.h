@@ -93,7 +93,7 @@ class CInputRobotDlg : public ui::Dialog {
   std::string name_;
   std::string startKey_;
   std::string endKey_;
-  int repeatMode_ = 0;
+  int repeatMode_ = 0;  // 1: until the end key; any other: repeatCount_ runs
   int repeatCount_ = 1;
   int useSimilarWin_ = 0;
   int runAtBackground_ = 0;
