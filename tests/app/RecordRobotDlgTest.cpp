@@ -78,8 +78,12 @@ TEST_F(Recorder, TheThreeMessagesGiveTheirLinesAndWindows) {
   TestWindow target("Recorded target");
   CRecordRobotDlg recorder(nullptr);
   INT_PTR result = RunRecorder(recorder, [&](HWND dialog) {
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_STOP)));
     Click(dialog, IDC_RECORD_START);
     EXPECT_TRUE(recorder.IsRecording());
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_START)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_DETAIL)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_STOP)));
     EXPECT_TRUE(BringToFront(target.Handle()));
     SendKey(dialog, 'A', rec::kKeyDown);
     SendKey(dialog, 'A', rec::kKeyUp);
