@@ -261,9 +261,8 @@ bool CInputRobotDlg::OnNotify(NMHDR* header, LRESULT& result) {
 
 bool CInputRobotDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_TIMER && wParam == kRecordIntoEditorTimer) {
-    // Recording into the editor would start here through a recorder page;
-    // the editor has none, so it simply stays open.
     KillTimer(Handle(), kRecordIntoEditorTimer);
+    RecordActionsIntoEditor();
     return true;
   }
   return ui::Dialog::OnMessage(message, wParam, lParam, result);

@@ -50,6 +50,11 @@ class CInputRobotDlg : public ui::Dialog {
   // Hands one recorded window to the edited robot.
   void AddRecWinInfo(const RecWinInfo& record) { robot_.AddRecWinInfo(record); }
   void SelectStep(int row, bool focus);
+  // Hides the editor and records with the recorder; on Stop adds the
+  // recorded steps at the selected row (else at the end) and the recorded
+  // windows after the robot's own. Cancel, or a recording of nothing, adds
+  // nothing.
+  void RecordActionsIntoEditor();
 
  protected:
   bool OnInitDialog() override;

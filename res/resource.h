@@ -44,3 +44,4 @@
 #define ID_TRAY_EXIT 32775
 #include "res/EditorControlsIds.h"
 #include "res/RobotEditorIds.h"
+#include "res/RecorderIds.h"

@@ -11,6 +11,7 @@
 
 #include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
+#include "robots/RecorderMessages.h"
 #include "robots/ScheduledTask.h"
 #include "robots/win32/ModulePath.h"
 #include "tests/app/ModalSteps.h"
@@ -197,18 +198,32 @@ TEST_F(MainWindowEditor, CancelLeavesListAndKeysAsTheyWere) {
   EXPECT_FALSE(dialog->IsEditing());
 }
 
-TEST_F(MainWindowEditor, RecordOpensANewRobotsEditorThatStaysOpen) {
+TEST_F(MainWindowEditor, RecordOpensANewRobotsEditorWithTheRecorderOverIt) {
   OpenWindow();
-  bool stillOpen = false;
-  // By the third tick the record timer (20 ms) has fired and done nothing.
+  bool recorderOpen = false, editorHidden = false;
+  // By the third tick the record timer (20 ms) has opened the recorder.
   PressWithEditor(IDC_RECORD_ROBOT, {[] {}, [] {},
                                      [&] {
-                                       stillOpen = Editor() != nullptr;
+                                       HWND recorder = FindDialog("Record keyboard and mouse actions");
+                                       recorderOpen = recorder != nullptr;
+                                       editorHidden = Editor() == nullptr;
+                                       if (!recorder) return;
+                                       Click(recorder, IDC_RECORD_START);
+                                       SendMessageA(recorder, rec::kKeyMessage, 'A', MAKELPARAM(0, rec::kKeyUp));
+                                       Click(recorder, IDC_RECORD_STOP);
+                                     },
+                                     [&] {
                                        Fill("rec", "<F7>", "<F11>");
                                        Click(Editor(), IDOK);
                                      }});
-  EXPECT_TRUE(stillOpen);
+  EXPECT_TRUE(recorderOpen);
+  EXPECT_TRUE(editorHidden);
   EXPECT_TRUE(Ticked("rec"));
+  ASSERT_EQ(dialog->Robots().size(), 1u);
+  EXPECT_EQ(dialog->Robots()[0].Script,
+            (std::vector<std::string>{"Comment: ==== Start recorded actions ====",
+                                      "KeySend(\"\",\"\",\"\",\"A\", 1)",
+                                      "Comment: ==== End of recorded actions ====", "Send(\"hi\", 1)"}));
 }
 
 TEST_F(MainWindowEditor, AForwardedRunWhileTheEditorIsOpenStopsByItsEndKey) {
