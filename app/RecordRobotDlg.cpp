@@ -3,7 +3,7 @@
 #include "engine/ports/MessageBoxPort.h"
 #include "engine/ports/win32/ActiveWinPath.h"
 #include "hook/OrravaneHook.h"
-#include "res/RecorderIds.h"
+#include "res/resource.h"
 #include "robots/AppMessage.h"
 #include "robots/win32/Browser.h"
 #include "robots/win32/ModulePath.h"

@@ -6,7 +6,4 @@
 #define IDC_RECORD_STOP 1065
 #define IDC_RECORD_DETAIL 1104
 #define IDC_RECORD_HELP 1123
-// The hand cursor of link labels, shared with the about box.
-#ifndef IDC_LINK_CURSOR
-#define IDC_LINK_CURSOR 143
-#endif
+// The link label's hand cursor is the about box's (IDC_LINK_CURSOR, AboutIds.h).

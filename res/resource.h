@@ -5,6 +5,9 @@
 #include "res/TipsIds.h"
 #include "res/AboutIds.h"
 #include "res/OptionsShareIds.h"
+#include "res/EditorControlsIds.h"
+#include "res/RobotEditorIds.h"
+#include "res/RecorderIds.h"
 
 // Main window
 #define IDD_MERLANE_DIALOG 102
@@ -42,6 +45,3 @@
 #define ID_TRAY_HELP 32773
 #define ID_TRAY_ABOUT 32774
 #define ID_TRAY_EXIT 32775
-#include "res/EditorControlsIds.h"
-#include "res/RobotEditorIds.h"
-#include "res/RecorderIds.h"
