@@ -2,13 +2,13 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <fstream>
 
 #include "app/CommandLineArgs.h"
 #include "app/ScriptEngine.h"
 #include "engine/language/MerlaneScript.h"
 #include "engine/language/MerlaneScriptFile.h"
 #include "engine/language/RunEndedHooks.h"
+#include "engine/ports/TextHelpers.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ class ProcessEngine : public ScriptEngine {
     file_.speedMode = speedMode;
     // The reader's false also stands for a malformed window record, after
     // which the lines read so far still run.
-    bool opened = std::ifstream(path, std::ios::binary).is_open();
+    bool opened = OpenFile(path, "rb") != nullptr;
     file_.LoadRobotFile(path, file_.AddSourceFile(path));
     file_.BuildLineIndex();
     return opened;

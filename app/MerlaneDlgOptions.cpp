@@ -1,12 +1,12 @@
 // The main window's hidden options command and its share command, which no
 // visible control sends: both open their dialogs modally over the window.
-#include <fstream>
 
 #include "app/AppMessages.h"
 #include "app/MerlaneDlg.h"
 #include "app/OptionsDlg.h"
 #include "app/RobotFolder.h"
 #include "app/RobotUploadDlg.h"
+#include "engine/ports/TextHelpers.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
 
@@ -26,7 +26,7 @@ void CMerlaneDlg::OnShareRobot() {
     return;
   }
   std::string path = RobotPath(name);
-  if (!std::ifstream(path, std::ios::binary)) {
+  if (!OpenFile(path, "rb")) {
     ShowAppMessage(UnreadableRobotText(name));
     return;
   }

@@ -1,10 +1,10 @@
 #include "app/RobotUploadDlg.h"
 
-#include <fstream>
 #include <vector>
 
 #include "app/RobotSharePage.h"
 #include "engine/ports/MessageBoxPort.h"
+#include "engine/ports/TextHelpers.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
 #include "robots/win32/DataFolder.h"
@@ -15,13 +15,10 @@ constexpr char kPageName[] = "robot_share.html";
 
 // The file's lines without their line ends; false when it cannot be opened.
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
-  std::ifstream in(path, std::ios::binary);
+  OpenedFile in = OpenFile(path, "rb");
   if (!in) return false;
   std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
+  while (ReadWholeLine(in.get(), line)) lines.push_back(line);
   return true;
 }
 
@@ -104,9 +101,10 @@ bool CRobotUploadDlg::WritePage(const std::string& pageName, const std::string& 
   if (GetFileAttributesA(folder.c_str()) != FILE_ATTRIBUTE_DIRECTORY) {
     CreateDirectoryTree(folder);
   }
-  std::ofstream out(folder + pageName, std::ios::binary | std::ios::trunc);
+  OpenedFile out = OpenFile(folder + pageName, "wb");
   if (!out) return false;
-  out << text;  // a failed write leaves what was written; the page shows it
+  // A failed write leaves what was written; the page shows it.
+  std::fwrite(text.data(), 1, text.size(), out.get());
   return true;
 }
 

@@ -1,19 +1,28 @@
 #include "robots/FileReplacePort.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+
+#include "engine/ports/TextHelpers.h"
 
 namespace {
 
 class LibraryReplacePort : public FileReplacePort {
  public:
   bool FlushToDisk(const std::string&) override { return true; }
+  // POSIX rename replaces the target in one step. The Windows C library's
+  // refuses an existing target, so there (tests only: the program installs
+  // the Windows port) the target goes first.
   bool Replace(const std::string& source, const std::string& target) override {
-    std::error_code error;
-    std::filesystem::rename(source, target, error);
-    return !error;
+    if (std::rename(source.c_str(), target.c_str()) == 0) return true;
+#ifdef _WIN32
+    // Only a file that opens is replaced this way, never a folder.
+    std::FILE* existing = std::fopen(target.c_str(), "rb");
+    if (!existing) return false;
+    std::fclose(existing);
+    return std::remove(target.c_str()) == 0 && std::rename(source.c_str(), target.c_str()) == 0;
+#else
+    return false;
+#endif
   }
 };
 
@@ -33,15 +42,14 @@ FileReplacePort& GetFileReplacePort() { return *currentPort; }
 bool ReplaceFileContent(const std::string& target, const std::string& content) {
   const std::string temporary = TemporaryPathFor(target);
   {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    OpenedFile out = OpenFile(temporary, "wb");
     // Whatever stands at the temporary name and cannot be written (a folder,
     // a file in use) is not ours to remove.
     if (!out) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    out.close();
-    if (!out.fail() && currentPort->FlushToDisk(temporary) &&
-        currentPort->Replace(temporary, target)) {
+    bool written = std::fwrite(content.data(), 1, content.size(), out.get()) == content.size();
+    // Closing flushes the C library's buffer; a failure there is a failed write.
+    written = std::fclose(out.release()) == 0 && written;
+    if (written && currentPort->FlushToDisk(temporary) && currentPort->Replace(temporary, target)) {
       return true;
     }
   }

@@ -1,7 +1,5 @@
 // The robot file: ANSI text, CR LF line ends, a fixed order of lines.
-#include <fstream>
-#include <sstream>
-
+#include "engine/ports/TextHelpers.h"
 #include "robots/AppMessage.h"
 #include "robots/FileReplacePort.h"
 #include "robots/PathText.h"
@@ -47,16 +45,9 @@ int SpeedModeOf(const std::string& originalSpeed) {
 // Lines end in LF or CR LF; the end of the file reads as empty lines.
 class LineReader {
  public:
-  explicit LineReader(std::istream& in) : in_(in) {}
+  explicit LineReader(std::FILE* in) : in_(in) {}
 
-  bool Next(std::string& line) {
-    if (!std::getline(in_, line)) {
-      line.clear();
-      return false;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-  }
+  bool Next(std::string& line) { return ReadWholeLine(in_, line); }
 
   std::string Next() {
     std::string line;
@@ -65,7 +56,7 @@ class LineReader {
   }
 
  private:
-  std::istream& in_;
+  std::FILE* in_;
 };
 
 // A value is the line without as many characters as its key has; the key's
@@ -91,8 +82,8 @@ bool CRobot::SaveToFile(const std::string& folder) const {
   // No folder (no data folder could be found): a robot is never written at
   // the root of the current drive instead.
   if (folder.empty()) return false;
-  std::ostringstream out;
-  auto line = [&out](const std::string& text) { out << text << "\r\n"; };
+  std::string out;
+  auto line = [&out](const std::string& text) { out += text + "\r\n"; };
   line(kGeneral);
   line(kName + Name);
   line(kStartKey + StartKey);
@@ -122,16 +113,16 @@ bool CRobot::SaveToFile(const std::string& folder) const {
   }
   // Written whole beside the robot file, then put in its place: a failed
   // write leaves the robot file as it was.
-  return ReplaceFileContent(RobotFilePath(folder, Name), out.str());
+  return ReplaceFileContent(RobotFilePath(folder, Name), out);
 }
 
 bool CRobot::LoadFromFile(const std::string& filePath, bool* opened) {
   Script.clear();
   RecWinInfos.clear();
-  std::ifstream in(filePath, std::ios::binary);
-  if (opened) *opened = static_cast<bool>(in);
-  if (!in) return false;
-  LineReader reader(in);
+  OpenedFile file = OpenFile(filePath, "rb");
+  if (opened) *opened = file != nullptr;
+  if (!file) return false;
+  LineReader reader(file.get());
 
   // The first nine lines by position.
   reader.Next();  // "[General]"
@@ -185,7 +176,7 @@ bool CRobot::LoadFromFile(const std::string& filePath, bool* opened) {
       record.WinParentLevel = AtoiText(Value(line, kWinParentLevel));
     } else if (StartsWith(line, kWinRect)) {
       if (!ReadRect(Value(line, kWinRect), record.WinRect)) {
-        in.close();
+        file.reset();  // closed before the box waits for the user
         ShowAppMessage("Failed to load record Window info");
         return false;
       }

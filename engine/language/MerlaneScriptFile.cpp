@@ -2,11 +2,11 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
 
 #include "engine/language/ScriptLexer.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "engine/ports/ScriptHostPort.h"
+#include "engine/ports/TextHelpers.h"
 
 namespace {
 
@@ -30,11 +30,7 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 }
 
 // One line of a text file without its line break ("\n" or "\r\n").
-bool ReadTextLine(std::istream& in, std::string* line) {
-  if (!std::getline(in, *line)) return false;
-  if (!line->empty() && line->back() == '\r') line->pop_back();
-  return true;
-}
+bool ReadTextLine(std::FILE* in, std::string* line) { return ReadWholeLine(in, *line); }
 
 // Decimal integer as atoi reads it: leading blanks, a sign, digits; else 0.
 int DecimalValue(const std::string& text) { return std::atoi(text.c_str()); }
@@ -159,8 +155,9 @@ bool CMerlane_ScriptFile::LoadRobotFile(const std::string& path, int sourceFileI
   RepeatTimes = 1;
   runInBackground = 0;
 
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
+  OpenedFile file = OpenFile(path, "rb");
+  if (!file) return false;
+  std::FILE* in = file.get();
 
   std::string line;
   for (int n = 1; n <= 8; ++n) {

@@ -69,3 +69,16 @@ std::string AddCR(const std::string& text) {
 size_t AddCRLength(const std::string& text) {
   return text.size() + static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
 }
+
+bool ReadWholeLine(std::FILE* file, std::string& line) {
+  line.clear();
+  int c = std::getc(file);
+  if (c == EOF) return false;
+  for (; c != EOF && c != '\n'; c = std::getc(file)) line.push_back(static_cast<char>(c));
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+OpenedFile OpenFile(const std::string& path, const char* mode) {
+  return OpenedFile(std::fopen(path.c_str(), mode));
+}

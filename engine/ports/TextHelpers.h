@@ -26,6 +26,17 @@ size_t AppendBounded(const char* src, char* dest, size_t limit);
 // before any character, or when size is 0.
 char* ReadLine(char* buffer, size_t size, std::FILE* file);
 
+// Reads one whole line of any length into line, without its "\n" and one
+// "\r" before it; false at the end of the file before any character.
+bool ReadWholeLine(std::FILE* file, std::string& line);
+
+// A file opened with fopen, closed when it goes.
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using OpenedFile = std::unique_ptr<std::FILE, FileCloser>;
+OpenedFile OpenFile(const std::string& path, const char* mode);
+
 // Deletes every "\r" in place.
 void RemoveCR(std::string& text);
 

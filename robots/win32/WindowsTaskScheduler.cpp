@@ -16,6 +16,20 @@
 namespace {
 
 constexpr ULONG kNamesPerBatch = 5;
+
+// Deletes a work item. The scheduler's service opens a job file for a moment
+// after it is written (seen under Wine: a delete right after a save failed
+// with a sharing violation), so a delete that meets one is tried again for
+// half a second before its failure counts.
+HRESULT DeleteWorkItem(ITaskScheduler& scheduler, const wchar_t* name) {
+  const HRESULT kInUse = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
+  HRESULT result = scheduler.Delete(name);
+  for (int attempt = 0; result == kInUse && attempt < 20; ++attempt) {
+    Sleep(25);
+    result = scheduler.Delete(name);
+  }
+  return result;
+}
 constexpr DWORD kNormalPriority = NORMAL_PRIORITY_CLASS;
 
 // Texts the scheduler hands out are the caller's to free.
@@ -231,7 +245,7 @@ class WindowsTaskScheduler : public TaskSchedulerPort {
     ComRef<ITask> existing;
     if (SUCCEEDED(scheduler->Activate(wideName.c_str(), IID_ITask, existing.OutUnknown()))) {
       existing.Reset();
-      result = scheduler->Delete(wideName.c_str());
+      result = DeleteWorkItem(*scheduler.Get(), wideName.c_str());
       if (FAILED(result)) return result;
     }
     ComRef<ITask> task;
@@ -286,7 +300,7 @@ class WindowsTaskScheduler : public TaskSchedulerPort {
     ComRef<ITaskScheduler> scheduler;
     HRESULT result = CreateScheduler(scheduler);
     if (FAILED(result)) return result;
-    return scheduler->Delete(AnsiToWide(name).c_str());
+    return DeleteWorkItem(*scheduler.Get(), AnsiToWide(name).c_str());
   }
 
   TaskResult Edit(const std::string& name, void* parent) override {

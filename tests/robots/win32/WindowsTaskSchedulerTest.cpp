@@ -150,6 +150,29 @@ TEST_F(WindowsTaskScheduler, SavingAgainReplacesTheTask) {
   EXPECT_EQ(listed[0].Triggers()[0].daysInterval, 5);
 }
 
+DWORD WINAPI CloseAfterAMoment(void* handle) {
+  Sleep(150);
+  CloseHandle(static_cast<HANDLE>(handle));
+  return 0;
+}
+
+// The scheduler's service may hold a fresh job file open for a moment.
+TEST_F(WindowsTaskScheduler, ADeleteWaitsForAJobFileHeldOpenForAMoment) {
+  ASSERT_EQ(Save("held", DailyTrigger(1)), kTaskOk);
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string job = std::string(windows) + "\\Tasks\\" + ScheduledJobName("held") + ".job";
+  HANDLE file = CreateFileA(job.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << job;
+  HANDLE closer = CreateThread(nullptr, 0, CloseAfterAMoment, file, 0, nullptr);
+  ASSERT_NE(closer, nullptr);
+  CTaskScheduler tasks;
+  EXPECT_TRUE(tasks.DeleteTask(ScheduledJobName("held")));
+  WaitForSingleObject(closer, INFINITE);
+  CloseHandle(closer);
+  EXPECT_TRUE(Listed().empty());
+}
+
 TEST_F(WindowsTaskScheduler, DeleteWorksAfterListingAndASecondChangesNothing) {
   ASSERT_EQ(Save("gone", DailyTrigger(1)), kTaskOk);
   ASSERT_EQ(Save("stays", DailyTrigger(1)), kTaskOk);
