@@ -58,6 +58,17 @@ for flavour in x86_64 i686; do
   WINEPREFIX="$prefix" wine wineboot -u >/dev/null 2>&1
 done
 
+# Start-up of each runner, measured on an empty script and taken off every
+# figure: the rates are the interpreter's, not the process start's.
+: >"$work/empty.txt"
+: >"$work/empty.py"
+start_native=$(seconds "$native/tests/scriptrun" "$work/empty.txt")
+start_x64=$(run_wine "$root/build/x86_64" "$work/empty.txt")
+start_x86=$(run_wine "$root/build/i686" "$work/empty.txt")
+command -v python3 >/dev/null && start_py=$(seconds python3 "$work/empty.py")
+# Seconds of work: the run less its runner's start-up.
+work_seconds() { awk -v t="$1" -v s="$2" 'BEGIN { w = t - s; if (w < 0.001) w = 0.001; printf "%.3f", w }'; }
+
 printf '%-10s %14s %14s %14s %14s %8s %8s\n' script "native l/s" "x86_64 l/s" "i686 l/s" "python3 l/s" "ratio" "wine/nat"
 for script in "$bench"/scripts/*.txt; do
   name=$(basename "$script" .txt)
@@ -65,13 +76,13 @@ for script in "$bench"/scripts/*.txt; do
   sed "s/{N}/$n_native/" "$script" >"$work/$name-native.txt"
   sed "s/{N}/$n_wine/" "$script" >"$work/$name-wine.txt"
   lines_native=$((per * n_native)); lines_wine=$((per * n_wine))
-  t_native=$(seconds "$native/tests/scriptrun" "$work/$name-native.txt")
-  t_x64=$(run_wine "$root/build/x86_64" "$work/$name-wine.txt")
-  t_x86=$(run_wine "$root/build/i686" "$work/$name-wine.txt")
+  t_native=$(work_seconds "$(seconds "$native/tests/scriptrun" "$work/$name-native.txt")" "$start_native")
+  t_x64=$(work_seconds "$(run_wine "$root/build/x86_64" "$work/$name-wine.txt")" "$start_x64")
+  t_x86=$(work_seconds "$(run_wine "$root/build/i686" "$work/$name-wine.txt")" "$start_x86")
   r_native=$(divide $lines_native "$t_native" 0)
   r_x64=$(divide $lines_wine "$t_x64" 0); r_x86=$(divide $lines_wine "$t_x86" 0)
   if command -v python3 >/dev/null; then
-    t_py=$(seconds python3 "$bench/python/$name.py" $n_native)
+    t_py=$(work_seconds "$(seconds python3 "$bench/python/$name.py" $n_native)" "$start_py")
     r_py=$(divide $lines_native "$t_py" 0)
     ratio=$(divide "$t_native" "$t_py" 2)
   else
@@ -87,5 +98,6 @@ for flavour in x86_64 i686; do
   exe="$root/build/$flavour/app/Quillmark.exe"
   [ -f "$exe" ] && printf 'Quillmark.exe (%s): %s bytes\n' "$flavour" "$(stat -c %s "$exe")"
 done
+echo "start-up taken off: native ${start_native}s, x86_64 ${start_x64}s, i686 ${start_x86}s, python3 ${start_py:-}s"
 echo "ratio: native time / python3 time for the same work (1.0 or less: as fast as python3)"
 echo "wine/nat: native rate / x86_64 Wine rate"
