@@ -20,11 +20,11 @@ constexpr ULONG kNamesPerBatch = 5;
 // Deletes a work item. The scheduler's service opens a job file for a moment
 // after it is written (seen under Wine: a delete right after a save failed
 // with a sharing violation), so a delete that meets one is tried again for
-// half a second before its failure counts.
+// a second before its failure counts.
 HRESULT DeleteWorkItem(ITaskScheduler& scheduler, const wchar_t* name) {
   const HRESULT kInUse = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
   HRESULT result = scheduler.Delete(name);
-  for (int attempt = 0; result == kInUse && attempt < 20; ++attempt) {
+  for (int attempt = 0; result == kInUse && attempt < 40; ++attempt) {
     Sleep(25);
     result = scheduler.Delete(name);
   }

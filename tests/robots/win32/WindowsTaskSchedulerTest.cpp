@@ -162,8 +162,17 @@ TEST_F(WindowsTaskScheduler, ADeleteWaitsForAJobFileHeldOpenForAMoment) {
   char windows[MAX_PATH] = {};
   GetWindowsDirectoryA(windows, MAX_PATH);
   const std::string job = std::string(windows) + "\\Tasks\\" + ScheduledJobName("held") + ".job";
-  HANDLE file = CreateFileA(job.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << job;
+  // The service itself may still hold the fresh file; take it once it lets go.
+  HANDLE file = INVALID_HANDLE_VALUE;
+  DWORD openError = 0;
+  for (int attempt = 0; attempt < 200 && file == INVALID_HANDLE_VALUE; ++attempt) {
+    file = CreateFileA(job.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      openError = GetLastError();
+      Sleep(25);
+    }
+  }
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << job << " error " << openError;
   HANDLE closer = CreateThread(nullptr, 0, CloseAfterAMoment, file, 0, nullptr);
   ASSERT_NE(closer, nullptr);
   CTaskScheduler tasks;
