@@ -31,27 +31,38 @@ ScriptValue::ScriptValue(ScriptValue&& other)
       text_(std::move(other.text_)),
       textValid_(std::exchange(other.textValid_, false)),
       target_(std::exchange(other.target_, nullptr)),
-      elementCount_(std::exchange(other.elementCount_, 0)),
-      dimensionCount_(std::exchange(other.dimensionCount_, 0)),
-      dimensions_(other.dimensions_),
-      subscriptCount_(std::exchange(other.subscriptCount_, 0)),
-      subscripts_(other.subscripts_),
-      elements_(std::move(other.elements_)) {
-    other.dimensions_ = {};
-    other.subscripts_ = {};
-    other.elements_.clear();
-}
+      array_(std::move(other.array_)) {}
 
 // Built on a copy, so the source may live inside this value (an element of
-// its array) without being freed half-way.
+// its array) without being freed half-way. A plain value keeps its pending
+// subscripts.
 ScriptValue& ScriptValue::operator=(const ScriptValue& other) {
     if (this == &other) {
         return *this;
     }
+    if (!IsArray() && !other.IsArray()) {
+        // Neither holds elements, so the other cannot live inside this one:
+        // the members are assigned in place. The text ends with the other's
+        // capacity, as a copy would have it; a buffer of that size is reused.
+        if (text_.Capacity() == other.text_.Capacity()) {
+            text_.Assign(other.text_);
+        } else {
+            text_ = ScriptString(other.text_);
+        }
+        type_ = other.type_;
+        intCache_ = other.intCache_;
+        intValid_ = other.intValid_;
+        number_ = other.number_;
+        numberValid_ = other.numberValid_;
+        textValid_ = other.textValid_;
+        target_ = other.target_;
+        return *this;
+    }
     ScriptValue copy(other);
-    if (!copy.IsArray()) {
-        copy.subscriptCount_ = subscriptCount_;
-        copy.subscripts_ = subscripts_;
+    if (!copy.IsArray() && GetSubscriptCount() > 0) {
+        ArrayPart& part = copy.Part();
+        part.subscriptCount = array_->subscriptCount;
+        part.subscripts = array_->subscripts;
     }
     Swap(copy);
     return *this;
@@ -75,12 +86,7 @@ void ScriptValue::Swap(ScriptValue& other) noexcept {
     std::swap(text_, other.text_);
     std::swap(textValid_, other.textValid_);
     std::swap(target_, other.target_);
-    std::swap(elementCount_, other.elementCount_);
-    std::swap(dimensionCount_, other.dimensionCount_);
-    std::swap(dimensions_, other.dimensions_);
-    std::swap(subscriptCount_, other.subscriptCount_);
-    std::swap(subscripts_, other.subscripts_);
-    std::swap(elements_, other.elements_);
+    std::swap(array_, other.array_);
 }
 
 const char* ScriptValue::GetText() const {

@@ -61,12 +61,16 @@ public:
     void Concat(const ScriptValue& other);
 
     // Arrays.
-    void ClearSubscripts() { subscriptCount_ = 0; }
+    void ClearSubscripts() {
+        if (array_) {
+            array_->subscriptCount = 0;
+        }
+    }
     bool PushSubscript(int i);
-    int GetSubscriptCount() const { return subscriptCount_; }
+    int GetSubscriptCount() const { return array_ ? array_->subscriptCount : 0; }
     bool SubscriptsValid() const;
     int GetBound(int i) const;
-    int GetElementCount() const { return elementCount_; }
+    int GetElementCount() const { return array_ ? array_->elementCount : 0; }
     // Shapes the array from the pending subscripts; false when it would
     // hold more than kMaxElements (the value is then the number 0).
     bool CreateArray();
@@ -84,6 +88,19 @@ private:
     void CopyArrayFrom(const ScriptValue& other);
     void Swap(ScriptValue& other) noexcept;
 
+    // Shape, pending subscripts and elements. Most values are plain numbers
+    // and strings that never see a subscript, so this lives apart and the
+    // value stays small to copy and move.
+    struct ArrayPart {
+        std::int32_t elementCount = 0;
+        std::int32_t dimensionCount = 0;
+        std::array<std::int32_t, kMaxDimensions> dimensions{};
+        std::int32_t subscriptCount = 0;
+        std::array<std::int32_t, kMaxDimensions> subscripts{};
+        std::vector<std::unique_ptr<ScriptValue>> elements;  // null: never touched
+    };
+    ArrayPart& Part();
+
     Type type_ = kNumber;
     mutable std::int32_t intCache_ = 0;
     mutable bool intValid_ = false;
@@ -92,10 +109,5 @@ private:
     mutable ScriptString text_;
     mutable bool textValid_ = false;
     ScriptValue* target_ = nullptr;  // not owned
-    std::int32_t elementCount_ = 0;
-    std::int32_t dimensionCount_ = 0;
-    std::array<std::int32_t, kMaxDimensions> dimensions_{};
-    std::int32_t subscriptCount_ = 0;
-    std::array<std::int32_t, kMaxDimensions> subscripts_{};
-    std::vector<std::unique_ptr<ScriptValue>> elements_;  // null: never touched
+    std::unique_ptr<ArrayPart> array_;
 };

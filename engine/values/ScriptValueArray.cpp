@@ -3,20 +3,32 @@
 
 #include <algorithm>
 
+ScriptValue::ArrayPart& ScriptValue::Part() {
+    if (!array_) {
+        array_ = std::make_unique<ArrayPart>();
+    }
+    return *array_;
+}
+
 bool ScriptValue::PushSubscript(int i) {
-    if (subscriptCount_ >= kMaxDimensions) {
+    ArrayPart& part = Part();
+    if (part.subscriptCount >= kMaxDimensions) {
         return false;
     }
-    subscripts_[subscriptCount_++] = i;
+    part.subscripts[part.subscriptCount++] = i;
     return true;
 }
 
 bool ScriptValue::SubscriptsValid() const {
-    if (subscriptCount_ != dimensionCount_) {
+    if (!array_) {
+        return true;  // no subscripts for no dimensions
+    }
+    const ArrayPart& part = *array_;
+    if (part.subscriptCount != part.dimensionCount) {
         return false;
     }
-    for (int k = 0; k < subscriptCount_; ++k) {
-        if (subscripts_[k] < 0 || subscripts_[k] >= dimensions_[k]) {
+    for (int k = 0; k < part.subscriptCount; ++k) {
+        if (part.subscripts[k] < 0 || part.subscripts[k] >= part.dimensions[k]) {
             return false;
         }
     }
@@ -24,11 +36,14 @@ bool ScriptValue::SubscriptsValid() const {
 }
 
 int ScriptValue::GetBound(int i) const {
-    if (i == 0) {
-        return dimensionCount_;
+    if (!array_) {
+        return 0;
     }
-    if (i >= 1 && i <= dimensionCount_) {
-        return dimensions_[i - 1];
+    if (i == 0) {
+        return array_->dimensionCount;
+    }
+    if (i >= 1 && i <= array_->dimensionCount) {
+        return array_->dimensions[i - 1];
     }
     return 0;
 }
@@ -37,31 +52,32 @@ int ScriptValue::GetBound(int i) const {
 // 65536 x 65536 wraps to 0 and would slip past the limit.
 bool ScriptValue::CreateArray() {
     Reset();
+    ArrayPart& part = Part();
     std::int64_t count = 1;
-    for (int k = 0; k < subscriptCount_; ++k) {
-        if (subscripts_[k] < 0) {
+    for (int k = 0; k < part.subscriptCount; ++k) {
+        if (part.subscripts[k] < 0) {
             return false;
         }
-        count *= subscripts_[k];
+        count *= part.subscripts[k];
         if (count > kMaxElements) {
             return false;
         }
     }
-    dimensionCount_ = subscriptCount_;
-    dimensions_ = subscripts_;
-    elementCount_ = static_cast<std::int32_t>(count);
-    elements_.resize(static_cast<std::size_t>(count));
+    part.dimensionCount = part.subscriptCount;
+    part.dimensions = part.subscripts;
+    part.elementCount = static_cast<std::int32_t>(count);
+    part.elements.resize(static_cast<std::size_t>(count));
     type_ = kArray;
     return true;
 }
 
 int ScriptValue::FlatIndex() const {
-    if (!IsArray() || !SubscriptsValid()) {
+    if (!IsArray() || !array_ || !SubscriptsValid()) {
         return -1;
     }
     int index = 0;
-    for (int k = 0; k < dimensionCount_; ++k) {
-        index = index * dimensions_[k] + subscripts_[k];
+    for (int k = 0; k < array_->dimensionCount; ++k) {
+        index = index * array_->dimensions[k] + array_->subscripts[k];
     }
     return index;
 }
@@ -71,7 +87,7 @@ ScriptValue* ScriptValue::GetElement() {
     if (index < 0) {
         return nullptr;
     }
-    auto& element = elements_[static_cast<std::size_t>(index)];
+    auto& element = array_->elements[static_cast<std::size_t>(index)];
     if (!element) {
         element = std::make_unique<ScriptValue>();
     }
@@ -79,36 +95,45 @@ ScriptValue* ScriptValue::GetElement() {
 }
 
 const ScriptValue* ScriptValue::ExistingElement(int flatIndex) const {
-    if (flatIndex < 0 || static_cast<std::size_t>(flatIndex) >= elements_.size()) {
+    if (!array_ || flatIndex < 0 || static_cast<std::size_t>(flatIndex) >= array_->elements.size()) {
         return nullptr;
     }
-    return elements_[static_cast<std::size_t>(flatIndex)].get();
+    return array_->elements[static_cast<std::size_t>(flatIndex)].get();
 }
 
+// The pending subscripts stay.
 void ScriptValue::FreeArray() {
-    std::vector<std::unique_ptr<ScriptValue>>().swap(elements_);
-    elementCount_ = 0;
-    dimensionCount_ = 0;
+    if (!array_) {
+        return;
+    }
+    std::vector<std::unique_ptr<ScriptValue>>().swap(array_->elements);
+    array_->elementCount = 0;
+    array_->dimensionCount = 0;
 }
 
 void ScriptValue::CopyArrayFrom(const ScriptValue& other) {
-    subscriptCount_ = other.dimensionCount_;
-    subscripts_ = other.dimensions_;
+    ArrayPart& part = Part();
+    part.subscriptCount = other.array_->dimensionCount;
+    part.subscripts = other.array_->dimensions;
     CreateArray();
-    for (std::size_t i = 0; i < other.elements_.size(); ++i) {
-        if (other.elements_[i]) {
-            elements_[i] = std::make_unique<ScriptValue>(*other.elements_[i]);
+    const auto& source = other.array_->elements;
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        if (source[i]) {
+            array_->elements[i] = std::make_unique<ScriptValue>(*source[i]);
         }
     }
 }
 
 void ScriptValue::CopyArrayPreserve(const ScriptValue& old) {
-    if (&old == this || dimensionCount_ == 0 || dimensionCount_ != old.dimensionCount_) {
+    const int dimensionCount = GetBound(0);
+    if (&old == this || dimensionCount == 0 || dimensionCount != old.GetBound(0)) {
         return;
     }
+    const auto& dimensions = array_->dimensions;
+    const auto& oldDimensions = old.array_->dimensions;
     std::array<std::int32_t, kMaxDimensions> limit{};
-    for (int k = 0; k < dimensionCount_; ++k) {
-        limit[k] = std::min(dimensions_[k], old.dimensions_[k]);
+    for (int k = 0; k < dimensionCount; ++k) {
+        limit[k] = std::min(dimensions[k], oldDimensions[k]);
         if (limit[k] <= 0) {
             return;
         }
@@ -118,18 +143,18 @@ void ScriptValue::CopyArrayPreserve(const ScriptValue& old) {
     for (;;) {
         int newIndex = 0;
         int oldIndex = 0;
-        for (int k = 0; k < dimensionCount_; ++k) {
-            newIndex = newIndex * dimensions_[k] + at[k];
-            oldIndex = oldIndex * old.dimensions_[k] + at[k];
+        for (int k = 0; k < dimensionCount; ++k) {
+            newIndex = newIndex * dimensions[k] + at[k];
+            oldIndex = oldIndex * oldDimensions[k] + at[k];
         }
         if (const ScriptValue* source = old.ExistingElement(oldIndex)) {
-            elements_[static_cast<std::size_t>(newIndex)] = std::make_unique<ScriptValue>(*source);
+            array_->elements[static_cast<std::size_t>(newIndex)] = std::make_unique<ScriptValue>(*source);
         }
         int k = 0;
-        while (k < dimensionCount_ && ++at[k] == limit[k]) {
+        while (k < dimensionCount && ++at[k] == limit[k]) {
             at[k++] = 0;
         }
-        if (k == dimensionCount_) {
+        if (k == dimensionCount) {
             return;
         }
     }

@@ -1,14 +1,39 @@
 #include "engine/values/VariableTable.h"
 
-#include "engine/values/ScriptString.h"
+#include <cstring>
+#include <memory>
+
+#include "engine/ports/CaseMapping.h"
 
 namespace {
 
-ScriptString Key(const char* name) {
-    ScriptString key(name);
-    key.ToUpper();
-    return key;
-}
+// A name upper-cased for lookup. Names are short, so the key usually lives
+// on the stack: a lookup happens for every variable a script line reads.
+class Key {
+public:
+    explicit Key(const char* name) : length_(std::strlen(name)) {
+        char* text = buffer_;
+        if (length_ >= sizeof(buffer_)) {
+            heap_.reset(new char[length_ + 1]);
+            text = heap_.get();
+            std::memcpy(text, name, length_ + 1);
+        } else {
+            std::memcpy(buffer_, name, length_ + 1);
+        }
+        GetCaseMapping().Upper(text, static_cast<int>(length_));
+        text_ = text;
+    }
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+
+    const char* Text() const { return text_; }
+
+private:
+    std::size_t length_;
+    char buffer_[64];
+    std::unique_ptr<char[]> heap_;
+    const char* text_ = buffer_;
+};
 
 } // namespace
 
@@ -21,7 +46,7 @@ const VariableScope* VariableTable::TopLocal() const {
 }
 
 bool VariableTable::Assign(const char* name, const ScriptValue& value, int scope) {
-    const ScriptString key = Key(name);
+    const Key key(name);
     switch (scope) {
     case kAutomatic:
     case kLocal:
@@ -36,7 +61,7 @@ bool VariableTable::Assign(const char* name, const ScriptValue& value, int scope
 }
 
 ScriptValue* VariableTable::Find(const char* name, int scope) const {
-    const ScriptString key = Key(name);
+    const Key key(name);
     const VariableScope* local = TopLocal();
     switch (scope) {
     case kAutomatic:
@@ -59,7 +84,8 @@ bool VariableTable::AssignReference(const char* name, ScriptValue* target) {
     if (locals_.empty() || target == nullptr) {
         return false;
     }
-    locals_.back()->AssignReference(Key(name).Text(), target);
+    const Key key(name);
+    locals_.back()->AssignReference(key.Text(), target);
     return true;
 }
 
@@ -74,7 +100,7 @@ void VariableTable::PopScope() {
 }
 
 int VariableTable::IsDeclared(const char* name) const {
-    const ScriptString key = Key(name);
+    const Key key(name);
     const VariableScope* local = TopLocal();
     if (local != nullptr && local->Find(key.Text()) != nullptr) {
         return -1;

@@ -185,4 +185,46 @@ TEST(ScriptValueArrayTest, FreeArrayEmptiesIt) {
     EXPECT_EQ(v.ExistingElement(1), nullptr);
 }
 
+// Assignment brings the other's content but leaves the target's pending
+// subscripts where they were, whether the target was an array or not.
+TEST(ScriptValueArrayTest, AssignmentKeepsTheTargetsPendingSubscripts) {
+    ScriptValue plain;
+    SetSubscripts(plain, {4, 5});
+    ScriptValue array = MakeArray({2, 2});
+    SetSubscripts(array, {1, 0});
+    const ScriptValue text = [] {
+        ScriptValue v;
+        v.SetText("a text longer than any inline buffer of a string");
+        return v;
+    }();
+    for (ScriptValue* target : {&plain, &array}) {
+        const int pending = target->GetSubscriptCount();
+        *target = text;
+        EXPECT_TRUE(target->IsString());
+        EXPECT_STREQ(target->GetText(), text.GetText());
+        EXPECT_EQ(target->GetSubscriptCount(), pending);
+        EXPECT_EQ(target->GetElementCount(), 0);
+        EXPECT_EQ(target->GetBound(0), 0);
+    }
+    ScriptValue shortText;
+    shortText.SetText("x");
+    plain = shortText;
+    EXPECT_STREQ(plain.GetText(), "x");
+    EXPECT_EQ(plain.GetSubscriptCount(), 2);
+}
+
+TEST(ScriptValueArrayTest, AnArrayAssignedOverAPlainValueBringsItsShape) {
+    ScriptValue source = MakeArray({3});
+    Element(source, {2})->SetInt(7);
+    ScriptValue target;
+    target.SetText("before");
+    SetSubscripts(target, {9});
+    target = source;
+    ASSERT_TRUE(target.IsArray());
+    EXPECT_EQ(target.GetBound(1), 3);
+    EXPECT_EQ(Element(target, {2})->GetInt(), 7);
+    Element(target, {2})->SetInt(8);
+    EXPECT_EQ(source.ExistingElement(2)->GetInt(), 7);
+}
+
 } // namespace
