@@ -6,13 +6,6 @@ ScriptTokenList::ScriptTokenList() {
     endOfLine_.type = ScriptTokenType::kEndOfLine;
 }
 
-const ScriptToken& ScriptTokenList::GetAt(int i) const {
-    if (i < 0 || i >= Count()) {
-        return endOfLine_;
-    }
-    return view_ ? view_[i] : items_[static_cast<std::size_t>(i)];
-}
-
 ScriptTokenList ScriptTokenList::Slice(int begin, int end, int endColumn) const {
     ScriptTokenList slice;
     begin = std::clamp(begin, 0, Count());

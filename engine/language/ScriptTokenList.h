@@ -17,7 +17,13 @@ public:
     void Clear() { items_.clear(); }
     // Reading past the end yields an end-of-line token, so a parser that
     // overruns a line stops there instead of faulting.
-    const ScriptToken& GetAt(int i) const;
+    // Inline: the evaluator reads every token through here.
+    const ScriptToken& GetAt(int i) const {
+        if (i < 0 || i >= Count()) {
+            return endOfLine_;
+        }
+        return view_ ? view_[i] : items_[static_cast<std::size_t>(i)];
+    }
     // Tokens [begin, end) of this list as a list of their own, positions
     // counted from 0; reading at or past its end yields an end-of-line token
     // at endColumn.
