@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds everything (native core, x86_64 and i686 Windows builds) and
 # runs every test: the native core with sanitizers, then the x86_64 and the
-# i686 builds under Wine and Xvfb. Exits non-zero when anything fails.
+# i686 builds side by side under Wine and Xvfb. Exits non-zero when anything
+# fails.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/tools/setup.sh" || exit 1
@@ -10,13 +11,19 @@ failed=0
 passed_total=0
 failed_total=0
 
-# Runs ctest in one build folder (optionally through a wrapper) and adds its
-# counts to the totals.
+# Runs ctest in one build folder (optionally through a wrapper) into the
+# folder's ctest.log, and its exit status into ctest.status.
 run_ctest() {
   local build=$1; shift
+  "$@" ctest --test-dir "$build" --output-on-failure --timeout 300 >"$build/ctest.log" 2>&1
+  echo $? >"$build/ctest.status"
+}
+
+# Prints one build folder's ctest output and adds its counts to the totals.
+report_ctest() {
+  local build=$1
   local log="$build/ctest.log"
-  "$@" ctest --test-dir "$build" --output-on-failure --timeout 300 2>&1 | tee "$log"
-  local status=${PIPESTATUS[0]}
+  cat "$log"
   local summary
   summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
   if [ -n "$summary" ]; then
@@ -26,7 +33,7 @@ run_ctest() {
     passed_total=$((passed_total + total - bad))
     failed_total=$((failed_total + bad))
   fi
-  [ "$status" -eq 0 ] || failed=1
+  [ "$(cat "$build/ctest.status" 2>/dev/null)" = 0 ] || failed=1
 }
 
 for flavour in native x86_64 i686; do
@@ -34,9 +41,15 @@ for flavour in native x86_64 i686; do
 done
 
 echo "test: native core tests (AddressSanitizer, UBSan)"
-[ -f "$root/build/native/CTestTestfile.cmake" ] && run_ctest "$root/build/native"
+if [ -f "$root/build/native/CTestTestfile.cmake" ]; then
+  run_ctest "$root/build/native"
+  report_ctest "$root/build/native"
+fi
 
+# The two Windows builds run side by side, each in a Wine session and an Xvfb
+# display of its own; their outputs are printed one after the other.
 builds_run="native"
+wine_builds=()
 for flavour in x86_64 i686; do
   build="$root/build/$flavour"
   [ -f "$build/CTestTestfile.cmake" ] || continue
@@ -45,8 +58,15 @@ for flavour in x86_64 i686; do
     builds_run="$builds_run, i686 NOT RUN (no wine32)"
     continue
   fi
+  rm -f "$build/ctest.status"
+  QM_XVFB_FROM=$([ "$flavour" = i686 ] && echo 199 || echo 99) \
+    run_ctest "$build" "$root/tools/wine-session.sh" "$build" &
+  wine_builds+=("$flavour")
+done
+wait
+for flavour in "${wine_builds[@]}"; do
   echo "test: $flavour Windows tests under Wine and Xvfb"
-  run_ctest "$build" "$root/tools/wine-session.sh" "$build"
+  report_ctest "$root/build/$flavour"
   builds_run="$builds_run, $flavour"
 done
 

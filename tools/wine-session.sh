@@ -13,7 +13,9 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 if [ -z "${QM_IN_XVFB:-}" ]; then
   export QM_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$build" "$@"
+  # The first free display from QM_XVFB_FROM on: sessions started side by
+  # side search from different numbers, so they never race for one display.
+  exec xvfb-run -a -n "${QM_XVFB_FROM:-99}" -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$build" "$@"
 fi
 
 mkdir -p "$WINEPREFIX"
