@@ -36,17 +36,8 @@ report_ctest() {
   [ "$(cat "$build/ctest.status" 2>/dev/null)" = 0 ] || failed=1
 }
 
-# The three flavours build side by side (each alone leaves cores idle while
-# it configures and links); their outputs are printed one after the other.
-mkdir -p "$root/build"
 for flavour in native x86_64 i686; do
-  ( bash "$root/tools/build.sh" "$flavour" >"$root/build/$flavour-build.log" 2>&1
-    echo $? >"$root/build/$flavour-build.status" ) &
-done
-wait
-for flavour in native x86_64 i686; do
-  cat "$root/build/$flavour-build.log"
-  [ "$(cat "$root/build/$flavour-build.status")" = 0 ] || { echo "test: the $flavour build failed"; failed=1; }
+  bash "$root/tools/build.sh" "$flavour" || { echo "test: the $flavour build failed"; failed=1; }
 done
 
 echo "test: native core tests (AddressSanitizer, UBSan)"
