@@ -6,7 +6,7 @@ namespace {
 
 class NoTaskScheduler : public TaskSchedulerPort {
  public:
-  TaskResult Save(const CScheduledTask&, const std::string&) override {
+  TaskResult Save(const CScheduledTask&, const std::string&, const TaskSaveOptions&) override {
     return kTaskNotImplemented;
   }
   // Nothing was ever saved here, so there is nothing to list.
@@ -19,6 +19,7 @@ class NoTaskScheduler : public TaskSchedulerPort {
   TaskResult RunTimes(const std::string&, TaskTime&, TaskTime&) override {
     return kTaskNotImplemented;
   }
+  TaskResult Status(const std::string&, TaskResult&) override { return kTaskNotImplemented; }
   TaskResult TriggerString(const std::string&, size_t, std::string&) override {
     return kTaskNotImplemented;
   }
@@ -49,9 +50,22 @@ void CScheduledTask::Reset() {
   *this = CScheduledTask();
 }
 
-TaskResult CScheduledTask::SaveTask(const std::string& name) const {
+TaskResult CScheduledTask::SaveTask(const std::string& name, bool failIfExists,
+                                    bool accountGivenOnly) const {
   if (name.empty() || application_.empty()) return kTaskFail;
-  return GetTaskSchedulerPort().Save(*this, name);
+  TaskSaveOptions options;
+  options.failIfExists = failIfExists;
+  options.accountGivenOnly = accountGivenOnly;
+  return GetTaskSchedulerPort().Save(*this, name, options);
+}
+
+// Unlike the run-time queries, the status is asked for whatever the exists
+// flag says: the scheduler itself tells a missing work item.
+TaskResult CScheduledTask::GetStatus(TaskResult* status) const {
+  TaskResult code = 0;
+  TaskResult result = GetTaskSchedulerPort().Status(name_, code);
+  if (TaskSucceeded(result) && status != nullptr) *status = code;
+  return result;
 }
 
 TaskTime CScheduledTask::GetLastRunTime() const {

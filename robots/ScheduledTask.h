@@ -15,6 +15,8 @@ using TaskResult = std::int32_t;
 constexpr TaskResult kTaskOk = 0;
 constexpr TaskResult kTaskFail = static_cast<TaskResult>(0x80004005);      // E_FAIL
 constexpr TaskResult kTaskNotImplemented = static_cast<TaskResult>(0x80004001);  // E_NOTIMPL
+// A work item of that name exists already (the Win32 "file exists" error).
+constexpr TaskResult kTaskExists = static_cast<TaskResult>(0x80070050);
 inline bool TaskSucceeded(TaskResult result) { return result >= 0; }
 
 // Work-item flags the program uses.
@@ -68,9 +70,16 @@ class CScheduledTask {
   std::uint16_t IdleDeadlineMinutes() const { return idleDeadlineMinutes_; }
   const std::vector<TaskTrigger>& Triggers() const { return triggers_; }
 
-  // Writes the work item under `name`, replacing one of that name. E_FAIL
-  // for an empty name or application, before the scheduler is asked.
-  TaskResult SaveTask(const std::string& name) const;
+  // Writes the work item under `name`, replacing one of that name unless
+  // `failIfExists` (then kTaskExists, the old one kept). Without an account
+  // name the task is saved for the current user, unless `accountGivenOnly`
+  // (then no account is set at all). E_FAIL for an empty name or
+  // application, before the scheduler is asked.
+  TaskResult SaveTask(const std::string& name, bool failIfExists = false,
+                      bool accountGivenOnly = false) const;
+  // The scheduler's status code of the work item named by this object (one
+  // of its SCHED_S_* codes) into `status`; the result is the query's own.
+  TaskResult GetStatus(TaskResult* status) const;
   // The most recent and next run of the work item this object was read
   // from; all zero when it was not read from the scheduler or a step fails.
   TaskTime GetLastRunTime() const;

@@ -9,11 +9,18 @@
 
 #include "robots/ScheduledTask.h"
 
+struct TaskSaveOptions {
+  bool failIfExists = false;
+  bool accountGivenOnly = false;
+};
+
 class TaskSchedulerPort {
  public:
   virtual ~TaskSchedulerPort() = default;
-  // Writes the task as the work item `name`, replacing one of that name.
-  virtual TaskResult Save(const CScheduledTask& task, const std::string& name) = 0;
+  // Writes the task as the work item `name`, as CScheduledTask::SaveTask
+  // says.
+  virtual TaskResult Save(const CScheduledTask& task, const std::string& name,
+                          const TaskSaveOptions& options) = 0;
   // Every work item whose application equals `application` without regard
   // to case, read back with its name (no ".job"), settings and triggers.
   virtual TaskResult ListForApplication(const std::string& application,
@@ -22,6 +29,7 @@ class TaskSchedulerPort {
   // The scheduler's own property sheet of the work item, owned by `parent`.
   virtual TaskResult Edit(const std::string& name, void* parent) = 0;
   virtual TaskResult RunTimes(const std::string& name, TaskTime& last, TaskTime& next) = 0;
+  virtual TaskResult Status(const std::string& name, TaskResult& status) = 0;
   // The scheduler's wording of trigger n of the work item.
   virtual TaskResult TriggerString(const std::string& name, size_t n, std::string& text) = 0;
   // The system's text of a result code; empty when it has none.

@@ -133,7 +133,8 @@ TaskTime FromSystemTime(const SYSTEMTIME& time) {
                   time.wHour, time.wMinute, time.wSecond};
 }
 
-HRESULT SetAccount(ITask& task, const CScheduledTask& settings, DWORD& flags) {
+HRESULT SetAccount(ITask& task, const CScheduledTask& settings, bool accountGivenOnly,
+                   DWORD& flags) {
   if (!OnNtFamily()) return S_OK;
   if (!settings.AccountName().empty()) {
     std::wstring password = AnsiToWide(settings.Password());
@@ -142,12 +143,13 @@ HRESULT SetAccount(ITask& task, const CScheduledTask& settings, DWORD& flags) {
     SecureZeroMemory(password.data(), password.size() * sizeof(wchar_t));
     return result;
   }
+  if (accountGivenOnly) return S_OK;
   // The current user, who must be logged on: no password is needed or kept.
   flags = kTaskFlagRunOnlyIfLoggedOn;
   return task.SetAccountInformation(AnsiToWide(CurrentUserName()).c_str(), nullptr);
 }
 
-HRESULT FillWorkItem(ITask& task, const CScheduledTask& settings) {
+HRESULT FillWorkItem(ITask& task, const CScheduledTask& settings, bool accountGivenOnly) {
   HRESULT result = task.SetApplicationName(AnsiToWide(settings.Application()).c_str());
   if (FAILED(result)) return result;
   if (!settings.Parameters().empty()) {
@@ -159,7 +161,7 @@ HRESULT FillWorkItem(ITask& task, const CScheduledTask& settings) {
     if (FAILED(result)) return result;
   }
   DWORD flags = settings.GetFlags();
-  result = SetAccount(task, settings, flags);
+  result = SetAccount(task, settings, accountGivenOnly, flags);
   if (FAILED(result)) return result;
   if (!settings.Comment().empty()) {
     result = task.SetComment(AnsiToWide(settings.Comment()).c_str());
@@ -234,7 +236,8 @@ CScheduledTask LoadTask(const std::string& name) {
 
 class WindowsTaskScheduler : public TaskSchedulerPort {
  public:
-  TaskResult Save(const CScheduledTask& settings, const std::string& name) override {
+  TaskResult Save(const CScheduledTask& settings, const std::string& name,
+                  const TaskSaveOptions& options) override {
     if (name.empty() || settings.Application().empty()) return E_FAIL;
     ScopedComInitialize com;
     if (!com.Usable()) return com.Result();
@@ -245,6 +248,7 @@ class WindowsTaskScheduler : public TaskSchedulerPort {
     ComRef<ITask> existing;
     if (SUCCEEDED(scheduler->Activate(wideName.c_str(), IID_ITask, existing.OutUnknown()))) {
       existing.Reset();
+      if (options.failIfExists) return kTaskExists;
       result = DeleteWorkItem(*scheduler.Get(), wideName.c_str());
       if (FAILED(result)) return result;
     }
@@ -252,7 +256,7 @@ class WindowsTaskScheduler : public TaskSchedulerPort {
     result = scheduler->NewWorkItem(wideName.c_str(), CLSID_CTask, IID_ITask,
                                     task.OutUnknown());
     if (FAILED(result)) return result;
-    result = FillWorkItem(*task.Get(), settings);
+    result = FillWorkItem(*task.Get(), settings, options.accountGivenOnly);
     if (FAILED(result)) return result;
     ComRef<IPersistFile> file;
     result = task->QueryInterface(IID_IPersistFile, file.OutVoid());
@@ -325,6 +329,18 @@ class WindowsTaskScheduler : public TaskSchedulerPort {
     time = {};
     if (SUCCEEDED(task->GetNextRunTime(&time))) next = FromSystemTime(time);
     return S_OK;
+  }
+
+  TaskResult Status(const std::string& name, TaskResult& status) override {
+    ScopedComInitialize com;
+    if (!com.Usable()) return com.Result();
+    ComRef<ITask> task;
+    HRESULT result = ActivateTask(name, task);
+    if (FAILED(result)) return result;
+    HRESULT code = S_OK;
+    result = task->GetStatus(&code);
+    if (SUCCEEDED(result)) status = code;
+    return result;
   }
 
   TaskResult TriggerString(const std::string& name, size_t n, std::string& text) override {

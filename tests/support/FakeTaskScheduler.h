@@ -19,9 +19,12 @@ class FakeTaskScheduler : public TaskSchedulerPort {
   FakeTaskScheduler(const FakeTaskScheduler&) = delete;
   FakeTaskScheduler& operator=(const FakeTaskScheduler&) = delete;
 
-  TaskResult Save(const CScheduledTask& task, const std::string& name) override {
+  TaskResult Save(const CScheduledTask& task, const std::string& name,
+                  const TaskSaveOptions& options) override {
     ++saves;
+    lastSaveOptions = options;
     if (saveResult != kTaskOk) return saveResult;
+    if (options.failIfExists && tasks.count(Key(name))) return kTaskExists;
     CScheduledTask stored = task;
     stored.SetName(name);
     stored.SetExists(1);
@@ -55,6 +58,11 @@ class FakeTaskScheduler : public TaskSchedulerPort {
     next = nextRun;
     return kTaskOk;
   }
+  TaskResult Status(const std::string& name, TaskResult& code) override {
+    if (!tasks.count(Key(name))) return kNoSuchTask;
+    code = status;
+    return kTaskOk;
+  }
   TaskResult TriggerString(const std::string& name, size_t n, std::string& text) override {
     text = triggerString;
     return triggerString.empty() ? kTaskNotImplemented : kTaskOk;
@@ -79,6 +87,8 @@ class FakeTaskScheduler : public TaskSchedulerPort {
   TaskResult editResult = kTaskOk;
   TaskTime lastRun;
   TaskTime nextRun;
+  TaskResult status = 0x00041303;  // SCHED_S_TASK_HAS_NOT_RUN
+  TaskSaveOptions lastSaveOptions;
   std::string triggerString;  // empty: the scheduler words no trigger
   std::string editedName;
   std::string lastSavedPassword;

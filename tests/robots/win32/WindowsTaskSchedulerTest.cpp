@@ -150,6 +150,51 @@ TEST_F(WindowsTaskScheduler, SavingAgainReplacesTheTask) {
   EXPECT_EQ(listed[0].Triggers()[0].daysInterval, 5);
 }
 
+TEST_F(WindowsTaskScheduler, FailIfExistsKeepsTheOldTask) {
+  ASSERT_EQ(Save("kept", DailyTrigger(1)), kTaskOk);
+  EXPECT_EQ(RobotTask("kept", DailyTrigger(5), program).SaveTask(ScheduledJobName("kept"), true),
+            kTaskExists);
+  std::vector<CScheduledTask> listed = Listed();
+  ASSERT_EQ(listed.size(), 1u);
+  ASSERT_EQ(listed[0].Triggers().size(), 1u);
+  EXPECT_EQ(listed[0].Triggers()[0].daysInterval, 1);
+  // A name not yet taken is saved all the same.
+  EXPECT_EQ(RobotTask("fresh", DailyTrigger(2), program).SaveTask(ScheduledJobName("fresh"), true),
+            kTaskOk);
+  EXPECT_EQ(Listed().size(), 2u);
+}
+
+// Without an account name the task normally goes to the current user, which
+// replaces its flags; with accountGivenOnly no account is set and the flags
+// stay as they were (with "interactive" added).
+TEST_F(WindowsTaskScheduler, AccountGivenOnlyLeavesTheAccountAndTheFlagsAlone) {
+  CScheduledTask task = RobotTask("given only", DailyTrigger(1), program);
+  task.SetFlags(0x400);
+  ASSERT_EQ(task.SaveTask(ScheduledJobName("given only"), false, true), kTaskOk);
+  std::vector<CScheduledTask> listed = Listed();
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_EQ(listed[0].GetFlags(), 0x401u) << std::hex << listed[0].GetFlags();
+  EXPECT_EQ(listed[0].AccountName(), "");
+}
+
+TEST_F(WindowsTaskScheduler, StatusComesFromTheSchedulerAndAMissingTaskFails) {
+  ASSERT_EQ(Save("status", DailyTrigger(1)), kTaskOk);
+  std::vector<CScheduledTask> listed = Listed();
+  ASSERT_EQ(listed.size(), 1u);
+  TaskResult status = -1;
+  TaskResult result = listed[0].GetStatus(&status);
+  ASSERT_EQ(result, kTaskOk) << std::hex << result;
+  // The scheduler's status codes run from SCHED_S_TASK_READY (0x41300) to
+  // SCHED_S_EVENT_TRIGGER (0x41308).
+  EXPECT_GE(status, 0x41300) << std::hex << status;
+  EXPECT_LE(status, 0x41308) << std::hex << status;
+
+  CScheduledTask missing(ScheduledJobName("never saved"), 0);
+  status = -1;
+  EXPECT_FALSE(TaskSucceeded(missing.GetStatus(&status)));
+  EXPECT_EQ(status, -1);
+}
+
 DWORD WINAPI CloseAfterAMoment(void* handle) {
   Sleep(150);
   CloseHandle(static_cast<HANDLE>(handle));
