@@ -9,6 +9,9 @@
 #include <lmcons.h>
 #include <mstask.h>
 
+#include <cstdio>
+#include <cwchar>
+
 #include "engine/ports/win32/FormatWindowsError.h"
 #include "robots/win32/ComScope.h"
 #include "robots/win32/WideText.h"
@@ -57,11 +60,22 @@ HRESULT CreateScheduler(ComRef<ITaskScheduler>& scheduler) {
 }
 
 // The scheduler is released as soon as the work item is reached.
+// A failed scheduler call, written to standard output for whoever runs the
+// program from a console; the user is told through results, not this.
+HRESULT Diagnose(const wchar_t* call, HRESULT result) {
+  if (FAILED(result)) {
+    std::fwprintf(stdout, L"Failed calling %ls; error = 0x%x\n", call,
+                  static_cast<unsigned>(result));
+  }
+  return result;
+}
+
 HRESULT ActivateTask(const std::string& name, ComRef<ITask>& task) {
   ComRef<ITaskScheduler> scheduler;
   HRESULT result = CreateScheduler(scheduler);
   if (FAILED(result)) return result;
-  return scheduler->Activate(AnsiToWide(name).c_str(), IID_ITask, task.OutUnknown());
+  return Diagnose(L"ITaskScheduler::Activate",
+                  scheduler->Activate(AnsiToWide(name).c_str(), IID_ITask, task.OutUnknown()));
 }
 
 TASK_TRIGGER ToSystemTrigger(const TaskTrigger& trigger) {
@@ -197,14 +211,14 @@ HRESULT FillWorkItem(ITask& task, const CScheduledTask& settings, bool accountGi
 
 void ReadTriggers(ITask& task, CScheduledTask& loaded) {
   WORD count = 0;
-  if (FAILED(task.GetTriggerCount(&count))) return;
+  if (FAILED(Diagnose(L"ITask::GetTriggerCount", task.GetTriggerCount(&count)))) return;
   for (WORD i = 0; i < count; ++i) {
     ComRef<ITaskTrigger> trigger;
-    if (FAILED(task.GetTrigger(i, trigger.Out()))) return;
+    if (FAILED(Diagnose(L"ITask::GetTrigger", task.GetTrigger(i, trigger.Out())))) return;
     TASK_TRIGGER record;
     ZeroMemory(&record, sizeof record);
     record.cbTriggerSize = sizeof record;
-    if (FAILED(trigger->GetTrigger(&record))) return;
+    if (FAILED(Diagnose(L"ITaskTrigger::GetTrigger", trigger->GetTrigger(&record)))) return;
     loaded.AddTrigger(FromSystemTrigger(record));
   }
 }
@@ -351,11 +365,12 @@ class WindowsTaskScheduler : public TaskSchedulerPort {
     HRESULT result = ActivateTask(name, task);
     if (FAILED(result)) return result;
     WORD count = 0;
-    result = task->GetTriggerCount(&count);
+    result = Diagnose(L"ITask::GetTriggerCount", task->GetTriggerCount(&count));
     if (FAILED(result)) return result;
     if (n >= count) return E_INVALIDARG;
     TaskText wording;
-    result = task->GetTriggerString(static_cast<WORD>(n), wording.Out());
+    result = Diagnose(L"ITask::GetTriggerString",
+                      task->GetTriggerString(static_cast<WORD>(n), wording.Out()));
     if (FAILED(result)) return result;
     text = wording.Ansi();
     return S_OK;

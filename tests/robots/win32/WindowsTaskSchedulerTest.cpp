@@ -191,8 +191,15 @@ TEST_F(WindowsTaskScheduler, StatusComesFromTheSchedulerAndAMissingTaskFails) {
 
   CScheduledTask missing(ScheduledJobName("never saved"), 0);
   status = -1;
-  EXPECT_FALSE(TaskSucceeded(missing.GetStatus(&status)));
+  testing::internal::CaptureStdout();
+  result = missing.GetStatus(&status);
+  fflush(stdout);
+  const std::string diagnostics = testing::internal::GetCapturedStdout();
+  EXPECT_FALSE(TaskSucceeded(result));
   EXPECT_EQ(status, -1);
+  // The failed call is written to standard output, not shown.
+  EXPECT_NE(diagnostics.find("Failed calling ITaskScheduler::Activate; error = 0x"), std::string::npos)
+      << diagnostics;
 }
 
 DWORD WINAPI CloseAfterAMoment(void* handle) {
