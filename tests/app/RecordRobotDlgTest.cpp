@@ -69,13 +69,6 @@ Lines LinesWithoutWaits(const CRecordRobotDlg& recorder) {
   return lines;
 }
 
-bool BringToFront(HWND window) {
-  return PumpUntil([window] {
-    if (GetForegroundWindow() != window) SetForegroundWindow(window);
-    return GetForegroundWindow() == window;
-  });
-}
-
 class Recorder : public testing::Test {
  protected:
   CapturedMessageBoxes boxes;

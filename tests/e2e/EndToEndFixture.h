@@ -42,11 +42,18 @@ inline bool AllFixtureKeysFree() {
   return true;
 }
 
-inline bool BringToFront(HWND window) {
-  return PumpUntil([window] {
-    if (GetForegroundWindow() != window) SetForegroundWindow(window);
-    return GetForegroundWindow() == window;
-  });
+// The data folder's robot folder, emptied for a test and made again.
+inline std::string FreshScriptFolder() {
+  const std::string folder = GetDataFolder() + "\\script";
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+  CreateDirectoryTree(folder);
+  return folder;
+}
+
+inline void RemoveScriptFolder(const std::string& folder) {
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
 }
 
 // Waits until the text has not changed for `quietMs`; returns it.
@@ -69,10 +76,7 @@ inline std::string SettledText(const EditWindowHelper& target, DWORD quietMs = 7
 class EndToEnd : public testing::Test {
  protected:
   void SetUp() override {
-    scriptFolder_ = GetDataFolder() + "\\script";
-    std::error_code ignored;
-    std::filesystem::remove_all(scriptFolder_, ignored);
-    CreateDirectoryTree(scriptFolder_);
+    scriptFolder_ = FreshScriptFolder();
     Write({"typer", "<F6>", "<F11>", 1, 0, 1}, "Send(\"hello\")");
     Write({"thrice", "<F7>", "<F11>", 1, 0, 3}, "Send(\"ab\")");
     Write({"forever", "<F8>", "<F12>", 1, 1, 1}, "Send(\"x\")");
@@ -82,8 +86,7 @@ class EndToEnd : public testing::Test {
     WriteShowTipOptions(GetDataFolder() + "\\option.ini", 0);
   }
   void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(scriptFolder_, ignored);
+    RemoveScriptFolder(scriptFolder_);
     DeleteFileA((GetDataFolder() + "\\option.ini").c_str());
   }
   // The program the robots type into, in front with its text field focused.

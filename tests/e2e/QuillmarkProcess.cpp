@@ -9,19 +9,26 @@ namespace {
 constexpr char kMainTitle[] = "Tarnwick Quillmark";
 constexpr int kRobotListId = 1001;
 
-std::string ProgramPath() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  folder.erase(folder.find_last_of("\\/") + 1);
-  return folder + QM_PROGRAM_FROM_TESTS;
-}
-
 struct Search {
   DWORD processId;
   const char* className;
   std::vector<HWND> found;
 };
+
+}  // namespace
+
+std::string ProgramPath() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string relative = path;
+  relative.erase(relative.find_last_of("\\/") + 1);
+  relative += QM_PROGRAM_FROM_TESTS;
+  char full[MAX_PATH] = {};
+  GetFullPathNameA(relative.c_str(), MAX_PATH, full, nullptr);
+  return full;
+}
+
+namespace {
 
 BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);

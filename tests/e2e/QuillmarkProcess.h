@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// The full path of the Quillmark.exe that the tests start.
+std::string ProgramPath();
+
 class QuillmarkProcess {
  public:
   // Starts Quillmark.exe with `arguments` as its command line.

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "res/ScheduleIds.h"
@@ -15,28 +14,12 @@
 #include "robots/TaskSchedulerPort.h"
 #include "robots/win32/DataFolder.h"
 #include "robots/win32/WindowsTaskScheduler.h"
-#include "tests/e2e/QuillmarkProcess.h"
-#include "tests/support/RobotFixture.h"
-#include "tests/support/win32/EditWindowHelper.h"
-#include "tests/support/win32/MessagePump.h"
+#include "tests/e2e/EndToEndFixture.h"
 
 namespace {
 
 constexpr int kScheduleButton = 999;
 constexpr int kRobotList = 1001;
-constexpr DWORD kExitCode = 18;
-
-std::string FullProgramPath() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string relative = path;
-  relative.erase(relative.find_last_of("\\/") + 1);
-  relative += QM_PROGRAM_FROM_TESTS;
-  char full[MAX_PATH] = {};
-  GetFullPathNameA(relative.c_str(), MAX_PATH, full, nullptr);
-  return full;
-}
-
 // Selects a row of another process's list: the item record must lie in
 // that process's memory.
 bool SelectRow(HWND mainWindow, int row) {
@@ -79,22 +62,18 @@ void Click(HWND dialog, int id) {
 class ScheduleEndToEnd : public testing::Test {
  protected:
   void SetUp() override {
-    scriptFolder = GetDataFolder() + "\\script";
-    std::error_code ignored;
-    std::filesystem::remove_all(scriptFolder, ignored);
-    CreateDirectoryTree(scriptFolder);
+    scriptFolder = FreshScriptFolder();
     RobotFixture robot("typer", "None", "None", 1);
     robot.script = {"Send(\"hello\")"};
     ASSERT_TRUE(WriteRobotFile(scriptFolder, robot));
     SetTaskSchedulerPort(&GetWindowsTaskScheduler());
-    program = FullProgramPath();
+    program = ProgramPath();
     DeleteRobotSchedule(program, "typer");
   }
   void TearDown() override {
     DeleteRobotSchedule(program, "typer");
     SetTaskSchedulerPort(nullptr);
-    std::error_code ignored;
-    std::filesystem::remove_all(scriptFolder, ignored);
+    RemoveScriptFolder(scriptFolder);
   }
 
   std::string scriptFolder;
@@ -135,10 +114,7 @@ TEST_F(ScheduleEndToEnd, TheWizardsTaskStartsTheProgramThatRunsTheRobot) {
 
   EditWindowHelper target("Quillmark scheduled target");
   ASSERT_TRUE(target.Started());
-  ASSERT_TRUE(PumpUntil([&] {
-    if (GetForegroundWindow() != target.Frame()) SetForegroundWindow(target.Frame());
-    return GetForegroundWindow() == target.Frame();
-  }));
+  ASSERT_TRUE(BringToFront(target.Frame()));
   // As the scheduler starts it: the application with its parameters, in
   // the task's folder.
   std::string commandLine = "\"" + task.Application() + "\" " + task.Parameters();

@@ -20,6 +20,13 @@ void PumpMessagesFor(DWORD ms) {
   } while (GetTickCount() - start < ms);
 }
 
+bool BringToFront(HWND window) {
+  return PumpUntil([window] {
+    if (GetForegroundWindow() != window) SetForegroundWindow(window);
+    return GetForegroundWindow() == window;
+  });
+}
+
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
   DWORD start = GetTickCount();
   for (;;) {

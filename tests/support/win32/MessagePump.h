@@ -11,3 +11,7 @@ void PumpMessagesFor(DWORD ms);
 
 // Dispatches messages until `done` holds or `timeoutMs` passed; returns done().
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs = 5000);
+
+// Asks for the window to come to the front until it is there; false when it
+// did not come within PumpUntil's time.
+bool BringToFront(HWND window);
