@@ -77,11 +77,14 @@ int CMerlane_Script::InvokeBuiltin(int index, ScriptValueList& args, ScriptValue
   callResult.SetInt(1);
   errorValue = 0;
   if (index < 0 || index >= builtinCount) return 1;
-  int previous = currentBuiltin;
+  // Restored however the handler returns (it may run out of memory).
+  struct Dispatching {
+    int& current;
+    int previous;
+    ~Dispatching() { current = previous; }
+  } dispatching{currentBuiltin, currentBuiltin};
   currentBuiltin = index;
-  int status = builtins[index].handler(*this, args, callResult);
-  currentBuiltin = previous;
-  return status;
+  return builtins[index].handler(*this, args, callResult);
 }
 
 void CMerlane_Script::QueueHotkey(int id) {

@@ -211,6 +211,8 @@ class CMerlane_Script {
   // when it took a quit message, which ends every run.
   bool PumpMessages();
   int RunNested(int line, bool newScope, bool restoreError);
+  // Tokenises (unless its tokens are kept) and executes the current line.
+  void RunLine(const std::string& text, int& next);
   // Every nested run, call and bracket of a script nests C++ calls too: false,
   // after reporting the script error, when the stack left is too short to go
   // deeper. The depth limit of runs alone cannot tell, as one line may nest

@@ -23,6 +23,15 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
   return true;
 }
 
+bool HasLiteralLongerThan(const ScriptTokenList& tokens, int length) {
+  for (int i = 0; i < tokens.Count(); ++i) {
+    const ScriptToken& token = tokens.GetAt(i);
+    if (token.type == ScriptTokenType::kLiteral && token.value.IsString() && token.value.GetTextLength() > length)
+      return true;
+  }
+  return false;
+}
+
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
@@ -60,10 +69,10 @@ CMerlane_ScriptFile::CMerlane_ScriptFile() {
 
 void CMerlane_ScriptFile::AddLine(int sourceLine, const std::string& text, int sourceFileId) {
   if (!lines_.empty() && (lines_.back().text.empty() || lines_.back().text[0] == ';')) {
-    lines_.back() = Line{text, sourceLine, sourceFileId, nullptr, false};
+    lines_.back() = Line{text, sourceLine, sourceFileId, nullptr};
     return;
   }
-  lines_.push_back(Line{text, sourceLine, sourceFileId, nullptr, false});
+  lines_.push_back(Line{text, sourceLine, sourceFileId, nullptr});
 }
 
 int CMerlane_ScriptFile::AddSourceFile(const std::string& path) {
@@ -106,13 +115,17 @@ ScriptTokenList* CMerlane_ScriptFile::GetLineTokens(int line, bool expandEnv) co
   const Line& entry = lines_[line - 1];
   if (expandEnv && entry.text.find('%') != std::string::npos) return nullptr;
   if (!entry.tokens && !entry.lexFailed) {
-    // Without a "%" expansion changes nothing, so the tokens hold either way.
+    // Without a "%" expansion changes nothing but the cut of long literals,
+    // so the tokens hold either way for every other line.
     auto tokens = std::make_unique<ScriptTokenList>();
-    if (TokeniseScriptLine(entry.text, false, *tokens, nullptr))
+    if (TokeniseScriptLine(entry.text, false, *tokens, nullptr)) {
+      entry.longLiteral = HasLiteralLongerThan(*tokens, kMaxExpandedLength);
       entry.tokens = std::move(tokens);
-    else
+    } else {
       entry.lexFailed = true;
+    }
   }
+  if (expandEnv && entry.longLiteral) return nullptr;
   return entry.tokens.get();
 }
 

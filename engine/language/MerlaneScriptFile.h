@@ -35,8 +35,8 @@ class CMerlane_ScriptFile {
   // The tokens of line n, tokenised on first use and kept until the lines
   // change. Null outside 1..count, for a line that does not tokenise (the
   // caller tokenises it again to report why), and, with environment
-  // expansion on, for a line holding a "%": its tokens depend on variables
-  // that a run may change.
+  // expansion on, for a line holding a "%" (its tokens depend on variables
+  // that a run may change) or a literal that expansion cuts.
   ScriptTokenList* GetLineTokens(int line, bool expandEnv) const;
   int LineCount() const { return static_cast<int>(lines_.size()); }
   // Frees the lines and the source files; the recorded windows, their map,
@@ -68,6 +68,7 @@ class CMerlane_ScriptFile {
     int sourceFileId;
     mutable std::unique_ptr<ScriptTokenList> tokens;
     mutable bool lexFailed = false;
+    mutable bool longLiteral = false;  // expansion would cut one of its literals
   };
   struct SourceFile {
     std::string path;

@@ -206,22 +206,31 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   // Copied before the run: the function list does not change during a run,
   // but the record is read again after it.
   const UserFunction called = *function;
-  variables.PushScope();
-  for (size_t i = 0; i < bound.size(); ++i) {
-    const char* parameter = called.parameters[i].name.c_str();
-    if (bound[i].target)
-      variables.AssignReference(parameter, bound[i].target);
-    else
-      variables.Assign(parameter, bound[i].value, VariableTable::kLocal);
-  }
-  ScriptValue saved = result;
+  ScriptValue saved = std::move(result);
   result.SetInt(0);
-  int status = RunNested(called.funcLine + 1, false, false);
-  for (size_t i = 0; i < bound.size(); ++i) {
-    if (bound[i].element) {
-      ScriptValue* local = variables.Find(called.parameters[i].name.c_str(), VariableTable::kLocal);
-      if (local) bound[i].value = *local;
+  variables.PushScope();
+  int status = 0;
+  try {
+    for (size_t i = 0; i < bound.size(); ++i) {
+      const char* parameter = called.parameters[i].name.c_str();
+      if (bound[i].target)
+        variables.AssignReference(parameter, bound[i].target);
+      else
+        variables.Assign(parameter, bound[i].value, VariableTable::kLocal);
     }
+    status = RunNested(called.funcLine + 1, false, false);
+    for (size_t i = 0; i < bound.size(); ++i) {
+      if (bound[i].element) {
+        ScriptValue* local = variables.Find(called.parameters[i].name.c_str(), VariableTable::kLocal);
+        if (local) bound[i].value = *local;
+      }
+    }
+  } catch (...) {
+    // Out of memory on the way: the caller's scope and result come back
+    // before the run ends.
+    variables.PopScope();
+    result = std::move(saved);
+    throw;
   }
   variables.PopScope();
   for (Argument& argument : bound) {
@@ -230,8 +239,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
     if (element) *element = argument.value;
   }
-  callResult = result;
-  result = saved;
+  callResult = std::move(result);
+  result = std::move(saved);
   if (status != 0 || runState == run_state::kEnded) return 1;
   return 0;
 }

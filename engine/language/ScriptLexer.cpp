@@ -251,7 +251,7 @@ bool TokeniseScriptLine(const std::string& line, bool expandEnv, ScriptTokenList
 }
 
 std::string ExpandEnvironmentStrings(const std::string& text) {
-  constexpr size_t kMaxLength = 4095;
+  constexpr size_t kMaxLength = kMaxExpandedLength;
   std::string out;
   size_t pos = 0;
   while (pos < text.size()) {

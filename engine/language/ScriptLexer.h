@@ -27,5 +27,9 @@ bool TokeniseScriptLine(const std::string& line, bool expandEnv, ScriptTokenList
 // Upper case by the system's ANSI mapping (the case-mapping seam).
 std::string ToUpperAnsi(std::string text);
 
-// %NAME% expansion of a string literal ("%%" gives "%").
+// The longest literal that expansion leaves; it cuts longer ones.
+constexpr int kMaxExpandedLength = 4095;
+
+// %NAME% expansion of a string literal ("%%" gives "%"), cut to
+// kMaxExpandedLength characters.
 std::string ExpandEnvironmentStrings(const std::string& text);

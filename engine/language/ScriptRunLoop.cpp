@@ -3,6 +3,8 @@
 // and executes lines. Entered at line 0 it is the wait loop of the waiting
 // built-ins; user functions run in it as nested runs.
 #include <algorithm>
+#include <new>
+#include <stdexcept>
 
 #include "engine/values/AsciiNoCase.h"
 #include "engine/ports/ClockPort.h"
@@ -17,6 +19,7 @@ namespace {
 
 const char kRecursion[] =
     "Recursion level has been exceeded - Tarnwick Quillmark will quit to prevent stack overflow.";
+const char kOutOfMemory[] = "Not enough memory for a string or array - the script ends.";
 const char kNestingTooDeep[] =
     "Calls and expressions are nested too deeply - the script ends to prevent stack overflow.";
 
@@ -80,16 +83,7 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
       runState = run_state::kEnded;
       continue;
     }
-    // Lines do not change during a run, so the kept tokens stay valid while
-    // the line executes (user functions may run it again meanwhile: the
-    // tokens are only read).
-    if (ScriptTokenList* kept = scriptFile.GetLineTokens(currentLine, ExpandEnvStrings != 0)) {
-      ExecuteLine(*kept, next);
-      continue;
-    }
-    ScriptTokenList tokens;
-    if (TokeniseLine(*text, tokens)) continue;
-    ExecuteLine(tokens, next);
+    RunLine(*text, next);
   }
 
   if (!keepDepth) --depth;
@@ -99,6 +93,27 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
     GetMessagePumpPort().PostQuit(quitCode_);
   }
   return 0;
+}
+
+void CMerlane_Script::RunLine(const std::string& text, int& next) {
+  // A string or array that cannot grow ends the run with a script error; what
+  // the line had built so far is freed on the way out.
+  try {
+    // Lines do not change during a run, so the kept tokens stay valid while
+    // the line executes (user functions may run it again meanwhile: the
+    // tokens are only read).
+    if (ScriptTokenList* kept = scriptFile.GetLineTokens(currentLine, ExpandEnvStrings != 0)) {
+      ExecuteLine(*kept, next);
+      return;
+    }
+    ScriptTokenList tokens;
+    if (TokeniseLine(text, tokens)) return;
+    ExecuteLine(tokens, next);
+  } catch (const std::bad_alloc&) {
+    ReportLineError(kOutOfMemory, -1);
+  } catch (const std::length_error&) {
+    ReportLineError(kOutOfMemory, -1);
+  }
 }
 
 bool CMerlane_Script::EnoughStackToNest() {

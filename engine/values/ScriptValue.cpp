@@ -75,7 +75,11 @@ ScriptValue& ScriptValue::operator=(ScriptValue&& other) noexcept {
     return *this;
 }
 
-ScriptValue::~ScriptValue() = default;
+ScriptValue::~ScriptValue() {
+    if (array_) {
+        FreeElements(array_->elements);
+    }
+}
 
 void ScriptValue::Swap(ScriptValue& other) noexcept {
     std::swap(type_, other.type_);

@@ -86,6 +86,7 @@ private:
     void Arithmetic(const ScriptValue& other, double (*op)(double, double));
     void DropCaches();
     void CopyArrayFrom(const ScriptValue& other);
+    static void FreeElements(std::vector<std::unique_ptr<ScriptValue>>& elements);
     void Swap(ScriptValue& other) noexcept;
 
     // Shape, pending subscripts and elements. Most values are plain numbers

@@ -2,6 +2,7 @@
 #include "engine/values/ScriptValue.h"
 
 #include <algorithm>
+#include <utility>
 
 ScriptValue::ArrayPart& ScriptValue::Part() {
     if (!array_) {
@@ -101,25 +102,66 @@ const ScriptValue* ScriptValue::ExistingElement(int flatIndex) const {
     return array_->elements[static_cast<std::size_t>(flatIndex)].get();
 }
 
+// Arrays may hold arrays to any depth: freeing and copying walk them with a
+// list of their own instead of nesting a C++ call per level, so no script
+// can run the stack out through them.
+namespace {
+
+using Elements = std::vector<std::unique_ptr<ScriptValue>>;
+
+} // namespace
+
+void ScriptValue::FreeElements(Elements& elements) {
+    Elements pending;
+    const auto takeNested = [&pending](Elements& from) {
+        for (auto& element : from) {
+            if (element && element->array_ && !element->array_->elements.empty()) {
+                pending.push_back(std::move(element));
+            }
+        }
+    };
+    takeNested(elements);
+    Elements().swap(elements);
+    while (!pending.empty()) {
+        std::unique_ptr<ScriptValue> value = std::move(pending.back());
+        pending.pop_back();
+        takeNested(value->array_->elements);
+        // What is left in it holds no elements of its own.
+    }
+}
+
 // The pending subscripts stay.
 void ScriptValue::FreeArray() {
     if (!array_) {
         return;
     }
-    std::vector<std::unique_ptr<ScriptValue>>().swap(array_->elements);
+    FreeElements(array_->elements);
     array_->elementCount = 0;
     array_->dimensionCount = 0;
 }
 
 void ScriptValue::CopyArrayFrom(const ScriptValue& other) {
-    ArrayPart& part = Part();
-    part.subscriptCount = other.array_->dimensionCount;
-    part.subscripts = other.array_->dimensions;
-    CreateArray();
-    const auto& source = other.array_->elements;
-    for (std::size_t i = 0; i < source.size(); ++i) {
-        if (source[i]) {
-            array_->elements[i] = std::make_unique<ScriptValue>(*source[i]);
+    std::vector<std::pair<ScriptValue*, const ScriptValue*>> pending{{this, &other}};
+    while (!pending.empty()) {
+        const auto [to, from] = pending.back();
+        pending.pop_back();
+        ArrayPart& part = to->Part();
+        part.subscriptCount = from->array_->dimensionCount;
+        part.subscripts = from->array_->dimensions;
+        to->CreateArray();
+        const Elements& source = from->array_->elements;
+        Elements& target = to->array_->elements;
+        for (std::size_t i = 0; i < source.size(); ++i) {
+            const ScriptValue* element = source[i].get();
+            if (!element) {
+                continue;
+            }
+            if (element->IsArray()) {
+                target[i] = std::make_unique<ScriptValue>();
+                pending.emplace_back(target[i].get(), element);
+            } else {
+                target[i] = std::make_unique<ScriptValue>(*element);
+            }
         }
     }
 }

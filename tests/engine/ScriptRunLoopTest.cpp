@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <new>
+#include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include "engine/language/MerlaneScript.h"
 #include "tests/support/EngineDoubles.h"
@@ -302,6 +305,63 @@ TEST(RunLoop, QueuedScriptHotKeysRunTheirFunction) {
   };
   runner.Run();
   EXPECT_EQ(runner.Report({"pressed", "b"}), "pressed=2\nb=2\n");
+}
+
+}  // namespace
+
+namespace {
+
+// With expansion on every string literal is cut to 4095 characters, on a line
+// with a "%" or without one, in a statement and in the block scan alike.
+TEST(RunLoop, ExpansionCutsLongLiteralsOnEveryLine) {
+  const std::string literal = "\"" + std::string(4100, 'x') + "\"";
+  const std::string script = "Opt(\"ExpandEnvStrings\", 1)\n"
+                             "For $i = 1 To 2\n"
+                             "$plain = StringLen(" + literal + ")\n"
+                             "$percent = StringLen(" + literal + ") ; 100%\n"
+                             "If 0 Then\n"
+                             "ElseIf StringLen(" + literal + ") = 4095 Then\n"
+                             "$elseIf = 1\n"
+                             "EndIf\n"
+                             "Select\n"
+                             "Case StringLen(" + literal + ") = 4095\n"
+                             "$case = 1\n"
+                             "EndSelect\n"
+                             "Next\n"
+                             "Opt(\"ExpandEnvStrings\", 0)\n"
+                             "$off = StringLen(" + literal + ")\n";
+  EXPECT_EQ(RunScriptText(script, {"plain", "percent", "elseIf", "case", "off"}),
+            "plain=4095\npercent=4095\nelseIf=1\ncase=1\noff=4100\n");
+}
+
+}  // namespace
+
+namespace {
+
+int ThrowOutOfMemory(CMerlane_Script&, ScriptValueList&, ScriptValue&) { throw std::bad_alloc(); }
+int ThrowTooLong(CMerlane_Script&, ScriptValueList&, ScriptValue&) { throw std::length_error("too long"); }
+
+// A value that cannot grow (the allocation fails, or the length would not
+// fit) ends the run with one script error, inside a function too; the
+// interpreter is left as after any script error.
+TEST(RunLoop, AValueThatCannotGrowEndsTheRunWithAScriptError) {
+  for (BuiltinHandler handler : {&ThrowOutOfMemory, &ThrowTooLong}) {
+    std::vector<BuiltinRow> table(GetBuiltinTable(), GetBuiltinTable() + kBuiltinCount);
+    table[FindBuiltin("STRINGUPPER")].handler = handler;
+    ScriptRunner runner;
+    runner.engine.builtins = table.data();
+    runner.Load("grow.txt", "Func f($s)\n  Return StringUpper($s & $s)\nEndFunc\n$x = 1\n$x = f(\"a\")\n$after = 1\n");
+    runner.Run();
+    EXPECT_EQ(runner.Errors().size(), 1u);
+    const std::string report = runner.Report({"x", "after"});
+    EXPECT_EQ(report.substr(0, report.find("(File")), "x=1\nafter=<undeclared>\nerror: Line 2  ");
+    EXPECT_EQ(report.substr(report.find("):")),
+              "):\\n\\n  Return StringUpper($s & $s)\\n\\nError: Not enough memory for a string or array - the script "
+              "ends.\n");
+    EXPECT_EQ(runner.engine.depth, 0);
+    EXPECT_FALSE(runner.engine.variables.HasLocalScope());
+    EXPECT_EQ(runner.engine.currentBuiltin, -1);
+  }
 }
 
 }  // namespace

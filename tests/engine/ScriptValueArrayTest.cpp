@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -228,3 +229,34 @@ TEST(ScriptValueArrayTest, AnArrayAssignedOverAPlainValueBringsItsShape) {
 }
 
 } // namespace
+
+// Arrays nested far deeper than a thread's stack could follow call by call:
+// a copy and the freeing of both must neither fault nor lose a level.
+TEST(ScriptValueArrayTest, DeeplyNestedArraysCopyAndFreeWithoutRunningTheStackOut) {
+    constexpr int kDepth = 200000;
+    auto root = std::make_unique<ScriptValue>();
+    ScriptValue* at = root.get();
+    for (int level = 0; level < kDepth; ++level) {
+        SetSubscripts(*at, {2});
+        ASSERT_TRUE(at->CreateArray());
+        Element(*at, {1})->SetInt(level);
+        at = Element(*at, {0});
+    }
+    at->SetText("bottom");
+
+    auto copy = std::make_unique<ScriptValue>(*root);
+    root.reset();
+    const ScriptValue* walk = copy.get();
+    int level = 0;
+    while (walk->IsArray()) {
+        const ScriptValue* number = walk->ExistingElement(1);
+        ASSERT_NE(number, nullptr) << "level " << level;
+        ASSERT_EQ(number->GetInt(), level);
+        walk = walk->ExistingElement(0);
+        ASSERT_NE(walk, nullptr) << "level " << level;
+        ++level;
+    }
+    EXPECT_EQ(level, kDepth);
+    EXPECT_STREQ(walk->GetText(), "bottom");
+    copy.reset();
+}
