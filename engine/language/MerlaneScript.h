@@ -242,6 +242,9 @@ class CMerlane_Script {
   int CallBuiltin(ScriptTokenList& tokens, int& position, ScriptValue& callResult);
   int CallUserFunction(ScriptTokenList& tokens, int& position, ScriptValue& callResult);
   const UserFunction* FindUserFunction(const std::string& name) const;
+  // The function a user-function token names, looked up once per prepared
+  // script; null for an unknown name.
+  const UserFunction* FindUserFunction(const ScriptToken& token) const;
 
  private:
   // Evaluator steps.
@@ -299,6 +302,8 @@ class CMerlane_Script {
   int CheckUserFunctionCalls();
   void CollectLabels();
 
+  // Changes whenever the user functions are made again (PrepareScript).
+  std::uint64_t functionsVersion_ = 0;
   bool quitReposted_ = false;
   int quitCode_ = 0;
   // Shared by every expression being evaluated, nested ones stacked above

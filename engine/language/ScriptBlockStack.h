@@ -5,6 +5,7 @@
 
 #include "engine/values/ScriptString.h"
 #include "engine/values/ScriptValue.h"
+#include "engine/values/VariableTable.h"
 
 // What an open block remembers. One record type serves the call, If, loop,
 // Select and label stacks; each uses the fields it needs.
@@ -19,6 +20,7 @@ struct ScriptBlock {
     ScriptValue endValue;         // For: the bound
     ScriptValue stepValue;        // For: the step
     std::int32_t callLevel = 0;   // loop: the call level when entered
+    mutable ResolvedName variable; // For: the variable as Next last found it
 };
 
 class ScriptBlockStack {

@@ -285,7 +285,7 @@ int CMerlane_Script::ExecNext(ScriptTokenList& tokens, int& nextLine) {
   if (!HasOpener(loopStack, keyword::kFor)) return ReportAt(NoOpenerMessage("Next", "For"), tokens, 0);
   if (!ExpectEnd(tokens, 1)) return 1;
   const ScriptBlock& loop = loopStack.Top();
-  ScriptValue* variable = variables.Find(loop.name.Text(), VariableTable::kAutomatic);
+  ScriptValue* variable = variables.Find(loop.name.Text(), loop.variable);
   if (!variable) return ReportAt("Variable used without being declared.", tokens, 0);
   variable->Add(loop.stepValue);
   if (ForGoesOn(*variable, loop.endValue, loop.stepValue))

@@ -19,6 +19,7 @@ struct Argument {
   bool element = false;
   std::string variable;
   std::vector<int> subscripts;
+  std::string parameter;  // element only: the parameter's name
 };
 
 }  // namespace
@@ -35,6 +36,17 @@ const UserFunction* CMerlane_Script::FindUserFunction(const std::string& name) c
     if (AsciiCompareNoCase(function.name.c_str(), name.c_str()) == 0) return &function;
   }
   return nullptr;
+}
+
+const UserFunction* CMerlane_Script::FindUserFunction(const ScriptToken& token) const {
+  if (token.functionsVersion != functionsVersion_ || token.functionIndex < 0 ||
+      token.functionIndex >= static_cast<int>(userFunctions.size())) {
+    const UserFunction* function = FindUserFunction(token.value.GetText());
+    if (!function) return nullptr;
+    token.functionIndex = static_cast<int>(function - userFunctions.data());
+    token.functionsVersion = functionsVersion_;
+  }
+  return &userFunctions[static_cast<size_t>(token.functionIndex)];
 }
 
 int CMerlane_Script::FindCallClose(ScriptTokenList& tokens, int position, int& close) {
@@ -132,7 +144,7 @@ int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptV
 int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, ScriptValue& callResult) {
   const ScriptToken& name = tokens.GetAt(position);
   const int column = name.column;
-  const UserFunction* function = FindUserFunction(name.value.GetText());
+  const UserFunction* function = FindUserFunction(name);
   if (!function) {
     ReportLineError("Unknown function name.", column);
     return 1;
@@ -165,7 +177,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
       return 1;
     }
     argument.variable = first.value.GetText();
-    ScriptValue* variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);
+    ScriptValue* variable = variables.Find(argument.variable.c_str(), first.resolved);
     if (!variable) {
       ReportLineError("Variable used without being declared.", first.column);
       return 1;
@@ -177,7 +189,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
         return 1;
       }
       if (ReadSubscripts(arg, at, argument.subscripts)) return 1;
-      variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);
+      variable = variables.Find(argument.variable.c_str(), first.resolved);
       ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
       if (!element) {
         ReportLineError("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",
@@ -203,26 +215,29 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   });
   if (bindStatus) return 1;
 
-  // Copied before the run: the function list does not change during a run,
-  // but the record is read again after it.
-  const UserFunction called = *function;
+  // The function record is not read after the run (nothing may rely on the
+  // function list then): what the element write-back needs is in `bound`.
+  const int funcLine = function->funcLine;
+  for (size_t i = 0; i < bound.size(); ++i) {
+    if (bound[i].element) bound[i].parameter = function->parameters[i].name;
+  }
   ScriptValue saved = std::move(result);
   result.SetInt(0);
   variables.PushScope();
   int status = 0;
   try {
     for (size_t i = 0; i < bound.size(); ++i) {
-      const char* parameter = called.parameters[i].name.c_str();
+      const char* parameter = function->parameters[i].name.c_str();
       if (bound[i].target)
         variables.AssignReference(parameter, bound[i].target);
       else
-        variables.Assign(parameter, bound[i].value, VariableTable::kLocal);
+        variables.Assign(parameter, std::move(bound[i].value), VariableTable::kLocal);
     }
-    status = RunNested(called.funcLine + 1, false, false);
-    for (size_t i = 0; i < bound.size(); ++i) {
-      if (bound[i].element) {
-        ScriptValue* local = variables.Find(called.parameters[i].name.c_str(), VariableTable::kLocal);
-        if (local) bound[i].value = *local;
+    status = RunNested(funcLine + 1, false, false);
+    for (Argument& argument : bound) {
+      if (argument.element) {
+        ScriptValue* local = variables.Find(argument.parameter.c_str(), VariableTable::kLocal);
+        if (local) argument.value = *local;
       }
     }
   } catch (...) {

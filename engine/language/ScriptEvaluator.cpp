@@ -328,7 +328,7 @@ ScriptValue* ElementAt(ScriptValue& array, const std::vector<int>& subscripts) {
 
 int CMerlane_Script::ReadVariable(ScriptTokenList& tokens, int& position, ScriptValue& value) {
   const ScriptToken& token = tokens.GetAt(position);
-  ScriptValue* variable = variables.Find(token.value.GetText(), VariableTable::kAutomatic);
+  ScriptValue* variable = variables.Find(token.value.GetText(), token.resolved);
   if (!variable) {
     ReportLineError("Variable used without being declared.", token.column);
     return 1;
@@ -346,7 +346,7 @@ int CMerlane_Script::ReadVariable(ScriptTokenList& tokens, int& position, Script
   std::vector<int> subscripts;
   if (ReadSubscripts(tokens, position, subscripts)) return 1;
   // The subscripts may have run code that changed the variable: look again.
-  variable = variables.Find(token.value.GetText(), VariableTable::kAutomatic);
+  variable = variables.Find(token.value.GetText(), token.resolved);
   ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, subscripts) : nullptr;
   if (!element) {
     ReportLineError("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",

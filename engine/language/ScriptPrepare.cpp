@@ -1,5 +1,6 @@
 // Preparing a loaded script for its runs: its user functions, the check of
 // every call of one, its labels and its path.
+#include <atomic>
 #include <ctime>
 
 #include "engine/ports/ClockPort.h"
@@ -22,6 +23,9 @@ bool IsKeyword(const ScriptToken& token, int index) {
 
 int CMerlane_Script::PrepareScript(const std::string& path) {
   userFunctions.clear();
+  // Unique in the process: a token resolved for another script never matches.
+  static std::atomic<std::uint64_t> lastFunctionsVersion{0};
+  functionsVersion_ = ++lastFunctionsVersion;
   if (ScanUserFunctions()) return 1;
   if (CheckUserFunctionCalls()) return 1;
   CollectLabels();

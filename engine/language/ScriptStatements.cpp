@@ -78,7 +78,7 @@ int CMerlane_Script::ExecKeyword(ScriptTokenList& tokens, int& nextLine) {
 int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   const ScriptToken& target = tokens.GetAt(0);
   const char* name = target.value.GetText();
-  ScriptValue* variable = variables.Find(name, VariableTable::kAutomatic);
+  ScriptValue* variable = variables.Find(name, target.resolved);
   int position = 1;
   const bool subscripted = tokens.GetAt(position).type == ScriptTokenType::kOpenBracket;
   std::vector<int> subscripts;
@@ -92,7 +92,7 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   } else if (subscripted) {
     if (!variable->IsArray()) return ReportAt("You must DIM an array before you can assign to it.", tokens, 0);
     if (ReadSubscripts(tokens, position, subscripts)) return 1;
-    variable = variables.Find(name, VariableTable::kAutomatic);
+    variable = variables.Find(name, target.resolved);
     if (!variable || !variable->IsArray() || !ElementAt(*variable, subscripts))
       return ReportAt("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",
                       tokens, 0);
@@ -105,7 +105,7 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   if (!ExpectEnd(tokens, position)) return 1;
   // The expression may have called code that resized or replaced the array:
   // resolve the target again.
-  variable = variables.Find(name, VariableTable::kAutomatic);
+  variable = variables.Find(name, target.resolved);
   if (!variable) {
     variables.Assign(name, value, VariableTable::kAutomatic);
     return 0;

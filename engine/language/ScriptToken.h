@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/values/ScriptValue.h"
+#include "engine/values/VariableTable.h"
 
 // Token kinds of a script line. The codes are fixed: the evaluator and the
 // statement executor dispatch on them.
@@ -38,4 +39,10 @@ struct ScriptToken {
     ScriptTokenType type = ScriptTokenType::kEndOfLine;
     ScriptValue value;
     std::int32_t column = 0;  // 0-based position in the line where it starts
+    // A variable token's name as last resolved (kept tokens resolve once).
+    mutable ResolvedName resolved;
+    // A user-function token's row in the prepared functions, valid while
+    // functionsVersion is the interpreter's.
+    mutable std::int32_t functionIndex = -1;
+    mutable std::uint64_t functionsVersion = 0;
 };

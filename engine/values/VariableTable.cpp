@@ -1,5 +1,6 @@
 #include "engine/values/VariableTable.h"
 
+#include <atomic>
 #include <cstring>
 #include <memory>
 
@@ -35,7 +36,16 @@ private:
     const char* text_ = buffer_;
 };
 
+// Serials of scopes, unique in the process: a name resolved in one table or
+// scope never matches another, even one at the same address.
+std::uint64_t NextScopeSerial() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 } // namespace
+
+VariableTable::VariableTable() : global_(NextScopeSerial()) {}
 
 VariableScope& VariableTable::Innermost() {
     return locals_.empty() ? global_ : *locals_.back();
@@ -46,14 +56,18 @@ const VariableScope* VariableTable::TopLocal() const {
 }
 
 bool VariableTable::Assign(const char* name, const ScriptValue& value, int scope) {
+    return Assign(name, ScriptValue(value), scope);  // value may live in the scope
+}
+
+bool VariableTable::Assign(const char* name, ScriptValue&& value, int scope) {
     const Key key(name);
     switch (scope) {
     case kAutomatic:
     case kLocal:
-        Innermost().Assign(key.Text(), value);
+        Innermost().Assign(key.Text(), std::move(value));
         return true;
     case kGlobal:
-        global_.Assign(key.Text(), value);
+        global_.Assign(key.Text(), std::move(value));
         return true;
     default:
         return false;
@@ -80,6 +94,34 @@ ScriptValue* VariableTable::Find(const char* name, int scope) const {
     }
 }
 
+ScriptValue* VariableTable::Find(const char* name, ResolvedName& resolved) const {
+    const CaseMapping& mapping = GetCaseMapping();
+    if (resolved.mapping != &mapping || resolved.upper.IsEmpty()) {
+        resolved.upper.Assign(name);
+        mapping.Upper(resolved.upper.Data(), resolved.upper.Length());
+        resolved.mapping = &mapping;
+        resolved.value = nullptr;
+    }
+    const VariableScope* local = TopLocal();
+    const std::uint64_t localSerial = local != nullptr ? local->Serial() : 0;
+    const std::uint32_t localVersion = local != nullptr ? local->Version() : 0;
+    if (resolved.value != nullptr && resolved.globalSerial == global_.Serial() && resolved.localSerial == localSerial &&
+        resolved.localVersion == localVersion && resolved.globalVersion == global_.Version()) {
+        return resolved.value;
+    }
+    ScriptValue* value = local != nullptr ? local->Find(resolved.upper.Text()) : nullptr;
+    if (value == nullptr) {
+        value = global_.Find(resolved.upper.Text());
+    }
+    // A miss is not kept: the name is usually made right after.
+    resolved.value = value;
+    resolved.globalSerial = global_.Serial();
+    resolved.localSerial = localSerial;
+    resolved.localVersion = localVersion;
+    resolved.globalVersion = global_.Version();
+    return value;
+}
+
 bool VariableTable::AssignReference(const char* name, ScriptValue* target) {
     if (locals_.empty() || target == nullptr) {
         return false;
@@ -89,14 +131,27 @@ bool VariableTable::AssignReference(const char* name, ScriptValue* target) {
     return true;
 }
 
+// Scopes are kept for reuse: a call then allocates nothing for its scope or
+// for variables that an earlier call of that depth had.
 void VariableTable::PushScope() {
-    locals_.push_back(std::make_unique<VariableScope>());
+    if (spare_.empty()) {
+        locals_.push_back(std::make_unique<VariableScope>(NextScopeSerial()));
+        return;
+    }
+    locals_.push_back(std::move(spare_.back()));
+    spare_.pop_back();
+    locals_.back()->Recycle(NextScopeSerial());
 }
 
 void VariableTable::PopScope() {
-    if (!locals_.empty()) {
-        locals_.pop_back();
+    if (locals_.empty()) {
+        return;
     }
+    std::unique_ptr<VariableScope> scope = std::move(locals_.back());
+    locals_.pop_back();
+    // Its own values go now, as a popped scope's always did.
+    scope->Recycle(NextScopeSerial());
+    spare_.push_back(std::move(scope));
 }
 
 int VariableTable::IsDeclared(const char* name) const {

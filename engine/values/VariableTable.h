@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "engine/values/ScriptString.h"
 #include "engine/values/ScriptValue.h"
 #include "engine/values/VariableScope.h"
 
@@ -13,16 +15,35 @@
 // Names are upper-cased through the case-mapping seam before every lookup,
 // as the shipping program did with the system mapping; this is not the
 // ASCII case-insensitive compare used for script words.
+// A variable name as a kept token holds it: upper-cased once, and the
+// variable it found, kept while the scopes it was looked up in have the same
+// variables.
+struct ResolvedName {
+    ScriptString upper;
+    const void* mapping = nullptr;  // the case mapping that made `upper`
+    ScriptValue* value = nullptr;
+    std::uint64_t globalSerial = 0;
+    std::uint64_t localSerial = 0;  // 0: no local scope
+    std::uint32_t localVersion = 0;
+    std::uint32_t globalVersion = 0;
+};
+
 class VariableTable {
 public:
     enum Scope : int { kAutomatic = 0, kLocal = 1, kGlobal = 2 };
 
+    VariableTable();
+
     // Automatic and local go to the top local scope when there is one, else
     // global. An unknown scope does nothing and answers false.
     bool Assign(const char* name, const ScriptValue& value, int scope);
+    // The same, taking the value over.
+    bool Assign(const char* name, ScriptValue&& value, int scope);
     // Automatic: top local scope, then global. Local: the top local scope
     // when there is one, else global. Global: global only. Else null.
     ScriptValue* Find(const char* name, int scope) const;
+    // Find(name, kAutomatic) through what `resolved` kept of the last lookup.
+    ScriptValue* Find(const char* name, ResolvedName& resolved) const;
     // Binds the name in the top local scope; false when there is no local
     // scope or no target.
     bool AssignReference(const char* name, ScriptValue* target);
@@ -41,4 +62,5 @@ private:
 
     VariableScope global_;
     std::vector<std::unique_ptr<VariableScope>> locals_;
+    std::vector<std::unique_ptr<VariableScope>> spare_;  // popped, for the next push
 };
