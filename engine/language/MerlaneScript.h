@@ -11,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -304,6 +305,7 @@ class CMerlane_Script {
 
   // Changes whenever the user functions are made again (PrepareScript).
   std::uint64_t functionsVersion_ = 0;
+  std::function<void(int id)> hotkeyQueue_;  // what the pump gives script hot keys to
   bool quitReposted_ = false;
   int quitCode_ = 0;
   // Shared by every expression being evaluated, nested ones stacked above

@@ -91,6 +91,7 @@ class ExpressionStacks {
   void PopOp() { ops_.pop_back(); }
   size_t ValueCount() const { return values_.size() - valueBase_; }
   void PushValue(ScriptValue&& value) { values_.push_back(std::move(value)); }
+  void PushValue(const ScriptValue& value) { values_.push_back(value); }
   ScriptValue& TopValue() { return values_.back(); }
   ScriptValue PopValue() {
     ScriptValue top = std::move(values_.back());
@@ -162,25 +163,28 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
   bool afterOperand = false;
   for (;;) {
     const ScriptToken& token = tokens.GetAt(position);
-    ScriptValue operand;
-    int status = -1;
-    switch (token.type) {
-      case ScriptTokenType::kLiteral:
-        operand = token.value;
-        ++position;
-        status = 0;
-        break;
-      case ScriptTokenType::kVariable: status = ReadVariable(tokens, position, operand); break;
-      case ScriptTokenType::kMacro:
-        status = EvalMacro(token, operand);
-        ++position;
-        break;
-      case ScriptTokenType::kBuiltin: status = CallBuiltin(tokens, position, operand); break;
-      case ScriptTokenType::kUserFunction: status = CallUserFunction(tokens, position, operand); break;
-      default: break;
+    if (token.type == ScriptTokenType::kLiteral) {
+      stacks.PushValue(token.value);
+      ++position;
+      afterOperand = true;
+      continue;
     }
-    if (status > 0) return 1;
-    if (status == 0) {
+    if (token.type == ScriptTokenType::kVariable || token.type == ScriptTokenType::kMacro ||
+        token.type == ScriptTokenType::kBuiltin || token.type == ScriptTokenType::kUserFunction) {
+      // The operand is made apart: its own evaluation may grow the shared
+      // stacks.
+      ScriptValue operand;
+      int status = 0;
+      switch (token.type) {
+        case ScriptTokenType::kVariable: status = ReadVariable(tokens, position, operand); break;
+        case ScriptTokenType::kMacro:
+          status = EvalMacro(token, operand);
+          ++position;
+          break;
+        case ScriptTokenType::kBuiltin: status = CallBuiltin(tokens, position, operand); break;
+        default: status = CallUserFunction(tokens, position, operand); break;
+      }
+      if (status) return 1;
       stacks.PushValue(std::move(operand));
       afterOperand = true;
       continue;

@@ -125,8 +125,8 @@ bool CMerlane_Script::EnoughStackToNest() {
 bool CMerlane_Script::PumpMessages() {
   if (quitDone) return false;
   int code = 0;
-  const ThreadHotkeyHandler queue = [this](int id) { QueueHotkey(id); };
-  if (!GetMessagePumpPort().Pump(&code, queue)) return true;
+  if (!hotkeyQueue_) hotkeyQueue_ = [this](int id) { QueueHotkey(id); };
+  if (!GetMessagePumpPort().Pump(&code, hotkeyQueue_)) return true;
   // The quit message is put back when the outermost run returns, and every
   // loop ends on the stop request.
   quitDone = 1;

@@ -23,16 +23,19 @@ int CMerlane_Script::ReportAt(const std::string& message, ScriptTokenList& token
 int CMerlane_Script::ExecuteLine(ScriptTokenList& tokens, int& nextLine) {
   const ScriptToken& first = tokens.GetAt(0);
   int position = 0;
-  ScriptValue callResult;
   switch (first.type) {
     case ScriptTokenType::kKeyword:
       return ExecKeyword(tokens, nextLine);
-    case ScriptTokenType::kBuiltin:
+    case ScriptTokenType::kBuiltin: {
+      ScriptValue callResult;
       if (CallBuiltin(tokens, position, callResult)) return 1;
       return ExpectEnd(tokens, position) ? 0 : 1;
-    case ScriptTokenType::kUserFunction:
+    }
+    case ScriptTokenType::kUserFunction: {
+      ScriptValue callResult;
       if (CallUserFunction(tokens, position, callResult)) return 1;
       return ExpectEnd(tokens, position) ? 0 : 1;
+    }
     case ScriptTokenType::kVariable:
       return ExecAssignment(tokens);
     case ScriptTokenType::kEndOfLine:
@@ -106,19 +109,20 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   // The expression may have called code that resized or replaced the array:
   // resolve the target again.
   variable = variables.Find(name, target.resolved);
+  // The value is a temporary of this line: it moves in, no copy.
   if (!variable) {
-    variables.Assign(name, value, VariableTable::kAutomatic);
+    variables.Assign(name, std::move(value), VariableTable::kAutomatic);
     return 0;
   }
   if (!subscripted) {
-    *variable = value;
+    *variable = std::move(value);
     return 0;
   }
   ScriptValue* element = variable->IsArray() ? ElementAt(*variable, subscripts) : nullptr;
   if (!element)
     return ReportAt("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",
                     tokens, 0);
-  *element = value;
+  *element = std::move(value);
   return 0;
 }
 
@@ -130,7 +134,7 @@ int CMerlane_Script::ExecReturn(ScriptTokenList& tokens) {
     ScriptValue value;
     if (EvalExpression(tokens, position, value)) return 1;
     if (!ExpectEnd(tokens, position)) return 1;
-    result = value;
+    result = std::move(value);
   }
   returnFlag = 1;
   return 0;
