@@ -305,7 +305,10 @@ class CMerlane_Script {
 
   // Changes whenever the user functions are made again (PrepareScript).
   std::uint64_t functionsVersion_ = 0;
-  std::function<void(int id)> hotkeyQueue_;  // what the pump gives script hot keys to
+  std::function<void(int id)> hotkeyQueue_;
+  std::vector<std::unique_ptr<ScriptValueList>> argumentLists_;  // of built-in calls, by nesting
+  std::size_t argumentListsInUse_ = 0;
+  int expressionNesting_ = 0;  // expressions being evaluated  // what the pump gives script hot keys to
   bool quitReposted_ = false;
   int quitCode_ = 0;
   // Shared by every expression being evaluated, nested ones stacked above

@@ -55,6 +55,11 @@ int CMerlane_Script::FindCallClose(ScriptTokenList& tokens, int position, int& c
     ReportLineError("Error parsing function call.", name.column);
     return 1;
   }
+  const ScriptToken& open = tokens.GetAt(position + 1);
+  if (open.closeOffset > 0) {
+    close = position + 1 + open.closeOffset;
+    if (tokens.GetAt(close).type == ScriptTokenType::kCloseParen) return 0;
+  }
   close = position + 2;
   for (int depth = 0;; ++close) {
     ScriptTokenType type = tokens.GetAt(close).type;
@@ -63,7 +68,10 @@ int CMerlane_Script::FindCallClose(ScriptTokenList& tokens, int position, int& c
       return 1;
     }
     if (type == ScriptTokenType::kOpenParen) ++depth;
-    if (type == ScriptTokenType::kCloseParen && depth-- == 0) return 0;
+    if (type == ScriptTokenType::kCloseParen && depth-- == 0) {
+      open.closeOffset = close - (position + 1);
+      return 0;
+    }
   }
 }
 
@@ -72,14 +80,24 @@ namespace {
 // Where the argument that starts at `start` ends: its top-level comma, or the
 // call's ")" at `close`.
 int ArgumentEnd(const ScriptTokenList& tokens, int start, int close) {
+  const ScriptToken& first = tokens.GetAt(start);
+  if (first.argumentEnd >= 0) {
+    const int end = start + first.argumentEnd;
+    if (end == close || (end < close && tokens.GetAt(end).type == ScriptTokenType::kComma)) return end;
+  }
+  int end = close;
   int depth = 0;
   for (int i = start; i < close; ++i) {
     const ScriptTokenType type = tokens.GetAt(i).type;
     if (type == ScriptTokenType::kOpenParen) ++depth;
     if (type == ScriptTokenType::kCloseParen) --depth;
-    if (type == ScriptTokenType::kComma && depth == 0) return i;
+    if (type == ScriptTokenType::kComma && depth == 0) {
+      end = i;
+      break;
+    }
   }
-  return close;
+  first.argumentEnd = end - start;
+  return end;
 }
 
 // Calls each(argument) for the arguments between the "(" after `name` and its
@@ -118,7 +136,18 @@ int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptV
   if (FindCallClose(tokens, position, close)) return 1;
   const int nameAt = position;
   position = close + 1;
-  ScriptValueList args;
+  // The argument lists are kept for reuse, one per nesting level of calls,
+  // so that a call allocates no list.
+  if (argumentListsInUse_ == argumentLists_.size()) argumentLists_.push_back(std::make_unique<ScriptValueList>());
+  ScriptValueList& args = *argumentLists_[argumentListsInUse_++];
+  struct Release {
+    CMerlane_Script& engine;
+    ScriptValueList& list;
+    ~Release() {
+      list.Clear();
+      --engine.argumentListsInUse_;
+    }
+  } release{*this, args};
   int status = ForEachArgument(tokens, nameAt, close, [this, &args](ScriptTokenList& arg) {
     int at = 0;
     ScriptValue value;

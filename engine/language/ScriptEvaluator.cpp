@@ -156,8 +156,15 @@ bool ApplyOperator(ExpressionStacks& stacks) {
 }  // namespace
 
 int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
-  // Calls and subscripts in an operand evaluate their own expressions.
-  if (!EnoughStackToNest()) return 1;
+  // Calls and subscripts in an operand evaluate their own expressions. The
+  // outermost expression of a line needs no check: the run that executes the
+  // line checked the stack, and only a few frames lie between.
+  if (expressionNesting_ > 0 && !EnoughStackToNest()) return 1;
+  struct Nesting {
+    int& count;
+    explicit Nesting(int& c) : count(c) { ++count; }
+    ~Nesting() { --count; }
+  } nesting(expressionNesting_);
   ExpressionStacks stacks(operatorStack_, operandStack_);
   const int firstColumn = tokens.GetAt(position).column;
   bool afterOperand = false;

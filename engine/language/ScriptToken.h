@@ -45,4 +45,9 @@ struct ScriptToken {
     // functionsVersion is the interpreter's.
     mutable std::int32_t functionIndex = -1;
     mutable std::uint64_t functionsVersion = 0;
+    // Found once per kept token, as distances that hold in any slice:
+    // a "(" to its ")" (0: not known yet); the first token of a call's
+    // argument to the "," or ")" that ends it (-1: not known yet).
+    mutable std::int32_t closeOffset = 0;
+    mutable std::int32_t argumentEnd = -1;
 };
