@@ -93,10 +93,12 @@ class ExpressionStacks {
   void PushValue(ScriptValue&& value) { values_.push_back(std::move(value)); }
   void PushValue(const ScriptValue& value) { values_.push_back(value); }
   ScriptValue& TopValue() { return values_.back(); }
-  ScriptValue PopValue() {
-    ScriptValue top = std::move(values_.back());
+  // The operand below the top one.
+  ScriptValue& SecondValue() { return values_[values_.size() - 2]; }
+  void DropValue() { values_.pop_back(); }
+  void TakeTopValue(ScriptValue& into) {
+    into = std::move(values_.back());
     values_.pop_back();
-    return top;
   }
 
  private:
@@ -124,8 +126,9 @@ bool ApplyOperator(ExpressionStacks& stacks) {
     }
     return true;
   }
-  ScriptValue right = stacks.PopValue();
-  ScriptValue& left = stacks.TopValue();
+  // Applied in place: the result goes into the left operand's slot.
+  const ScriptValue& right = stacks.TopValue();
+  ScriptValue& left = stacks.SecondValue();
   switch (op) {
     case kLess: SetTruth(left, ScriptValueLess(left, right)); break;
     case kGreater: SetTruth(left, ScriptValueGreater(left, right)); break;
@@ -150,6 +153,7 @@ bool ApplyOperator(ExpressionStacks& stacks) {
       break;
     default: return false;
   }
+  stacks.DropValue();
   return true;
 }
 
@@ -235,7 +239,7 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
             ReportLineError("Error in expression.", firstColumn);
             return 1;
           }
-          value = stacks.PopValue();
+          stacks.TakeTopValue(value);
           return 0;
         case 4:
           ReportLineError("Missing right bracket ')' in expression.", firstColumn);

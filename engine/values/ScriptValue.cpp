@@ -69,9 +69,24 @@ ScriptValue& ScriptValue::operator=(const ScriptValue& other) {
 }
 
 ScriptValue& ScriptValue::operator=(ScriptValue&& other) noexcept {
-    if (this != &other) {
-        Swap(other);
+    if (this == &other) {
+        return *this;
     }
+    if (array_ || other.array_) {
+        // An array part may hold the other value: swapped, the old part goes
+        // with the other.
+        Swap(other);
+        return *this;
+    }
+    // The common case, two plain values: the members simply move.
+    text_ = std::move(other.text_);
+    type_ = std::exchange(other.type_, kNumber);
+    intCache_ = std::exchange(other.intCache_, 0);
+    intValid_ = std::exchange(other.intValid_, false);
+    number_ = std::exchange(other.number_, 0.0);
+    numberValid_ = std::exchange(other.numberValid_, true);
+    textValid_ = std::exchange(other.textValid_, false);
+    target_ = std::exchange(other.target_, nullptr);
     return *this;
 }
 
