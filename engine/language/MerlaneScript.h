@@ -220,6 +220,8 @@ class CMerlane_Script {
   // thousands of calls.
   bool EnoughStackToNest();
   bool ProcessWaitState();
+  // True when ProcessWaitState would find nothing to do (the common turn).
+  bool NothingToServe() const;
   bool CheckLineWindow(int line);
   bool FindRecordedWindow();
   bool PollAdlib();

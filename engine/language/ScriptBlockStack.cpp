@@ -1,14 +1,31 @@
 #include "engine/language/ScriptBlockStack.h"
 
+void ScriptBlockStack::Push(const ScriptBlock& block) {
+    if (count_ < static_cast<int>(items_.size())) {
+        items_[static_cast<std::size_t>(count_)] = block;
+    } else {
+        items_.push_back(block);
+    }
+    ++count_;
+}
+
 void ScriptBlockStack::Pop() {
-    if (!items_.empty()) {
-        items_.pop_back();
+    if (count_ > 0) {
+        // A kept record lets go of what may be large (a For bound can be an
+        // array); the rest is overwritten by the next push.
+        ScriptBlock& top = items_[static_cast<std::size_t>(--count_)];
+        if (top.endValue.IsArray()) {
+            top.endValue.Reset();
+        }
+        if (top.stepValue.IsArray()) {
+            top.stepValue.Reset();
+        }
     }
 }
 
 const ScriptBlock& ScriptBlockStack::FromTop(int i) const {
-    if (i < 0 || i >= Count()) {
+    if (i < 0 || i >= count_) {
         return empty_;
     }
-    return items_[items_.size() - 1 - static_cast<std::size_t>(i)];
+    return items_[static_cast<std::size_t>(count_ - 1 - i)];
 }

@@ -23,11 +23,14 @@ struct ScriptBlock {
     mutable ResolvedName variable; // For: the variable as Next last found it
 };
 
+// Popped records stay as storage for the next push: blocks open and close
+// on every turn of a loop, and a push then allocates nothing. References to
+// records stay valid while others are pushed.
 class ScriptBlockStack {
 public:
-    int Count() const { return static_cast<int>(items_.size()); }
-    bool IsEmpty() const { return items_.empty(); }
-    void Push(const ScriptBlock& block) { items_.push_back(block); }
+    int Count() const { return count_; }
+    bool IsEmpty() const { return count_ == 0; }
+    void Push(const ScriptBlock& block);
     // Popping an empty stack does nothing.
     void Pop();
     // An empty stack's top is a default record.
@@ -37,6 +40,7 @@ public:
     const ScriptBlock& FromTop(int i) const;
 
 private:
-    std::deque<ScriptBlock> items_;
+    std::deque<ScriptBlock> items_;  // [0, count_) are the stack
+    int count_ = 0;
     ScriptBlock empty_;
 };

@@ -69,7 +69,7 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
   while (!quitDone && !returnFlag) {
     PumpMessages();
     if (runState == run_state::kEnded) break;
-    if (ProcessWaitState()) continue;
+    if (!NothingToServe() && ProcessWaitState()) continue;
     if (UseRecWin && !stopRequest && !windowCheckPending) {
       windowCheckPending = 1;
       if (!CheckLineWindow(next)) continue;
@@ -171,6 +171,11 @@ int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {
   currentLine = savedLine;
   if (restoreError) errorValue = savedError;
   return status;
+}
+
+bool CMerlane_Script::NothingToServe() const {
+  return !stopRequest && hotkeyRingRead == hotkeyRingWrite && !adlibEnabled && runState == run_state::kRunning &&
+         !IsLongWaitPending();
 }
 
 bool CMerlane_Script::ProcessWaitState() {
