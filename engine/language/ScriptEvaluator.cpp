@@ -160,6 +160,17 @@ bool ApplyOperator(ExpressionStacks& stacks) {
 }  // namespace
 
 int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
+  // A lone literal or variable before the end of the line (most arguments):
+  // what the scan below gives for it, without setting up its stacks.
+  const ScriptToken& lone = tokens.GetAt(position);
+  if (tokens.GetAt(position + 1).type == ScriptTokenType::kEndOfLine) {
+    if (lone.type == ScriptTokenType::kLiteral) {
+      value = lone.value;
+      ++position;
+      return 0;
+    }
+    if (lone.type == ScriptTokenType::kVariable) return ReadVariable(tokens, position, value);
+  }
   // Calls and subscripts in an operand evaluate their own expressions. The
   // outermost expression of a line needs no check: the run that executes the
   // line checked the stack, and only a few frames lie between.
