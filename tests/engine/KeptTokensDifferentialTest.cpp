@@ -1,0 +1,87 @@
+// Lines run from their kept tokens keep what they resolved and found (names,
+// functions, call brackets, argument ends); a line that is tokenised afresh
+// each time (with expansion on, a line holding a "%") finds everything again.
+// Both must give the same values and the same side effects in the same order.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/ScriptRunner.h"
+
+namespace {
+
+struct Case {
+  const char* expression;
+  const char* value;
+  const char* calls;  // what Note() saw, in order, for one evaluation
+};
+
+constexpr Case kCases[] = {
+    {"1 + 2 * 3", "7", ""},
+    {"(1 + 2) * 3", "9", ""},
+    {"2 ^ 3 ^ 2", "64", ""},
+    {"-2 ^ 2", "4", ""},
+    {"NOT 0 = 1", "1", ""},
+    {"1 OR 1 AND 0", "0", ""},
+    {"1 - -1", "2", ""},
+    {"-$n + 3", "-7", ""},
+    {"1 < 2 & 3", "1", ""},
+    {"\"10\" < \"9\"", "1", ""},
+    {"\"abc\" = \"ABC\"", "1", ""},
+    {"\"abc\" == \"ABC\"", "0", ""},
+    {"\"10\" = 10", "1", ""},
+    {"1 OR Note(5)", "1", ""},
+    {"0 AND Note(5)", "0", ""},
+    {"1 AND Note(5)", "1", "5"},
+    {"(0 AND Note(1)) OR Note(2)", "1", "2"},
+    {"$a[$a[0][1]][2]", "12", ""},
+    {"$a[Note(2)][Note(3)]", "23", "23"},
+    {"Abs(Note(-3)) + Mod(Note(7), Abs(-4))", "6", "-37"},
+    {"StringLen(StringUpper($s) & Note(\"xy\"))", "5", "xy"},
+    {"Note(1) & Note(2) * Note(3)", "16", "123"},
+    {"BitOr(Note(8), BitAnd(255, Note(12)), 1)", "13", "812"},
+    {"Note(Note(4) + 1)", "5", "45"},
+    {"Twice($n, Note(1))", "20", "1"},
+    {"$n", "10", ""},
+    {"\"lone\"", "lone", ""},
+};
+
+std::string ScriptFor(const std::string& expression) {
+  return "Func Note($v)\n"
+         "  $calls = $calls & $v\n"
+         "  Return $v\n"
+         "EndFunc\n"
+         "Func Twice(ByRef $x, $unused)\n"
+         "  Return $x * 2\n"
+         "EndFunc\n"
+         "Dim $a[3][4]\n"
+         "$a[0][1] = 1\n"
+         "$a[1][2] = 12\n"
+         "$a[2][3] = 23\n"
+         "$s = \"abc\"\n"
+         "$n = 10\n"
+         "$calls = \"\"\n"
+         "$kept = \"\"\n"
+         "For $i = 1 To 2\n"
+         "  $v = " + expression + "\n"
+         "  $kept = $kept & \"[\" & $v & \"]\"\n"
+         "Next\n"
+         "$keptCalls = $calls\n"
+         "$calls = \"\"\n"
+         "Opt(\"ExpandEnvStrings\", 1)\n"
+         "$scanned = " + expression + " ; 100%\n"
+         "$scannedCalls = $calls\n";
+}
+
+TEST(KeptTokensDifferential, KeptAndFreshTokensEvaluateAlike) {
+  for (const Case& c : kCases) {
+    const std::string value = c.value;
+    const std::string calls = c.calls;
+    EXPECT_EQ(RunScriptText(ScriptFor(c.expression), {"kept", "keptCalls", "scanned", "scannedCalls"}),
+              "kept=[" + value + "][" + value + "]\nkeptCalls=" + calls + calls + "\nscanned=" + value +
+                  "\nscannedCalls=" + calls + "\n")
+        << c.expression;
+  }
+}
+
+}  // namespace
