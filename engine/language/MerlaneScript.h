@@ -34,6 +34,7 @@ struct UserFunction {
   struct Parameter {
     std::string name;  // as written after "$"
     bool byRef = false;
+    mutable ResolvedName upper;  // the name as variables know it, made once
   };
   std::string name;       // upper case
   int funcLine = 0;       // line of "Func"

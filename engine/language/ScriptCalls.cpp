@@ -256,11 +256,12 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   int status = 0;
   try {
     for (size_t i = 0; i < bound.size(); ++i) {
-      const char* parameter = function->parameters[i].name.c_str();
+      const UserFunction::Parameter& declared = function->parameters[i];
+      const char* parameter = variables.Upper(declared.name.c_str(), declared.upper);
       if (bound[i].target)
-        variables.AssignReference(parameter, bound[i].target);
+        variables.AssignReferenceUpper(parameter, bound[i].target);
       else
-        variables.Assign(parameter, std::move(bound[i].value), VariableTable::kLocal);
+        variables.AssignUpper(parameter, std::move(bound[i].value), VariableTable::kLocal);
     }
     status = RunNested(funcLine + 1, false, false);
     for (Argument& argument : bound) {

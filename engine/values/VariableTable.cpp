@@ -61,17 +61,32 @@ bool VariableTable::Assign(const char* name, const ScriptValue& value, int scope
 
 bool VariableTable::Assign(const char* name, ScriptValue&& value, int scope) {
     const Key key(name);
+    return AssignUpper(key.Text(), std::move(value), scope);
+}
+
+bool VariableTable::AssignUpper(const char* upperName, ScriptValue&& value, int scope) {
     switch (scope) {
     case kAutomatic:
     case kLocal:
-        Innermost().Assign(key.Text(), std::move(value));
+        Innermost().Assign(upperName, std::move(value));
         return true;
     case kGlobal:
-        global_.Assign(key.Text(), std::move(value));
+        global_.Assign(upperName, std::move(value));
         return true;
     default:
         return false;
     }
+}
+
+const char* VariableTable::Upper(const char* name, ResolvedName& resolved) const {
+    const CaseMapping& mapping = GetCaseMapping();
+    if (resolved.mapping != &mapping || resolved.upper.IsEmpty()) {
+        resolved.upper.Assign(name);
+        mapping.Upper(resolved.upper.Data(), resolved.upper.Length());
+        resolved.mapping = &mapping;
+        resolved.value = nullptr;
+    }
+    return resolved.upper.Text();
 }
 
 ScriptValue* VariableTable::Find(const char* name, int scope) const {
@@ -95,13 +110,7 @@ ScriptValue* VariableTable::Find(const char* name, int scope) const {
 }
 
 ScriptValue* VariableTable::Find(const char* name, ResolvedName& resolved) const {
-    const CaseMapping& mapping = GetCaseMapping();
-    if (resolved.mapping != &mapping || resolved.upper.IsEmpty()) {
-        resolved.upper.Assign(name);
-        mapping.Upper(resolved.upper.Data(), resolved.upper.Length());
-        resolved.mapping = &mapping;
-        resolved.value = nullptr;
-    }
+    Upper(name, resolved);
     const VariableScope* local = TopLocal();
     const std::uint64_t localSerial = local != nullptr ? local->Serial() : 0;
     const std::uint32_t localVersion = local != nullptr ? local->Version() : 0;
@@ -123,11 +132,15 @@ ScriptValue* VariableTable::Find(const char* name, ResolvedName& resolved) const
 }
 
 bool VariableTable::AssignReference(const char* name, ScriptValue* target) {
+    const Key key(name);
+    return AssignReferenceUpper(key.Text(), target);
+}
+
+bool VariableTable::AssignReferenceUpper(const char* upperName, ScriptValue* target) {
     if (locals_.empty() || target == nullptr) {
         return false;
     }
-    const Key key(name);
-    locals_.back()->AssignReference(key.Text(), target);
+    locals_.back()->AssignReference(upperName, target);
     return true;
 }
 

@@ -39,6 +39,11 @@ public:
     bool Assign(const char* name, const ScriptValue& value, int scope);
     // The same, taking the value over.
     bool Assign(const char* name, ScriptValue&& value, int scope);
+    // Assign and AssignReference for a name upper-cased already (Upper).
+    bool AssignUpper(const char* upperName, ScriptValue&& value, int scope);
+    bool AssignReferenceUpper(const char* upperName, ScriptValue* target);
+    // The name upper-cased, made once and kept in `resolved`.
+    const char* Upper(const char* name, ResolvedName& resolved) const;
     // Automatic: top local scope, then global. Local: the top local scope
     // when there is one, else global. Global: global only. Else null.
     ScriptValue* Find(const char* name, int scope) const;

@@ -1,8 +1,21 @@
 #include "engine/ports/win32/Win32MessagePump.h"
 
 #include <windows.h>
+#include <x86intrin.h>
 
 bool Win32MessagePump::Due() {
+  // Under Wine the high-resolution counter costs more than a script line;
+  // the processor's time-stamp counter costs a few cycles. While fewer of
+  // its cycles than any processor runs in a millisecond have passed, no
+  // millisecond has, and the counter is not read. One that stands still or
+  // jumps holds nothing back: the counter is read again after kMaxSkips.
+  const std::uint64_t cycles = __rdtsc();
+  if (cycles - lastCycles_ < kCyclesWithinAMs && skipped_ < kMaxSkips) {
+    ++skipped_;
+    return false;
+  }
+  lastCycles_ = cycles;
+  skipped_ = 0;
   LARGE_INTEGER now;
   if (ticksPerMs_ == 0) {
     LARGE_INTEGER frequency;
