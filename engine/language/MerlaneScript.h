@@ -259,6 +259,9 @@ class CMerlane_Script {
   // Finds the ")" that closes the call whose name is at position (reports a
   // call without its brackets).
   int FindCallClose(ScriptTokenList& tokens, int position, int& close);
+  // Evaluates the call argument at tokens [start, end) as a line of its own
+  // that ends at endColumn (reports text after its expression).
+  int EvalArgument(ScriptTokenList& tokens, int start, int end, int endColumn, ScriptValue& value);
 
   // Statements.
   int ExecKeyword(ScriptTokenList& tokens, int& nextLine);

@@ -100,9 +100,16 @@ int ArgumentEnd(const ScriptTokenList& tokens, int start, int close) {
   return end;
 }
 
-// Calls each(argument) for the arguments between the "(" after `name` and its
-// ")" at `close`, each a slice of the line's tokens (nothing is copied) that
-// ends at the ")" column; stops at the first non-zero answer and returns it.
+// Where a call's arguments lie: tokens [start, end) of the line for each
+// argument between the "(" after the name and the ")" at `close`.
+struct ArgumentSpan {
+  int start;
+  int end;
+  int endColumn;  // of the ")": where an argument's own end of line stands
+};
+
+// Calls each(span) for the arguments of the call whose name is at `name`;
+// stops at the first non-zero answer and returns it.
 template <typename Each>
 int ForEachArgument(const ScriptTokenList& tokens, int name, int close, Each each) {
   const int first = name + 2;
@@ -110,8 +117,7 @@ int ForEachArgument(const ScriptTokenList& tokens, int name, int close, Each eac
   const int endColumn = tokens.GetAt(close).column;
   for (int start = first;;) {
     const int end = ArgumentEnd(tokens, start, close);
-    ScriptTokenList argument = tokens.Slice(start, end, endColumn);
-    if (int status = each(argument)) return status;
+    if (int status = each(ArgumentSpan{start, end, endColumn})) return status;
     if (end >= close) return 0;
     start = end + 1;
   }
@@ -119,14 +125,42 @@ int ForEachArgument(const ScriptTokenList& tokens, int name, int close, Each eac
 
 int CountArguments(const ScriptTokenList& tokens, int name, int close) {
   int count = 0;
-  ForEachArgument(tokens, name, close, [&count](ScriptTokenList&) {
+  ForEachArgument(tokens, name, close, [&count](const ArgumentSpan&) {
     ++count;
     return 0;
   });
   return count;
 }
 
+// An argument as a list of its own: a slice of the line's tokens (nothing is
+// copied) that ends at the ")" column.
+ScriptTokenList ArgumentTokens(const ScriptTokenList& tokens, const ArgumentSpan& span) {
+  return tokens.Slice(span.start, span.end, span.endColumn);
+}
+
 }  // namespace
+
+int CMerlane_Script::EvalArgument(ScriptTokenList& tokens, int start, int end, int endColumn, ScriptValue& value) {
+  // A lone literal or variable is read in place: its slice would end right
+  // after it, and nothing else of the line is looked at.
+  const ScriptToken& first = tokens.GetAt(start);
+  if (end == start + 1 && first.type == ScriptTokenType::kLiteral) {
+    value = first.value;
+    return 0;
+  }
+  if (end == start + 1 && first.type == ScriptTokenType::kVariable) {
+    int at = start;
+    return ReadVariable(tokens, at, value);
+  }
+  ScriptTokenList arg = ArgumentTokens(tokens, ArgumentSpan{start, end, endColumn});
+  int at = 0;
+  if (EvalExpression(arg, at, value)) return 1;
+  if (!IsEnd(arg, at)) {
+    ReportLineError("Error parsing function call.", arg.GetAt(at).column);
+    return 1;
+  }
+  return 0;
+}
 
 int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptValue& callResult) {
   const ScriptToken& name = tokens.GetAt(position);
@@ -148,14 +182,9 @@ int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptV
       --engine.argumentListsInUse_;
     }
   } release{*this, args};
-  int status = ForEachArgument(tokens, nameAt, close, [this, &args](ScriptTokenList& arg) {
-    int at = 0;
+  int status = ForEachArgument(tokens, nameAt, close, [this, &tokens, &args](const ArgumentSpan& span) {
     ScriptValue value;
-    if (EvalExpression(arg, at, value)) return 1;
-    if (!IsEnd(arg, at)) {
-      ReportLineError("Error parsing function call.", arg.GetAt(at).column);
-      return 1;
-    }
+    if (EvalArgument(tokens, span.start, span.end, span.endColumn, value)) return 1;
     args.Add(std::move(value));
     return 0;
   });
@@ -190,16 +219,10 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
 
   // Evaluates a value parameter's argument, or binds a ByRef parameter to
   // the caller's variable or array element.
-  const auto bind = [this](ScriptTokenList& arg, bool byRef, Argument& argument) {
+  const auto bind = [this, &tokens](const ArgumentSpan& span, bool byRef, Argument& argument) {
+    if (!byRef) return EvalArgument(tokens, span.start, span.end, span.endColumn, argument.value);
+    ScriptTokenList arg = ArgumentTokens(tokens, span);
     int at = 0;
-    if (!byRef) {
-      if (EvalExpression(arg, at, argument.value)) return 1;
-      if (!IsEnd(arg, at)) {
-        ReportLineError("Error parsing function call.", arg.GetAt(at).column);
-        return 1;
-      }
-      return 0;
-    }
     const ScriptToken& first = arg.GetAt(0);
     if (first.type != ScriptTokenType::kVariable) {
       ReportLineError("Expected a variable in user function call.", first.column);
@@ -238,9 +261,9 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   };
   std::vector<Argument> bound(count);
   size_t next = 0;
-  const int bindStatus = ForEachArgument(tokens, nameAt, close, [&](ScriptTokenList& arg) {
+  const int bindStatus = ForEachArgument(tokens, nameAt, close, [&](const ArgumentSpan& span) {
     const size_t i = next++;
-    return bind(arg, function->parameters[i].byRef, bound[i]);
+    return bind(span, function->parameters[i].byRef, bound[i]);
   });
   if (bindStatus) return 1;
 
