@@ -253,6 +253,8 @@ class CMerlane_Script {
  private:
   // Evaluator steps.
   int ReadVariable(ScriptTokenList& tokens, int& position, ScriptValue& value);
+  // The variable a token names, or null after reporting it undeclared.
+  ScriptValue* FindDeclared(const ScriptToken& token);
   int ReadSubscripts(ScriptTokenList& tokens, int& position, std::vector<int>& subscripts);
   int EvalMacro(const ScriptToken& token, ScriptValue& value);
   bool SkipSubExpression(ScriptTokenList& tokens, int& position);

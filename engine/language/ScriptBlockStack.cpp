@@ -22,10 +22,3 @@ void ScriptBlockStack::Pop() {
         }
     }
 }
-
-const ScriptBlock& ScriptBlockStack::FromTop(int i) const {
-    if (i < 0 || i >= count_) {
-        return empty_;
-    }
-    return items_[static_cast<std::size_t>(count_ - 1 - i)];
-}

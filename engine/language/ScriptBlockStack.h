@@ -37,7 +37,12 @@ public:
     const ScriptBlock& Top() const { return FromTop(0); }
     // The i-th record counted from the top (0 = top), for walks such as the
     // label search; past the bottom, a default record.
-    const ScriptBlock& FromTop(int i) const;
+    const ScriptBlock& FromTop(int i) const {
+        if (i < 0 || i >= count_) {
+            return empty_;
+        }
+        return items_[static_cast<std::size_t>(count_ - 1 - i)];
+    }
 
 private:
     std::deque<ScriptBlock> items_;  // [0, count_) are the stack

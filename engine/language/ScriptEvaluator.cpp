@@ -191,6 +191,15 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
       afterOperand = true;
       continue;
     }
+    if (token.type == ScriptTokenType::kVariable && tokens.GetAt(position + 1).type != ScriptTokenType::kOpenBracket) {
+      // A plain variable is copied straight onto the stack.
+      const ScriptValue* variable = FindDeclared(token);
+      if (!variable) return 1;
+      stacks.PushValue(*variable);
+      ++position;
+      afterOperand = true;
+      continue;
+    }
     if (token.type == ScriptTokenType::kVariable || token.type == ScriptTokenType::kMacro ||
         token.type == ScriptTokenType::kBuiltin || token.type == ScriptTokenType::kUserFunction) {
       // The operand is made apart: its own evaluation may grow the shared
@@ -352,13 +361,16 @@ ScriptValue* ElementAt(ScriptValue& array, const std::vector<int>& subscripts) {
   return array.GetElement();
 }
 
+ScriptValue* CMerlane_Script::FindDeclared(const ScriptToken& token) {
+  ScriptValue* variable = variables.Find(token.value.GetText(), token.resolved);
+  if (!variable) ReportLineError("Variable used without being declared.", token.column);
+  return variable;
+}
+
 int CMerlane_Script::ReadVariable(ScriptTokenList& tokens, int& position, ScriptValue& value) {
   const ScriptToken& token = tokens.GetAt(position);
-  ScriptValue* variable = variables.Find(token.value.GetText(), token.resolved);
-  if (!variable) {
-    ReportLineError("Variable used without being declared.", token.column);
-    return 1;
-  }
+  ScriptValue* variable = FindDeclared(token);
+  if (!variable) return 1;
   ++position;
   bool subscripted = tokens.GetAt(position).type == ScriptTokenType::kOpenBracket;
   if (!subscripted) {

@@ -51,9 +51,6 @@ VariableScope& VariableTable::Innermost() {
     return locals_.empty() ? global_ : *locals_.back();
 }
 
-const VariableScope* VariableTable::TopLocal() const {
-    return locals_.empty() ? nullptr : locals_.back().get();
-}
 
 bool VariableTable::Assign(const char* name, const ScriptValue& value, int scope) {
     return Assign(name, ScriptValue(value), scope);  // value may live in the scope
@@ -109,15 +106,11 @@ ScriptValue* VariableTable::Find(const char* name, int scope) const {
     }
 }
 
-ScriptValue* VariableTable::Find(const char* name, ResolvedName& resolved) const {
+ScriptValue* VariableTable::Resolve(const char* name, ResolvedName& resolved) const {
     Upper(name, resolved);
     const VariableScope* local = TopLocal();
     const std::uint64_t localSerial = local != nullptr ? local->Serial() : 0;
     const std::uint32_t localVersion = local != nullptr ? local->Version() : 0;
-    if (resolved.value != nullptr && resolved.globalSerial == global_.Serial() && resolved.localSerial == localSerial &&
-        resolved.localVersion == localVersion && resolved.globalVersion == global_.Version()) {
-        return resolved.value;
-    }
     ScriptValue* value = local != nullptr ? local->Find(resolved.upper.Text()) : nullptr;
     if (value == nullptr) {
         value = global_.Find(resolved.upper.Text());

@@ -48,7 +48,18 @@ public:
     // when there is one, else global. Global: global only. Else null.
     ScriptValue* Find(const char* name, int scope) const;
     // Find(name, kAutomatic) through what `resolved` kept of the last lookup.
-    ScriptValue* Find(const char* name, ResolvedName& resolved) const;
+    // Inline: every variable a kept line reads comes through here.
+    ScriptValue* Find(const char* name, ResolvedName& resolved) const {
+        if (resolved.value != nullptr && resolved.globalSerial == global_.Serial() &&
+            resolved.globalVersion == global_.Version()) {
+            const VariableScope* local = TopLocal();
+            if (local == nullptr ? resolved.localSerial == 0
+                                 : resolved.localSerial == local->Serial() && resolved.localVersion == local->Version()) {
+                return resolved.value;
+            }
+        }
+        return Resolve(name, resolved);
+    }
     // Binds the name in the top local scope; false when there is no local
     // scope or no target.
     bool AssignReference(const char* name, ScriptValue* target);
@@ -63,7 +74,9 @@ public:
 
 private:
     VariableScope& Innermost();
-    const VariableScope* TopLocal() const;
+    const VariableScope* TopLocal() const { return locals_.empty() ? nullptr : locals_.back().get(); }
+    // Find through `resolved` when what it kept no longer holds.
+    ScriptValue* Resolve(const char* name, ResolvedName& resolved) const;
 
     VariableScope global_;
     std::vector<std::unique_ptr<VariableScope>> locals_;
