@@ -316,7 +316,8 @@ class CMerlane_Script {
   std::function<void(int id)> hotkeyQueue_;
   std::vector<std::unique_ptr<ScriptValueList>> argumentLists_;  // of built-in calls, by nesting
   std::size_t argumentListsInUse_ = 0;
-  int expressionNesting_ = 0;  // expressions being evaluated  // what the pump gives script hot keys to
+  int expressionNesting_ = 0;  // expressions being evaluated
+  int expressionColumn_ = -1;  // where the next expression's own errors go (-1: its first token)  // what the pump gives script hot keys to
   bool quitReposted_ = false;
   int quitCode_ = 0;
   // Shared by every expression being evaluated, nested ones stacked above

@@ -1,6 +1,7 @@
 // Expression evaluation: an operator-precedence parser over one line's tokens
 // driven by a fixed action table, with short-circuit AND and OR.
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "engine/language/MerlaneScript.h"
@@ -160,6 +161,7 @@ bool ApplyOperator(ExpressionStacks& stacks) {
 }  // namespace
 
 int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
+  const int columnGiven = std::exchange(expressionColumn_, -1);
   // A lone literal or variable before the end of the line (most arguments):
   // what the scan below gives for it, without setting up its stacks.
   const ScriptToken& lone = tokens.GetAt(position);
@@ -181,7 +183,7 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     ~Nesting() { --count; }
   } nesting(expressionNesting_);
   ExpressionStacks stacks(operatorStack_, operandStack_);
-  const int firstColumn = tokens.GetAt(position).column;
+  const int firstColumn = columnGiven >= 0 ? columnGiven : tokens.GetAt(position).column;
   bool afterOperand = false;
   for (;;) {
     const ScriptToken& token = tokens.GetAt(position);

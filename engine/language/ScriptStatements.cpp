@@ -6,6 +6,57 @@ namespace {
 
 const char kIllegalText[] = "Illegal text at the end of statement (one statement per line).";
 
+// `$v = $v & rest`: whether the rest, evaluated on its own, gives what the
+// "&" takes from it (no operator below "&" outside brackets, balanced
+// brackets) and cannot change $v meanwhile (nothing but literals, variables,
+// macros, operators and the maths and string built-ins: no user function, no
+// built-in that runs script code or waits). The text of $v is then appended
+// to in place instead of being copied.
+bool AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, int builtinCount) {
+  if (tokens.GetAt(1).type != ScriptTokenType::kEqual || tokens.GetAt(2).type != ScriptTokenType::kVariable ||
+      tokens.GetAt(3).type != ScriptTokenType::kConcat)
+    return false;
+  int round = 0;
+  int square = 0;
+  for (int i = 4;; ++i) {
+    const ScriptToken& token = tokens.GetAt(i);
+    switch (token.type) {
+      case ScriptTokenType::kEndOfLine: return i > 4 && round == 0 && square == 0;
+      case ScriptTokenType::kLiteral:
+      case ScriptTokenType::kVariable:
+      case ScriptTokenType::kMacro:
+      case ScriptTokenType::kPlus:
+      case ScriptTokenType::kMinus:
+      case ScriptTokenType::kMultiply:
+      case ScriptTokenType::kDivide:
+      case ScriptTokenType::kPower:
+      case ScriptTokenType::kConcat: break;
+      case ScriptTokenType::kComma:
+        if (round == 0) return false;
+        break;
+      case ScriptTokenType::kOpenParen: ++round; break;
+      case ScriptTokenType::kCloseParen:
+        if (--round < 0) return false;
+        break;
+      case ScriptTokenType::kOpenBracket: ++square; break;
+      case ScriptTokenType::kCloseBracket:
+        if (--square < 0) return false;
+        break;
+      case ScriptTokenType::kKeyword:
+        if (token.value.GetInt() != keyword::kNot) return false;
+        break;
+      case ScriptTokenType::kBuiltin: {
+        const int row = token.value.GetInt();
+        if (row < 0 || row >= builtinCount) return false;
+        const BuiltinFamily family = builtins[row].family;
+        if (family != BuiltinFamily::kMaths && family != BuiltinFamily::kStrings) return false;
+        break;
+      }
+      default: return false;
+    }
+  }
+}
+
 }  // namespace
 
 bool CMerlane_Script::ExpectEnd(ScriptTokenList& tokens, int position) {
@@ -103,6 +154,17 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   if (tokens.GetAt(position).type != ScriptTokenType::kEqual)
     return ReportAt("Expected a = operator in assignment statement.", tokens, position);
   ++position;
+  if (variable && !subscripted && AppendsToItself(tokens, builtins, builtinCount) &&
+      variables.Find(tokens.GetAt(2).value.GetText(), tokens.GetAt(2).resolved) == variable) {
+    // Errors of the rest are placed where the whole expression's would be.
+    expressionColumn_ = tokens.GetAt(2).column;
+    int at = 4;
+    ScriptValue rest;
+    if (EvalExpression(tokens, at, rest)) return 1;
+    if (!ExpectEnd(tokens, at)) return 1;
+    variable->Concat(rest);
+    return 0;
+  }
   ScriptValue value;
   if (EvalExpression(tokens, position, value)) return 1;
   if (!ExpectEnd(tokens, position)) return 1;

@@ -84,4 +84,24 @@ TEST(KeptTokensDifferential, KeptAndFreshTokensEvaluateAlike) {
   }
 }
 
+// `$s = $s & rest` may append to $s in place; `$s = ($s)& rest` (the same
+// columns) always goes through the operator scan. Both give the same value
+// and the same error, at the same place.
+TEST(KeptTokensDifferential, AppendingToItselfMatchesTheScan) {
+  const char* const rests[] = {
+      "1 + 2", "1 = 1", "$s", "$n * 2 & \"x\"", "StringUpper($s) & Mod(7, 4)", "Grow()", "Grow() & $s", "-1",
+      "NOT 0", "(1", ")", "1 2", "$undeclared", "$a", "* 2", "1, 2", "$a[1] & \"z\"", "$a[5]", "@CRLF",
+      "StringLen($s) ^ 2", "1 & ",
+  };
+  const std::string prelude = "Func Grow()\n  $s = \"x\"\n  Return \"y\"\nEndFunc\n"
+                              "$s = \"ab\"\n$n = 5\nDim $a[2]\n";
+  for (const char* rest : rests) {
+    const std::string inPlace = "$s = $s  & " + std::string(rest);
+    const std::string scanned = "$s = ($s)& " + std::string(rest);
+    const std::string expected = ReplaceAll(RunScriptText(prelude + scanned + "\n", {"s"}), "$s = ($s)& ", "$s = $s  & ");
+    EXPECT_EQ(RunScriptText(prelude + inPlace + "\n", {"s"}), expected) << rest;
+  }
+  EXPECT_EQ(RunScriptText("$n = 5\n$n = $n & 6\n$t = IsString($n)\n", {"n", "t"}), "n=56\nt=1\n");
+}
+
 }  // namespace
