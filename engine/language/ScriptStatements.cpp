@@ -6,22 +6,96 @@ namespace {
 
 const char kIllegalText[] = "Illegal text at the end of statement (one statement per line).";
 
+// The shape of an expression that the operator scan evaluates within its own
+// operands wherever it stands: terms joined by + - * / ^ &, each term any
+// number of negations before a literal, a macro, a variable with its
+// subscripts, a built-in call or a bracketed expression of the same shape
+// (subscripts and call arguments are evaluated apart, so anything goes
+// inside them). Anything else (NOT after a negation, an operator where an
+// operand belongs) may make the scan reach into the operands before it.
+class SelfContained {
+ public:
+  explicit SelfContained(const ScriptTokenList& tokens) : tokens_(tokens) {}
+
+  // Whether tokens [from, end of line) have that shape.
+  bool FromTo(int from) {
+    at_ = from;
+    return Expression() && Type() == ScriptTokenType::kEndOfLine;
+  }
+
+ private:
+  ScriptTokenType Type() const { return tokens_.GetAt(at_).type; }
+
+  bool Expression() {
+    if (!Term()) return false;
+    while (IsBinary(Type())) {
+      ++at_;
+      if (!Term()) return false;
+    }
+    return true;
+  }
+
+  bool Term() {
+    while (Type() == ScriptTokenType::kMinus) ++at_;
+    switch (Type()) {
+      case ScriptTokenType::kLiteral:
+      case ScriptTokenType::kMacro: ++at_; return true;
+      case ScriptTokenType::kVariable:
+        ++at_;
+        while (Type() == ScriptTokenType::kOpenBracket) {
+          if (!SkipGroup(ScriptTokenType::kOpenBracket, ScriptTokenType::kCloseBracket)) return false;
+        }
+        return true;
+      case ScriptTokenType::kBuiltin:
+        ++at_;
+        return Type() == ScriptTokenType::kOpenParen &&
+               SkipGroup(ScriptTokenType::kOpenParen, ScriptTokenType::kCloseParen);
+      case ScriptTokenType::kOpenParen:
+        ++at_;
+        if (!Expression() || Type() != ScriptTokenType::kCloseParen) return false;
+        ++at_;
+        return true;
+      default: return false;
+    }
+  }
+
+  // Past the group that opens at the current token, up to its close.
+  bool SkipGroup(ScriptTokenType open, ScriptTokenType close) {
+    int depth = 0;
+    for (;; ++at_) {
+      const ScriptTokenType type = Type();
+      if (type == ScriptTokenType::kEndOfLine) return false;
+      if (type == open) ++depth;
+      if (type == close && --depth == 0) {
+        ++at_;
+        return true;
+      }
+    }
+  }
+
+  static bool IsBinary(ScriptTokenType type) {
+    return type == ScriptTokenType::kPlus || type == ScriptTokenType::kMinus || type == ScriptTokenType::kMultiply ||
+           type == ScriptTokenType::kDivide || type == ScriptTokenType::kPower || type == ScriptTokenType::kConcat;
+  }
+
+  const ScriptTokenList& tokens_;
+  int at_ = 0;
+};
+
 // `$v = $v & rest`: whether the rest, evaluated on its own, gives what the
-// "&" takes from it (no operator below "&" outside brackets, balanced
-// brackets) and cannot change $v meanwhile (nothing but literals, variables,
-// macros, operators and the maths and string built-ins: no user function, no
-// built-in that runs script code or waits). The text of $v is then appended
-// to in place instead of being copied.
+// "&" takes from it (it has the self-contained shape above, and "&" is the
+// loosest operator in it) and cannot change $v meanwhile (nothing but
+// literals, variables, macros, operators and the maths and string built-ins:
+// no user function, no built-in that runs script code or waits). The text of
+// $v is then appended to in place instead of being copied.
 bool AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, int builtinCount) {
   if (tokens.GetAt(1).type != ScriptTokenType::kEqual || tokens.GetAt(2).type != ScriptTokenType::kVariable ||
       tokens.GetAt(3).type != ScriptTokenType::kConcat)
     return false;
-  int round = 0;
-  int square = 0;
   for (int i = 4;; ++i) {
     const ScriptToken& token = tokens.GetAt(i);
     switch (token.type) {
-      case ScriptTokenType::kEndOfLine: return i > 4 && round == 0 && square == 0;
+      case ScriptTokenType::kEndOfLine: return SelfContained(tokens).FromTo(4);
       case ScriptTokenType::kLiteral:
       case ScriptTokenType::kVariable:
       case ScriptTokenType::kMacro:
@@ -30,21 +104,12 @@ bool AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, 
       case ScriptTokenType::kMultiply:
       case ScriptTokenType::kDivide:
       case ScriptTokenType::kPower:
-      case ScriptTokenType::kConcat: break;
+      case ScriptTokenType::kConcat:
       case ScriptTokenType::kComma:
-        if (round == 0) return false;
-        break;
-      case ScriptTokenType::kOpenParen: ++round; break;
+      case ScriptTokenType::kOpenParen:
       case ScriptTokenType::kCloseParen:
-        if (--round < 0) return false;
-        break;
-      case ScriptTokenType::kOpenBracket: ++square; break;
-      case ScriptTokenType::kCloseBracket:
-        if (--square < 0) return false;
-        break;
-      case ScriptTokenType::kKeyword:
-        if (token.value.GetInt() != keyword::kNot) return false;
-        break;
+      case ScriptTokenType::kOpenBracket:
+      case ScriptTokenType::kCloseBracket: break;
       case ScriptTokenType::kBuiltin: {
         const int row = token.value.GetInt();
         if (row < 0 || row >= builtinCount) return false;

@@ -92,6 +92,10 @@ TEST(KeptTokensDifferential, AppendingToItselfMatchesTheScan) {
       "1 + 2", "1 = 1", "$s", "$n * 2 & \"x\"", "StringUpper($s) & Mod(7, 4)", "Grow()", "Grow() & $s", "-1",
       "NOT 0", "(1", ")", "1 2", "$undeclared", "$a", "* 2", "1, 2", "$a[1] & \"z\"", "$a[5]", "@CRLF",
       "StringLen($s) ^ 2", "1 & ",
+      // The scan can reach into the operands before the rest: the negation
+      // before NOT negates $s itself.
+      "NOT --NOT 0 + \"\" & \"0x1F\"", "- NOT 1", "(- NOT 1)", "1 * + 2", "-2 ^ 2", "--$n & (1 + -2)",
+      "Abs(- NOT 1) & $s[0]",
   };
   const std::string prelude = "Func Grow()\n  $s = \"x\"\n  Return \"y\"\nEndFunc\n"
                               "$s = \"ab\"\n$n = 5\nDim $a[2]\n";
