@@ -219,7 +219,8 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   if (tokens.GetAt(position).type != ScriptTokenType::kEqual)
     return ReportAt("Expected a = operator in assignment statement.", tokens, position);
   ++position;
-  if (variable && !subscripted && AppendsToItself(tokens, builtins, builtinCount) &&
+  if (target.appendsToItself < 0) target.appendsToItself = AppendsToItself(tokens, builtins, builtinCount) ? 1 : 0;
+  if (variable && !subscripted && target.appendsToItself &&
       variables.Find(tokens.GetAt(2).value.GetText(), tokens.GetAt(2).resolved) == variable) {
     // Errors of the rest are placed where the whole expression's would be.
     expressionColumn_ = tokens.GetAt(2).column;

@@ -50,4 +50,7 @@ struct ScriptToken {
     // argument to the "," or ")" that ends it (-1: not known yet).
     mutable std::int32_t closeOffset = 0;
     mutable std::int32_t argumentEnd = -1;
+    // The target of an assignment: whether the statement appends to its own
+    // variable in place (-1: not known yet).
+    mutable std::int8_t appendsToItself = -1;
 };
