@@ -82,9 +82,11 @@ void CMerlaneDlg::OnTest() {
     CurrentFolderKeeper folder;
     running_ = 1;
     engine.SetTestRunContext();
-    engine.RunOnce();
-    engine.EndWholeRun();
-    engine.Clear();
+    RunWatchingEndKeys([&] {
+      engine.RunOnce();
+      engine.EndWholeRun();
+      engine.Clear();
+    });
   }
   running_ = 0;
   if (engine.QuitDone()) Quit();

@@ -31,6 +31,7 @@ class ScriptEngine {
   // Frees the script lines.
   virtual void Clear() = 0;
   virtual bool StopRequested() const = 0;
+  // Safe from any thread: the end-key hook asks from its own.
   virtual void RequestStop() = 0;
   // The engine's pump took the quit message: every later run returns at once.
   virtual bool QuitDone() const = 0;

@@ -16,6 +16,7 @@
 
 #include "engine/keys/InputPort.h"
 #include "engine/keys/SendKeyTables.h"
+#include "engine/ports/StopRequest.h"
 
 class ThreadInputLink;
 
@@ -65,6 +66,11 @@ class KeySender {
 
   WindowHandle Target() const { return target_; }
 
+  // The run's stop request (null: none): once it is set, a Send and a key
+  // pressed many times stop before their next key. Init keeps it.
+  void SetStopRequest(const StopRequest* request) { stopRequest_ = request; }
+  bool StopRequested() const { return IsStopRequested(stopRequest_); }
+
   // Keys this sender pressed down and has not let go since (KEYDOWN, "{x
   // down}", "{SHIFTDOWN}" and kin); keys pressed and released in one step
   // are never among them.
@@ -102,6 +108,7 @@ class KeySender {
   void Pause(int ms);
 
   InputPort* port_ = nullptr;  // null: the installed port
+  const StopRequest* stopRequest_ = nullptr;
   int keyDelay_ = 5;
   int keyDownDelay_ = 1;
   std::uint8_t capsLockMode_ = 1;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -46,7 +47,7 @@ class FakeScriptEngine : public ScriptEngine {
 
   bool loadResult = true;
   bool prepareResult = true;
-  bool stop = false;
+  std::atomic<bool> stop = false;  // the end-key hook sets it from its thread
   bool quit = false;
   int runs = 0;
   int clears = 0;
