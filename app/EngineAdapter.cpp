@@ -64,6 +64,7 @@ class ProcessEngine : public ScriptEngine {
   void Clear() override { file_.Clear(); }
   bool StopRequested() const override { return script_.stopRequest != 0; }
   void RequestStop() override { script_.stopRequest = 1; }
+  bool Typing() const override { return script_.keySender.TypingSystemInput(); }
   bool QuitDone() const override { return script_.quitDone != 0; }
 
  private:

@@ -48,7 +48,8 @@ void CMerlaneDlg::SyncHotkeys() {
 void CMerlaneDlg::RunWatchingEndKeys(const std::function<void()>& run) {
   ScriptEngine& engine = GetScriptEngine();
   // Where the hook cannot be installed the registered end keys still work.
-  EndKeyHookScope watch(endKeyHook_, [&engine] { engine.RequestStop(); });
+  EndKeyHookScope watch(
+      endKeyHook_, [&engine] { engine.RequestStop(); }, [&engine] { return engine.Typing(); });
   run();
 }
 

@@ -33,6 +33,8 @@ class ScriptEngine {
   virtual bool StopRequested() const = 0;
   // Safe from any thread: the end-key hook asks from its own.
   virtual void RequestStop() = 0;
+  // True while the robot types as system input; safe from any thread.
+  virtual bool Typing() const = 0;
   // The engine's pump took the quit message: every later run returns at once.
   virtual bool QuitDone() const = 0;
 };

@@ -29,15 +29,17 @@ bool EndKeyWatch::IsEndKey(int vk) const {
   return false;
 }
 
-EndKeyWatch::Verdict EndKeyWatch::OnKeyEvent(int vk, bool up, bool injected) {
+EndKeyWatch::Verdict EndKeyWatch::OnKeyEvent(int vk, bool up, bool injected, bool robotTyping) {
   if (injected) return {};
   if (unsigned bit = ModifierBit(vk)) {
-    // A release without its press (held since before the watch) just clears.
-    if (up)
+    // A release without its press (held since before the watch) just clears;
+    // releases always pass, so nothing stays down for the system.
+    if (up) {
       held_ &= ~bit;
-    else
-      held_ |= bit;
-    return {};
+      return {};
+    }
+    held_ |= bit;
+    return {robotTyping, false};
   }
   if (up) {
     // Only a release whose press was swallowed is swallowed.

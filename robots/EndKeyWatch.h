@@ -9,7 +9,10 @@
 // pass. A press of a watched key with exactly its modifiers held (as the
 // system's hotkeys match) asks the run to stop once; that key's press, its
 // auto-repeats and its release are swallowed, so none of it reaches the
-// focused window. Modifier events always pass.
+// focused window. Modifier events pass, except a press (or its auto-repeat)
+// while the robot types as system input: the key sender would let go of it
+// before its next key anyway, and a press that came between its look at the
+// keyboard and that key would turn the robot's "a" into Ctrl+A.
 #pragma once
 
 #include <set>
@@ -35,9 +38,9 @@ class EndKeyWatch {
   void SetKeys(std::vector<EndKey> keys) { keys_ = std::move(keys); }
 
   // One keyboard event: the virtual key as the hook reports it (left and
-  // right modifiers apart, or the generic code), press or release, and
-  // whether it was injected.
-  Verdict OnKeyEvent(int vk, bool up, bool injected);
+  // right modifiers apart, or the generic code), press or release, whether
+  // it was injected, and whether the robot is typing as system input.
+  Verdict OnKeyEvent(int vk, bool up, bool injected, bool robotTyping = false);
 
   // The person's modifiers as the watch pictures them.
   bool CtrlHeld() const { return (held_ & (kLeftCtrl | kRightCtrl)) != 0; }

@@ -425,6 +425,7 @@ void KeySender::AttachInput(ThreadInputLink& link) {
 
 void KeySender::SendText(const char* text, WindowHandle target, bool raw) {
   target_ = target;
+  typingSystemInput_ = target == nullptr;
   ThreadInputLink link(Port());
   AttachInput(link);
   // The thread's view of Caps Lock goes stale as soon as we press it (until
@@ -470,6 +471,7 @@ void KeySender::SendText(const char* text, WindowHandle target, bool raw) {
   if (capsSwitchedOff && capsLockPresses_ == 0) PressToggleKey(vk::kCapital);
   capsLockState_ = -1;
   link.DetachAll();
+  typingSystemInput_ = false;
 }
 
 void KeySender::Send(const char* text, WindowHandle target) { SendText(text, target, false); }

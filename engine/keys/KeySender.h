@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -71,6 +72,11 @@ class KeySender {
   void SetStopRequest(const StopRequest* request) { stopRequest_ = request; }
   bool StopRequested() const { return IsStopRequested(stopRequest_); }
 
+  // True while a Send types as system input (no target window): the keys the
+  // person presses go to the same focused window meanwhile. Safe to ask from
+  // any thread.
+  bool TypingSystemInput() const { return typingSystemInput_.load(std::memory_order_relaxed); }
+
   // Keys this sender pressed down and has not let go since (KEYDOWN, "{x
   // down}", "{SHIFTDOWN}" and kin); keys pressed and released in one step
   // are never among them.
@@ -109,6 +115,7 @@ class KeySender {
 
   InputPort* port_ = nullptr;  // null: the installed port
   const StopRequest* stopRequest_ = nullptr;
+  std::atomic<bool> typingSystemInput_{false};
   int keyDelay_ = 5;
   int keyDownDelay_ = 1;
   std::uint8_t capsLockMode_ = 1;

@@ -22,7 +22,7 @@ std::vector<EndKey> EndKeyHook::Keys() const {
   return keys_;
 }
 
-bool EndKeyHook::Start(std::function<void()> onEndKey) {
+bool EndKeyHook::Start(std::function<void()> onEndKey, std::function<bool()> robotTyping) {
   Stop();
   {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -31,6 +31,7 @@ bool EndKeyHook::Start(std::function<void()> onEndKey) {
     watch_.SetKeys(keys_);
   }
   onEndKey_ = std::move(onEndKey);
+  robotTyping_ = std::move(robotTyping);
   HANDLE started = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (!started) return false;
   bool installed = false;
@@ -74,11 +75,13 @@ void EndKeyHook::TakeHeldModifiers() {
 }
 
 bool EndKeyHook::OnKeyEvent(const KBDLLHOOKSTRUCT& event) {
+  bool injected = (event.flags & LLKHF_INJECTED) != 0;
+  bool typing = !injected && robotTyping_ && robotTyping_();
   EndKeyWatch::Verdict verdict;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     verdict = watch_.OnKeyEvent(static_cast<int>(event.vkCode), (event.flags & LLKHF_UP) != 0,
-                                (event.flags & LLKHF_INJECTED) != 0);
+                                injected, typing);
   }
   if (verdict.stop && onEndKey_) onEndKey_();
   return verdict.swallow;

@@ -26,10 +26,12 @@ class EndKeyHook {
   std::vector<EndKey> Keys() const;
 
   // Installs the hook on a thread of its own, its picture of the modifiers
-  // taken from the keyboard as it stands. `onEndKey` runs on that thread
-  // when the person presses an end key, so it must be safe there. False, with
-  // no thread left, when the system refuses the hook.
-  bool Start(std::function<void()> onEndKey);
+  // taken from the keyboard as it stands. Both calls run on that thread, so
+  // they must be safe there: `onEndKey` when the person presses an end key,
+  // `robotTyping` for each key event of the person (true while the robot
+  // types as system input). False, with no thread left, when the system
+  // refuses the hook.
+  bool Start(std::function<void()> onEndKey, std::function<bool()> robotTyping);
   // Removes the hook and ends its thread; nothing when it does not run.
   void Stop();
   bool Running() const { return thread_.joinable(); }
@@ -45,6 +47,7 @@ class EndKeyHook {
   EndKeyWatch watch_;
   std::vector<EndKey> keys_;
   std::function<void()> onEndKey_;
+  std::function<bool()> robotTyping_;
   std::thread thread_;
   DWORD threadId_ = 0;
 };
@@ -52,8 +55,10 @@ class EndKeyHook {
 // Runs the hook for the life of the scope (a whole run, however it ends).
 class EndKeyHookScope {
  public:
-  EndKeyHookScope(EndKeyHook& hook, std::function<void()> onEndKey) : hook_(hook) {
-    hook_.Start(std::move(onEndKey));
+  EndKeyHookScope(EndKeyHook& hook, std::function<void()> onEndKey,
+                  std::function<bool()> robotTyping)
+      : hook_(hook) {
+    hook_.Start(std::move(onEndKey), std::move(robotTyping));
   }
   ~EndKeyHookScope() { hook_.Stop(); }
   EndKeyHookScope(const EndKeyHookScope&) = delete;

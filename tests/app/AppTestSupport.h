@@ -43,6 +43,7 @@ class FakeScriptEngine : public ScriptEngine {
   void Clear() override { ++clears; }
   bool StopRequested() const override { return stop; }
   void RequestStop() override { stop = true; }
+  bool Typing() const override { return false; }
   bool QuitDone() const override { return quit; }
 
   bool loadResult = true;

@@ -22,12 +22,18 @@ struct Step {
   bool up;
   const char* expected;
   bool injected = false;
+  bool robotTyping = false;
 };
 
 Step Down(int vk, const char* expected = "pass") { return {vk, false, expected}; }
 Step Up(int vk, const char* expected = "pass") { return {vk, true, expected}; }
 Step Injected(Step step) {
   step.injected = true;
+  return step;
+}
+// While the robot types as system input.
+Step Typing(Step step) {
+  step.robotTyping = true;
   return step;
 }
 
@@ -40,9 +46,9 @@ std::string Answer(EndKeyWatch::Verdict verdict) {
 void Play(EndKeyWatch& watch, const std::vector<Step>& steps, const char* what) {
   for (size_t i = 0; i < steps.size(); ++i) {
     const Step& s = steps[i];
-    EXPECT_EQ(Answer(watch.OnKeyEvent(s.vk, s.up, s.injected)), s.expected)
+    EXPECT_EQ(Answer(watch.OnKeyEvent(s.vk, s.up, s.injected, s.robotTyping)), s.expected)
         << what << ", step " << i << ": vk 0x" << std::hex << s.vk << (s.up ? " up" : " down")
-        << (s.injected ? " injected" : "");
+        << (s.injected ? " injected" : "") << (s.robotTyping ? " while typing" : "");
   }
 }
 
@@ -112,6 +118,22 @@ TEST(EndKeyWatch, ModifiersMustMatchExactlyAsTheSystemsHotkeysDo) {
        "F11 stops alone, not with Shift");
   Play({{vk::kLControl}}, {Down(vk::kLControl), Up(vk::kLControl)},
        "a modifier as the end key passes");
+}
+
+TEST(EndKeyWatch, WhileTheRobotTypesThePersonsModifierPressesAreHeldBackButCount) {
+  Play({kCtrlShiftE},
+       {Typing(Down(vk::kLControl, "swallow")), Typing(Down(vk::kLControl, "swallow")),
+        Typing(Down(vk::kRShift, "swallow")), Typing(Down(kE, "stop")), Typing(Up(kE, "swallow")),
+        Typing(Up(vk::kRShift)), Up(vk::kLControl)},
+       "the end key pressed while the robot types");
+  Play({kCtrlShiftE},
+       {Typing(Down(vk::kLControl, "swallow")), Down(vk::kLShift), Down(kE, "stop"),
+        Up(kE, "swallow")},
+       "Ctrl held back while typing still counts after the typing");
+  Play({kCtrlShiftE}, {Typing(Down('A')), Typing(Up('A')), Typing(Down(vk::kLMenu, "swallow"))},
+       "other keys pass while the robot types");
+  Play({kCtrlShiftE}, {Typing(Injected(Down(vk::kControl))), Typing(Injected(Up(vk::kControl)))},
+       "the robot's own modifiers pass");
 }
 
 TEST(EndKeyWatch, AutoRepeatIsSwallowedUntilTheReleaseWithoutAnotherStop) {
