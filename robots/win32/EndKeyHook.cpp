@@ -1,15 +1,21 @@
 #include "robots/win32/EndKeyHook.h"
 
+#include <atomic>
+
 namespace {
 
 // The hook of the thread the hook procedure runs on: each hook thread serves
 // one EndKeyHook.
 thread_local EndKeyHook* hookOfThisThread = nullptr;
 
+std::atomic<SetHookFunction> setHookFunction{nullptr};
+
 constexpr int kModifierKeys[] = {VK_LCONTROL, VK_RCONTROL, VK_LSHIFT, VK_RSHIFT,
                                  VK_LMENU,    VK_RMENU,    VK_LWIN,   VK_RWIN};
 
 }  // namespace
+
+void SetEndKeyHookFunction(SetHookFunction setHook) { setHookFunction = setHook; }
 
 void EndKeyHook::SetKeys(std::vector<EndKey> keys) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -54,7 +60,9 @@ void EndKeyHook::ThreadMain(HANDLE started, bool& installed) {
   PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
   threadId_ = GetCurrentThreadId();
   hookOfThisThread = this;
-  HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, &EndKeyHook::HookProc, GetModuleHandleA(nullptr), 0);
+  SetHookFunction setHook = setHookFunction.load();
+  if (!setHook) setHook = &SetWindowsHookExA;
+  HHOOK hook = setHook(WH_KEYBOARD_LL, &EndKeyHook::HookProc, GetModuleHandleA(nullptr), 0);
   // Events that come meanwhile wait for this thread's loop, so they follow
   // the picture taken here.
   if (hook) TakeHeldModifiers();

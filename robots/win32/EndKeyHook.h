@@ -14,6 +14,11 @@
 
 #include "robots/EndKeyWatch.h"
 
+// How the hook is set: SetWindowsHookExA, unless a test puts one in place
+// that refuses. Null restores SetWindowsHookExA.
+using SetHookFunction = HHOOK(WINAPI*)(int kind, HOOKPROC procedure, HINSTANCE module, DWORD thread);
+void SetEndKeyHookFunction(SetHookFunction setHook);
+
 class EndKeyHook {
  public:
   EndKeyHook() = default;

@@ -115,6 +115,23 @@ TEST_F(RunEnd, TheHookWatchesEveryLiveEndKeyTheRunningRobotsIncluded) {
   EXPECT_EQ(watched, (std::vector<std::string>{"F11", "F12", "^+E"}));
 }
 
+HHOOK WINAPI RefuseHook(int, HOOKPROC, HINSTANCE, DWORD) { return nullptr; }
+
+TEST_F(RunEnd, WithoutTheHookTheRunGoesOnAndItsEndKeyStillStopsIt) {
+  FakeScriptEngine engine;
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 1, 1});  // until the end key
+  OpenWindow();
+  SetEndKeyHookFunction(&RefuseHook);
+  engine.onRun = [&](int run) {
+    EXPECT_FALSE(dialog->EndKeyWatchOfRuns().Running());
+    if (run == 2) PressHotkey("<F11>");
+  };
+  PressHotkey("<F6>");
+  SetEndKeyHookFunction(nullptr);
+  EXPECT_EQ(engine.runs, 2);
+  EXPECT_FALSE(dialog->IsRunning());
+}
+
 TEST_F(RunEnd, AQuitDuringTheRunTakesTheHookAway) {
   FakeScriptEngine engine;
   folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 1, 1});  // until the end key

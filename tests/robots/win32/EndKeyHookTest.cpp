@@ -66,6 +66,19 @@ TEST_F(EndKeyHookTest, StartsAndStopsOnAThreadOfItsOwnAsOftenAsAsked) {
   hook.Stop();  // stopping a stopped hook does nothing
 }
 
+HHOOK WINAPI RefuseHook(int, HOOKPROC, HINSTANCE, DWORD) {
+  SetLastError(ERROR_ACCESS_DENIED);
+  return nullptr;
+}
+
+TEST_F(EndKeyHookTest, AHookTheSystemRefusesLeavesNoThread) {
+  SetEndKeyHookFunction(&RefuseHook);
+  EXPECT_FALSE(hook.Start([] {}, [] { return false; }));
+  SetEndKeyHookFunction(nullptr);
+  EXPECT_FALSE(hook.Running());
+  ASSERT_NO_FATAL_FAILURE(StartHook({kPlainE})) << "the next start installs it";
+}
+
 TEST_F(EndKeyHookTest, ThePersonsEndKeyStopsOnceAndNeverReachesTheWindow) {
   ASSERT_NO_FATAL_FAILURE(StartHook({kPlainE}));
   ASSERT_TRUE(PressAsAPerson("key x keydown e sleep 0.1 keyup e key y"));
