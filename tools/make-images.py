@@ -230,7 +230,7 @@ MAGENTA = (255, 0, 255)
 PANE_WIDTH, PANE_HEIGHT = 264, 25
 
 
-def write_bmp24(name, width, height, pixel):
+def write_bmp24(name, width, height, pixel, folder=OUT):
     """A 24-bit bitmap; pixel(x, y) gives (r, g, b), y from the top."""
     stride = (width * 3 + 3) & ~3
     data = bytearray()
@@ -243,7 +243,7 @@ def write_bmp24(name, width, height, pixel):
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     offset = 14 + len(info)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    with open(os.path.join(OUT, name), "wb") as f:
+    with open(os.path.join(folder, name), "wb") as f:
         f.write(file_header + info + bytes(data))
 
 
@@ -285,6 +285,18 @@ def item_pane_images():
     write_bmp24("item_pane.bmp", PANE_WIDTH, PANE_HEIGHT, item_pane_skin)
     write_bmp24("pane_collapsed.bmp", 16, 16, pane_icon(False))
     write_bmp24("pane_expanded.bmp", 16, 16, pane_icon(True))
+
+
+# --- The image menu tests' toolbar strip: three 16 x 15 images, a red, a
+# green and a blue square on the grey that toolbar bitmaps have around them.
+
+TESTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "controls")
+
+
+def menu_toolbar(x, y):
+    colours = ((255, 0, 0), (0, 160, 0), (0, 0, 255))
+    inside = 3 <= x % 16 < 13 and 3 <= y < 12
+    return colours[x // 16] if inside else (192, 192, 192)
 
 
 # --- The link cursor of the about box: a pointing hand, 1 bit per pixel ---
@@ -340,6 +352,7 @@ def main():
     background()
     item_pane_images()
     write_cursor("hand.cur", hand, (13, 2))
+    write_bmp24("menu-toolbar.bmp", 48, 15, menu_toolbar, folder=TESTS)
 
 
 if __name__ == "__main__":
