@@ -14,6 +14,7 @@ class NoTaskScheduler : public TaskSchedulerPort {
     tasks.clear();
     return kTaskOk;
   }
+  TaskResult Load(const std::string&, CScheduledTask&) override { return kTaskNotImplemented; }
   TaskResult Delete(const std::string&) override { return kTaskNotImplemented; }
   TaskResult Edit(const std::string&, void*) override { return kTaskNotImplemented; }
   TaskResult RunTimes(const std::string&, TaskTime&, TaskTime&) override {
@@ -50,13 +51,43 @@ void CScheduledTask::Reset() {
   *this = CScheduledTask();
 }
 
+namespace {
+
+// An old work item saved again as it was read: a task of the logged-on
+// user goes back to the current account as every task of the program is
+// saved; another account's comes back without its password, which the
+// scheduler never gives back.
+TaskResult WriteBack(const CScheduledTask& old, const std::string& name) {
+  CScheduledTask again = old;
+  TaskSaveOptions options;
+  if (old.GetFlags() & kTaskFlagRunOnlyIfLoggedOn) {
+    again.SetAccountName("");
+  } else {
+    options.accountGivenOnly = true;
+  }
+  return GetTaskSchedulerPort().Save(again, name, options);
+}
+
+}  // namespace
+
 TaskResult CScheduledTask::SaveTask(const std::string& name, bool failIfExists,
                                     bool accountGivenOnly) const {
   if (name.empty() || application_.empty()) return kTaskFail;
+  TaskSchedulerPort& scheduler = GetTaskSchedulerPort();
   TaskSaveOptions options;
-  options.failIfExists = failIfExists;
+  options.failIfExists = true;
   options.accountGivenOnly = accountGivenOnly;
-  return GetTaskSchedulerPort().Save(*this, name, options);
+  TaskResult result = scheduler.Save(*this, name, options);
+  if (failIfExists || result != kTaskExists) return result;
+  // The scheduler replaces a work item by deleting it first: the old one is
+  // read before, and written back when the new one then fails.
+  CScheduledTask old;
+  TaskResult read = scheduler.Load(name, old);
+  if (!TaskSucceeded(read)) return read;  // not replaced: it could not come back
+  options.failIfExists = false;
+  result = scheduler.Save(*this, name, options);
+  if (!TaskSucceeded(result)) WriteBack(old, name);
+  return result;
 }
 
 // Unlike the run-time queries, the status is asked for whatever the exists

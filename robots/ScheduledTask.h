@@ -71,7 +71,9 @@ class CScheduledTask {
   const std::vector<TaskTrigger>& Triggers() const { return triggers_; }
 
   // Writes the work item under `name`, replacing one of that name unless
-  // `failIfExists` (then kTaskExists, the old one kept). Without an account
+  // `failIfExists` (then kTaskExists, the old one kept). A replacement that
+  // fails writes the old work item back, so no task is lost; one that
+  // cannot read the old work item first leaves it and fails. Without an account
   // name the task is saved for the current user, unless `accountGivenOnly`
   // (then no account is set at all). E_FAIL for an empty name or
   // application, before the scheduler is asked.
