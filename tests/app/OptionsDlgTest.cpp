@@ -103,21 +103,22 @@ class Options : public testing::Test {
   std::unique_ptr<COptionsDlg> options;
 };
 
+// Import's says that it chooses where the robots come from.
 TEST_F(Options, TheFolderBrowserIsOwnedByTheDialogWithItsTitleAndFlags) {
+  const struct {
+    int button;
+    const char* title;
+  } cases[] = {{IDC_EXPORT, "Select a folder to store your robots"},
+               {IDC_IMPORT, "Select the folder your robots come from"}};
   Open();
-  Press(IDC_EXPORT);
-  EXPECT_EQ(browseRecord.calls, 1);
-  EXPECT_EQ(browseRecord.title, "Select a folder to store your robots");
-  EXPECT_EQ(browseRecord.flags, 0x79u);
-  EXPECT_EQ(browseRecord.owner, options->Handle());
-}
-
-TEST_F(Options, TheImportBrowserSaysItChoosesWhereTheRobotsComeFrom) {
-  Open();
-  Press(IDC_IMPORT);
-  EXPECT_EQ(browseRecord.calls, 1);
-  EXPECT_EQ(browseRecord.title, "Select the folder your robots come from");
-  EXPECT_EQ(browseRecord.flags, 0x79u);
+  for (const auto& c : cases) {
+    browseRecord.calls = 0;
+    Press(c.button);
+    EXPECT_EQ(browseRecord.calls, 1);
+    EXPECT_EQ(browseRecord.title, c.title);
+    EXPECT_EQ(browseRecord.flags, 0x79u);
+    EXPECT_EQ(browseRecord.owner, options->Handle());
+  }
 }
 
 TEST_F(Options, CancellingTheFolderBrowserDoesNothing) {

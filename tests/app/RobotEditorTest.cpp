@@ -355,6 +355,19 @@ class EditedRobot : public RobotEditor {
       Click(Editor(), IDOK);
     }});
   }
+  // Saves under the name where Save must refuse: whether the editor stayed
+  // open (it is then cancelled). `window` receives the editor's window.
+  bool SaveStaysOpen(const std::string& name, HWND* window = nullptr) {
+    bool open = false;
+    RunEdited({[&] {
+      if (window) *window = Editor();
+      SetControlText(Editor(), IDC_ROBOT_NAME, name);
+      Click(Editor(), IDOK);
+      open = IsWindowVisible(Editor()) != FALSE;
+      Click(Editor(), IDCANCEL);
+    }});
+    return open;
+  }
 };
 
 TEST_F(EditedRobot, OpensWithItsFieldsAndSavesUnknownLinesByteForByte) {
@@ -421,15 +434,8 @@ TEST_F(EditedRobot, ARenameInLetterCaseThatCannotMoveTheFileSaysSo) {
   HANDLE held = CreateFileA((folder.ScriptFolder() + "\\Hand.txt").c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  bool open = false;
   HWND editorWindow = nullptr;
-  RunEdited({[&] {
-    editorWindow = Editor();
-    SetControlText(Editor(), IDC_ROBOT_NAME, "HAND");
-    Click(Editor(), IDOK);
-    open = IsWindowVisible(Editor()) != FALSE;
-    Click(Editor(), IDCANCEL);
-  }});
+  bool open = SaveStaysOpen("HAND", &editorWindow);
   CloseHandle(held);
   EXPECT_TRUE(open);
   ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -444,13 +450,7 @@ TEST_F(EditedRobot, ARenameInLetterCaseThatCannotMoveTheFileSaysSo) {
 TEST_F(EditedRobot, ARenameWhoseOldFileCannotBeRemovedSaysSoAndKeepsOneFile) {
   const std::string old = folder.ScriptFolder() + "\\Hand.txt";
   ASSERT_TRUE(SetFileAttributesA(old.c_str(), FILE_ATTRIBUTE_READONLY));
-  bool open = false;
-  RunEdited({[&] {
-    SetControlText(Editor(), IDC_ROBOT_NAME, "Renamed");
-    Click(Editor(), IDOK);
-    open = IsWindowVisible(Editor()) != FALSE;
-    Click(Editor(), IDCANCEL);
-  }});
+  bool open = SaveStaysOpen("Renamed");
   SetFileAttributesA(old.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(open);
   ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -491,14 +491,7 @@ TEST_F(EditedRobot, AFileHeldOpenIsNotLostWhenTheWriteFails) {
 
 TEST_F(EditedRobot, AFolderInThePlaceOfTheNewFileKeepsTheOldOne) {
   CreateDirectoryA((folder.ScriptFolder() + "\\Moved.txt").c_str(), nullptr);
-  bool open = false;
-  RunEdited({[&] {
-    SetControlText(Editor(), IDC_ROBOT_NAME, "Moved");
-    Click(Editor(), IDOK);
-    open = IsWindowVisible(Editor()) != FALSE;
-    Click(Editor(), IDCANCEL);
-  }});
-  EXPECT_TRUE(open);
+  EXPECT_TRUE(SaveStaysOpen("Moved"));
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].text, "Can not save the robot: \"Moved\"");
   EXPECT_EQ(folder.ReadFile("Hand.txt"), kHandMadeFile);

@@ -51,11 +51,7 @@ TEST_F(HeldJobFile, ADeleteWaitingForTheFileKeepsTheWindowsPainted) {
   task.SetProgram(GetModulePath());
   task.SetParameters(RobotRunParameters("held"));
   TaskTrigger trigger;
-  trigger.type = kTriggerDaily;
-  trigger.daysInterval = 1;
-  trigger.beginYear = 2030;
-  trigger.beginMonth = 1;
-  trigger.beginDay = 1;
+  trigger.type = kTriggerAtLogon;
   task.AddTrigger(trigger);
   ASSERT_EQ(task.SaveTask(kJob), kTaskOk);
   HANDLE held = CreateFileA(JobFilePath(kJob).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
