@@ -50,8 +50,10 @@ TEST_F(HeldJobFile, ADeleteWaitingForTheFileKeepsTheWindowsPainted) {
   CScheduledTask task;
   task.SetProgram(GetModulePath());
   task.SetParameters(RobotRunParameters("held"));
-  TaskTrigger trigger;
+  TaskTrigger trigger;  // a begin date is needed even here
   trigger.type = kTriggerAtLogon;
+  trigger.beginYear = 2030;
+  trigger.beginMonth = trigger.beginDay = 1;
   task.AddTrigger(trigger);
   ASSERT_EQ(task.SaveTask(kJob), kTaskOk);
   HANDLE held = CreateFileA(JobFilePath(kJob).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
