@@ -51,21 +51,26 @@ void CScheduledTask::Reset() {
   *this = CScheduledTask();
 }
 
+CScheduledTask TaskToSaveAgain(const CScheduledTask& read) {
+  CScheduledTask again;
+  again.SetProgram(read.Application());
+  again.SetParameters(read.Parameters());
+  again.SetStartingDir(read.WorkingDirectory());
+  again.SetComment(read.Comment());
+  again.SetFlags(read.GetFlags());
+  if (!(read.GetFlags() & kTaskFlagRunOnlyIfLoggedOn)) again.SetAccountName(read.AccountName());
+  for (const TaskTrigger& trigger : read.Triggers()) again.AddTrigger(trigger);
+  return again;
+}
+
 namespace {
 
-// An old work item saved again as it was read: a task of the logged-on
-// user goes back to the current account as every task of the program is
-// saved; another account's comes back without its password, which the
-// scheduler never gives back.
+// An old work item saved again as it was read; another account's comes
+// back for that account without its password.
 TaskResult WriteBack(const CScheduledTask& old, const std::string& name) {
-  CScheduledTask again = old;
   TaskSaveOptions options;
-  if (old.GetFlags() & kTaskFlagRunOnlyIfLoggedOn) {
-    again.SetAccountName("");
-  } else {
-    options.accountGivenOnly = true;
-  }
-  return GetTaskSchedulerPort().Save(again, name, options);
+  options.accountGivenOnly = !(old.GetFlags() & kTaskFlagRunOnlyIfLoggedOn);
+  return GetTaskSchedulerPort().Save(TaskToSaveAgain(old), name, options);
 }
 
 }  // namespace

@@ -107,6 +107,14 @@ class CScheduledTask {
   std::vector<TaskTrigger> triggers_;
 };
 
+// A work item read back from the scheduler as the program saves one: its
+// program, parameters, folder, comment, flags and triggers, and the account
+// of a task that is not the logged-on user's (without its password, which
+// is never read back; a logged-on user's task goes to the current account
+// again). What the scheduler chose itself (priority, run and idle limits)
+// is left to it.
+CScheduledTask TaskToSaveAgain(const CScheduledTask& read);
+
 // Deletes the work item of that name: E_FAIL for an empty name.
 TaskResult DeleteScheduledTaskByName(const std::string& name);
 // Opens the scheduler's own property sheet of the work item, owned by the
