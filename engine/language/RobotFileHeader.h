@@ -30,8 +30,9 @@ inline constexpr char kTriggerRobot[] = "TriggerRobot=";
 inline constexpr char kRunAtBackground[] = "RunAtBackground=";
 
 inline constexpr const char* kHeaderKeys[] = {
-    kName,          kStartKey,      kEndKey,   kDescription, kEnable,        kRepeatOption,
-    kRepeatTimes,   kOriginalSpeed, kUseSimilarWin, kUseRecWin, kTriggerRobot, kRunAtBackground};
+    kName,        kStartKey,      kEndKey,        kDescription,
+    kEnable,      kRepeatOption,  kRepeatTimes,   kOriginalSpeed,
+    kUseSimilarWin, kUseRecWin,   kTriggerRobot,  kRunAtBackground};
 inline constexpr int kHeaderKeyCount = sizeof kHeaderKeys / sizeof kHeaderKeys[0];
 
 }  // namespace robot_file
