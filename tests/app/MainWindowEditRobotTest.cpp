@@ -15,6 +15,7 @@
 #include "robots/ScheduledTask.h"
 #include "robots/win32/ModulePath.h"
 #include "tests/app/ModalSteps.h"
+#include "tests/support/AnswersInTurn.h"
 #include "tests/support/FakeTaskScheduler.h"
 
 namespace {
@@ -159,23 +160,54 @@ TEST_F(MainWindowEditor, EditWithoutSelectionAsksForOne) {
   EXPECT_FALSE(HotkeyIsFree("<F6>"));
 }
 
-TEST_F(MainWindowEditor, ARobotReadInPartOpensNoEditor) {
+const char kPartlyReadQuestion[] =
+    "Some lines of the robot file \"broken\" could not be read. Saving the robot in the editor "
+    "writes it without them.\n\nDo you want to edit the robot?";
+
+// Saving a robot read in part would write the part over the whole: the
+// editor opens only when the user says so.
+TEST_F(MainWindowEditor, ARobotReadInPartOpensTheEditorOnlyWhenTheUserSaysSo) {
   const std::string broken = kBrokenRobotFile;
   folder.WriteFile("broken.txt", broken);
   OpenWindow();
   Select("broken");
-  boxes.boxes.clear();
-  bool editorOpened = false;
-  {
-    // Runs only in an editor's loop, and then cancels it.
-    ModalSteps driver({[&] { editorOpened = true; }}, kEditorTitles);
-    Press(IDC_EDIT_ROBOT);
+  for (int answer : {mb::kIdNo, mb::kIdYes}) {
+    SCOPED_TRACE(answer == mb::kIdYes ? "Yes" : "No");
+    AnswersInTurn answers({mb::kIdOk, answer});
+    bool editorOpened = false;
+    {
+      // Runs only in an editor's loop, and then cancels it.
+      ModalSteps driver({[&] { editorOpened = true; }}, kEditorTitles);
+      Press(IDC_EDIT_ROBOT);
+    }
+    EXPECT_EQ(editorOpened, answer == mb::kIdYes);
+    ASSERT_EQ(answers.boxes.size(), 2u);
+    EXPECT_EQ(answers.boxes[0].text, "Failed to load record Window info");
+    EXPECT_EQ(answers.boxes[1].text, kPartlyReadQuestion);
+    EXPECT_EQ(answers.boxes[1].owner, dialog->Handle());
+    EXPECT_EQ(folder.ReadFile("broken.txt"), broken);
   }
-  EXPECT_FALSE(editorOpened);
-  ASSERT_EQ(boxes.boxes.size(), 2u);
-  EXPECT_EQ(boxes.boxes[0].text, "Failed to load record Window info");
-  EXPECT_EQ(boxes.boxes[1].text, "Can not read the robot: \"broken\"");
-  EXPECT_EQ(folder.ReadFile("broken.txt"), broken);
+}
+
+// A step above "[Script]" is no header value: the robot lists with its keys,
+// but no tick may write the file again without that line.
+TEST_F(MainWindowEditor, ATickOfARobotReadInPartStaysInMemoryAndIsToldOnce) {
+  const std::string partly =
+      "[General]\r\nStartKey=<F6>\r\nEndKey=<F11>\r\nEnable=0\r\nRepeatTimes=1\r\n"
+      "Send(\"lost\")\r\n[Script]\r\nSend(\"kept\")\r\n";
+  folder.WriteFile("partly.txt", partly);
+  OpenWindow();
+  boxes.boxes.clear();
+  dialog->SetRowChecked(RowOf("partly"), true);
+  EXPECT_FALSE(HotkeyIsFree("<F6>")) << "ticked for this session";
+  dialog->SetRowChecked(RowOf("partly"), false);
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  dialog->SetRowChecked(RowOf("partly"), true);
+  EXPECT_EQ(folder.ReadFile("partly.txt"), partly);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "Some lines of the robot file \"partly\" could not be read, so Quillmark leaves the "
+            "file as it is: the robot's tick holds only until Quillmark ends.");
 }
 
 TEST_F(MainWindowEditor, CancelLeavesListAndKeysAsTheyWere) {
@@ -247,6 +279,70 @@ TEST_F(MainWindowEditor, AForwardedRunWhileTheEditorIsOpenStopsByItsEndKey) {
   EXPECT_FALSE(startKeyLive);
   EXPECT_FALSE(endKeyAfterRun);
   EXPECT_FALSE(HotkeyIsFree("<F9>"));  // live again with the editor closed
+}
+
+// The robot list refuses new rows while it lives, as a list out of memory
+// would: LVM_INSERTITEM answers -1.
+class RowsRefused {
+ public:
+  explicit RowsRefused(HWND list) : list_(list) {
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Refuse)));
+  }
+  ~RowsRefused() {
+    SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  }
+  RowsRefused(const RowsRefused&) = delete;
+  RowsRefused& operator=(const RowsRefused&) = delete;
+
+ private:
+  static LRESULT CALLBACK Refuse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == LVM_INSERTITEMA || message == LVM_INSERTITEMW) return -1;
+    return CallWindowProcA(previous_, window, message, wParam, lParam);
+  }
+  HWND list_;
+  static inline WNDPROC previous_ = nullptr;
+};
+
+TEST_F(MainWindowEditor, ARobotWithoutARowTicksNoOtherRow) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0});
+  const std::string alpha = folder.ReadFile("alpha.txt");
+  OpenWindow();
+  {
+    RowsRefused refused(dialog->RobotList().Handle());
+    PressWithEditor(IDC_ADD_ROBOT, {[&] {
+                      Fill("beta", "<F7>", "<F11>");
+                      Click(Editor(), IDOK);
+                    }});
+  }
+  EXPECT_EQ(dialog->RobotList().GetItemCount(), 1);
+  EXPECT_FALSE(Ticked("alpha"));
+  EXPECT_EQ(folder.ReadFile("alpha.txt"), alpha);
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_TRUE(folder.FileExists("beta.txt")) << "listed at the next start";
+}
+
+// A start key the running robot types must reach the window it types into.
+TEST_F(MainWindowEditor, AnEditorClosedDuringARunLeavesTheStartKeysOffUntilItsEnd) {
+  folder.WriteRobot({"looper", "<F6>", "<F9>", 1, /*repeatOption=*/1});
+  folder.WriteRobot({"other", "<F7>", "<F11>", 1});
+  OpenWindow();
+  bool startKeysLive = true, endKeyLive = false;
+  engine.onRun = [&](int run) {
+    if (run == 1) {
+      PressWithEditor(IDC_ADD_ROBOT, {[&] { Click(Editor(), IDCANCEL); }});
+      startKeysLive = !HotkeyIsFree("<F6>") || !HotkeyIsFree("<F7>");
+      endKeyLive = !HotkeyIsFree("<F9>");
+      return;
+    }
+    PressHotkey("<F9>");
+  };
+  PressHotkey("<F6>");
+  EXPECT_EQ(engine.runs, 2);
+  EXPECT_FALSE(startKeysLive);
+  EXPECT_TRUE(endKeyLive);
+  EXPECT_FALSE(HotkeyIsFree("<F6>")) << "the start keys come back after the run";
+  EXPECT_FALSE(HotkeyIsFree("<F7>"));
 }
 
 }  // namespace

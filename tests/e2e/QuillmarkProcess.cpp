@@ -176,3 +176,24 @@ std::vector<ListedRobot> ReadRobotList(HWND mainWindow) {
   CloseHandle(process);
   return robots;
 }
+
+bool SetRobotRowState(HWND mainWindow, int row, UINT state, UINT mask) {
+  HWND list = GetDlgItem(mainWindow, kRobotListId);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return false;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMA), MEM_COMMIT, PAGE_READWRITE);
+  bool set = false;
+  if (remote) {
+    LVITEMA item{};
+    item.stateMask = mask;
+    item.state = state;
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    set = SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote)) != 0;
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return set;
+}
