@@ -1,6 +1,7 @@
 #include "robots/RecordedSteps.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <set>
 #include <utility>
@@ -12,8 +13,14 @@ std::string OffsetWindowTag(const std::string& actionLine, int offset) {
   LineParts parts = SplitActionLine(actionLine);
   if (parts.windowTag.empty()) return actionLine;
   const std::string opener = kActionWindowTag;
-  const int number = AtoiText(TextFrom(parts.windowTag, opener.size()));
-  parts.windowTag = opener + std::to_string(number + offset) + "]";
+  const long long number = AtoiText(TextFrom(parts.windowTag, opener.size()));
+  const long long offsetNumber = number + offset;
+  // No window has a number beyond the int range: such a tag names none.
+  if (offsetNumber > std::numeric_limits<int>::max() ||
+      offsetNumber < std::numeric_limits<int>::min()) {
+    return actionLine;
+  }
+  parts.windowTag = opener + std::to_string(offsetNumber) + "]";
   return JoinActionLine(parts.body, parts);
 }
 
