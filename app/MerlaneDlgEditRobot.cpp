@@ -61,6 +61,13 @@ void CMerlaneDlg::OpenRobotEditor(EditorUse use) {
     // The editor saved the robot enabled; the tick shows it.
     SetRowChecked(row, true);
   }
+  // Exit from the tray while the editor was open: the program is quitting,
+  // so its hidden window stays hidden and no key comes back.
+  if (exiting_) {
+    editing_ = false;
+    editedRobot_ = -1;
+    return;
+  }
   RegisterAllHotkeys(false);
   editing_ = false;
   editedRobot_ = -1;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TrayIcon.h"
 #include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
 #include "robots/RecorderMessages.h"
@@ -224,6 +225,33 @@ TEST_F(MainWindowEditor, RecordOpensANewRobotsEditorWithTheRecorderOverIt) {
             (std::vector<std::string>{"Comment: ==== Start recorded actions ====",
                                       "KeySend(\"\",\"\",\"\",\"A\", 1)",
                                       "Comment: ==== End of recorded actions ====", "Send(\"hi\", 1)"}));
+}
+
+BOOL AcceptNotifyIcon(DWORD, NOTIFYICONDATAA*) { return TRUE; }
+
+TEST_F(MainWindowEditor, ExitFromTheTrayWhileTheEditorIsOpenQuitsWithTheWindowHidden) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  ShowWindow(dialog->Handle(), SW_SHOW);
+  CTrayIcon::SetNotifyIconFunction(&AcceptNotifyIcon);
+  CTrayIcon tray;
+  tray.SetInstance(GetModuleHandleA(nullptr));
+  ASSERT_TRUE(tray.Create(dialog->Handle()));
+  tray.SetTarget(dialog.get());
+  bool editorOpen = false;
+  PressWithEditor(IDC_ADD_ROBOT, {[&] {
+                    editorOpen = Editor() != nullptr;
+                    SendMessageA(tray.Handle(), WM_COMMAND, ID_TRAY_EXIT, 0);
+                  }});
+  CTrayIcon::SetNotifyIconFunction(nullptr);
+  EXPECT_TRUE(editorOpen);
+  EXPECT_FALSE(IsWindowVisible(dialog->Handle())) << "the main window came back while quitting";
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_TRUE(HotkeyIsFree("<F11>"));
+  EXPECT_FALSE(dialog->IsEditing());
+  WPARAM code = 0;
+  ASSERT_TRUE(TakeQuitMessage(code)) << "the message loop still gets to quit";
+  EXPECT_EQ(code, 18u);
 }
 
 TEST_F(MainWindowEditor, AForwardedRunWhileTheEditorIsOpenStopsByItsEndKey) {

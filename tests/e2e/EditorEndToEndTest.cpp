@@ -5,17 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/e2e/EndToEndFixture.h"
 #include "tests/support/win32/DialogControls.h"
+#include "tests/support/win32/MessagePump.h"
 
 namespace {
 
 constexpr int kAddRobot = 1005;
 constexpr int kRobotName = 1028;
 constexpr int kStartHotkey = 1032;
+constexpr int kEndHotkey = 1033;
 constexpr int kInputText = 1020;
 constexpr int kInsertText = 1021;
 
@@ -75,6 +79,19 @@ TEST_F(EndToEnd, ARobotAddedInTheEditorTypesByItsStartKey) {
       << "focus on control " << GetDlgCtrlID(FocusOfThread(editor));
   PressKey(VK_F4);
   EXPECT_EQ(WaitForWindowText(FindControl(editor, kStartHotkey), "<F4>"), "<F4>");
+  // Tabbing through the form on and back keeps the key set there.
+  PressKey(VK_TAB);
+  EXPECT_TRUE(PumpUntil([&] { return FocusOfThread(editor) == FindControl(editor, kEndHotkey); }))
+      << "focus on control " << GetDlgCtrlID(FocusOfThread(editor));
+  keybd_event(VK_SHIFT, static_cast<BYTE>(MapVirtualKeyA(VK_SHIFT, MAPVK_VK_TO_VSC)), 0, 0);
+  PressKey(VK_TAB);
+  keybd_event(VK_SHIFT, static_cast<BYTE>(MapVirtualKeyA(VK_SHIFT, MAPVK_VK_TO_VSC)),
+              KEYEVENTF_KEYUP, 0);
+  EXPECT_TRUE(PumpUntil([&] { return FocusOfThread(editor) == startField; }))
+      << "focus on control " << GetDlgCtrlID(FocusOfThread(editor));
+  PumpMessagesFor(200);
+  EXPECT_EQ(WindowTextOf(FindControl(editor, kStartHotkey)), "<F4>");
+  EXPECT_EQ(WindowTextOf(FindControl(editor, kEndHotkey)), "<F11>");
   PostMessageA(FindControl(editor, IDOK), BM_CLICK, 0, 0);
   ASSERT_EQ(WaitForDialog(app, "Add Robot", false), nullptr) << "the editor stays open";
 
@@ -92,6 +109,28 @@ TEST_F(EndToEnd, ARobotAddedInTheEditorTypesByItsStartKey) {
   EXPECT_EQ(target_->WaitForText("hi there"), "hi there");
   EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
   EXPECT_TRUE(KeyIsFree(VK_F4));
+}
+
+TEST_F(EndToEnd, ExitFromTheTrayWhileTheEditorIsOpenKeepsTheWindowHidden) {
+  QuillmarkProcess app;
+  HWND main = app.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  PostMessageA(main, WM_COMMAND, kAddRobot, 0);
+  ASSERT_NE(WaitForDialog(app, "Add Robot"), nullptr);
+
+  // Watches the main window until the program has gone.
+  std::atomic<bool> done{false}, shown{false};
+  std::thread watcher([&] {
+    while (!done) {
+      if (IsWindowVisible(main) && !IsIconic(main)) shown = true;
+      Sleep(1);
+    }
+  });
+  EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
+  done = true;
+  watcher.join();
+  EXPECT_FALSE(shown) << "the main window came back before the program quit";
+  EXPECT_TRUE(AllFixtureKeysFree());
 }
 
 }  // namespace
