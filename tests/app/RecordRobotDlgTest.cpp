@@ -111,31 +111,6 @@ TEST_F(Recorder, TheThreeMessagesGiveTheirLinesAndWindows) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(Recorder, EventsQueuedBeforeStopTakeNoPlaceInTheRecording) {
-  TestWindow target("Recorded target");
-  CRecordRobotDlg recorder(nullptr);
-  RunRecorder(recorder, [&](HWND dialog) {
-    Click(dialog, IDC_RECORD_START);
-    EXPECT_TRUE(BringToFront(target.Handle()));
-    SendKey(dialog, 'Q', rec::kKeyDown);  // never released: Stop removes it
-    SendKey(dialog, VK_LWIN, rec::kKeyDown);
-    SendKey(dialog, VK_LWIN, rec::kKeyUp);
-    SendMouse(dialog, rec::kLeftDown, reinterpret_cast<LPARAM>(target.Handle()));
-    SendMouse(dialog, rec::kLeftUp, reinterpret_cast<LPARAM>(target.Handle()));
-    SendMessageA(dialog, rec::kMouseMoveMessage, 0, MAKELPARAM(7, 8));
-    // Posted by the hook just before Stop removed it: the dialog's loop
-    // takes them after Stop's handler.
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_RECORD_STOP, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_RECORD_STOP)));
-    PostMessageA(dialog, rec::kKeyMessage, 'E', MAKELPARAM(0, rec::kKeyUp));
-    PostMessageA(dialog, rec::kMouseMoveMessage, 0, MAKELPARAM(9, 9));
-  });
-  EXPECT_EQ(LinesWithoutWaits(recorder),
-            (Lines{"Key Down <L Win>", "Key Up <L Win>", "Mouse Left Down", "Mouse Left Up",
-                   "Mouse move to 7, 8"}))
-      << "the release after Stop took the place of a line";
-}
-
 TEST_F(Recorder, ClicksOnItsOwnWindowWriteNothingButTheMovesTowardsItAreKept) {
   CRecordRobotDlg recorder(nullptr);
   RunRecorder(recorder, [&](HWND dialog) {
