@@ -34,6 +34,20 @@ std::vector<std::string> RecordedSteps(const std::vector<std::string>& recorded,
   return steps;
 }
 
+namespace {
+
+// An index no window of the program has: one above the highest, or the
+// lowest free one when a hand-edited file holds the highest int.
+int UnusedIndex(const std::set<int>& used) {
+  if (used.empty()) return 1;
+  if (*used.rbegin() < std::numeric_limits<int>::max()) return std::max(*used.rbegin() + 1, 1);
+  int index = 1;
+  while (used.count(index)) ++index;
+  return index;
+}
+
+}  // namespace
+
 std::vector<RecWinInfo> WindowsToAppend(const std::vector<RecWinInfo>& existing,
                                         const std::vector<RecWinInfo>& recorded) {
   std::map<std::string, std::set<int>> taken;  // indexes in use per program
@@ -54,7 +68,7 @@ std::vector<RecWinInfo> WindowsToAppend(const std::vector<RecWinInfo>& existing,
         }
       }
       std::set<int>& used = taken[record.WinPath];
-      if (index == 0) index = used.empty() ? 1 : std::max(*used.rbegin() + 1, 1);
+      if (index == 0) index = UnusedIndex(used);
       used.insert(index);
       claimed[record.WinPath].insert(index);
       known = given.emplace(key, index).first;

@@ -72,4 +72,12 @@ TEST(RecordedSteps, RecordedWindowsKeepApartFromTheRobotsWindowsOfTheSameProgram
   EXPECT_EQ(Indexes(WindowsToAppend({}, recorded)), (std::vector<int>{1, 2, 1, 1, 3}));
 }
 
+TEST(RecordedSteps, ARobotWindowWithTheHighestIndexLeavesTheLowestFreeOne) {
+  const int highest = std::numeric_limits<int>::max();
+  std::vector<RecWinInfo> robot = {Window("notepad", "Untitled", highest),
+                                   Window("notepad", "Notes", 1)};
+  std::vector<RecWinInfo> recorded = {Window("notepad", "Other", 1), Window("notepad", "More", 2)};
+  EXPECT_EQ(Indexes(WindowsToAppend(robot, recorded)), (std::vector<int>{2, 3}));
+}
+
 }  // namespace
