@@ -4,6 +4,8 @@
 // recorder's window.
 #include "hook/OrravaneHook.h"
 
+#include <cstdlib>
+
 #include "robots/RecorderMessages.h"
 
 namespace {
@@ -57,10 +59,11 @@ LeftPress lastLeftPress;
 bool IsSecondClick(const MSLLHOOKSTRUCT& mouse, HWND window) {
   if (!lastLeftPress.valid || window != lastLeftPress.window) return false;
   const DWORD since = mouse.time - lastLeftPress.time;  // right across the tick's wrap
-  const LONG dx = mouse.pt.x - lastLeftPress.point.x;
-  const LONG dy = mouse.pt.y - lastLeftPress.point.y;
-  return since < GetDoubleClickTime() && (dx < 0 ? -dx : dx) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-         (dy < 0 ? -dy : dy) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+  // The rectangle is centred on the first press.
+  const long dx = std::labs(mouse.pt.x - lastLeftPress.point.x);
+  const long dy = std::labs(mouse.pt.y - lastLeftPress.point.y);
+  return since < GetDoubleClickTime() && dx <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+         dy <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
 }
 
 // WM_LBUTTONDBLCLK for a second click; a third press starts a new click.

@@ -256,7 +256,8 @@ TEST_F(Recording, NoEventCountsAfterStopAndNoLineIndexOutlivesIt) {
   Mouse(rec::kLeftUp, kNotepad2);
   Mouse(rec::kLeftDoubleClick, kNotepad2);
   const Lines stopped = Stopped();
-  ASSERT_EQ(stopped, (Lines{"Key Down <L Win>", "Key Up <L Win>", "Mouse Double Click At Win [1]"}));
+  ASSERT_EQ(stopped,
+            (Lines{"Key Down <L Win>", "Key Up <L Win>", "Mouse Double Click At Win [1]"}));
   EXPECT_FALSE(recorder.IsRecording());
   // Posted by the hook just before it was removed, taken after Stop.
   Up(kE);
