@@ -44,6 +44,8 @@ struct ListedRobot {
   bool ticked = false;
 };
 std::vector<ListedRobot> ReadRobotList(HWND mainWindow);
+// The texts of one column of a list view of another process, row by row.
+std::vector<std::string> ReadListColumn(HWND list, int column);
 
 // Top-level windows of any process that are Quillmark main windows.
 int CountMainWindows();
