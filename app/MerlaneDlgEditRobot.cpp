@@ -79,6 +79,13 @@ void CMerlaneDlg::OpenRobotEditor(EditorUse use) {
     // (-1 would tick every row) the robot is listed at the next start.
     if (row >= 0) SetRowChecked(row, true);
   }
+  // Exit from the tray while the editor was open: the program is quitting,
+  // so its hidden window stays hidden and no key comes back.
+  if (exiting_) {
+    editing_ = false;
+    editedRobot_ = -1;
+    return;
+  }
   RegisterAllHotkeys(false);
   editing_ = false;
   editedRobot_ = -1;

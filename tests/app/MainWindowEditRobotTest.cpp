@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/TrayIcon.h"
 #include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
 #include "robots/RecorderMessages.h"
@@ -256,6 +257,79 @@ TEST_F(MainWindowEditor, RecordOpensANewRobotsEditorWithTheRecorderOverIt) {
             (std::vector<std::string>{"Comment: ==== Start recorded actions ====",
                                       "KeySend(\"\",\"\",\"\",\"A\", 1)",
                                       "Comment: ==== End of recorded actions ====", "Send(\"hi\", 1)"}));
+}
+
+BOOL AcceptNotifyIcon(DWORD, NOTIFYICONDATAA*) { return TRUE; }
+
+// The tray icon's window over the main window, with a shell that accepts it.
+class TrayOver {
+ public:
+  explicit TrayOver(CMerlaneDlg& main) {
+    CTrayIcon::SetNotifyIconFunction(&AcceptNotifyIcon);
+    tray_.SetInstance(GetModuleHandleA(nullptr));
+    created_ = tray_.Create(main.Handle());
+    tray_.SetTarget(&main);
+  }
+  ~TrayOver() { CTrayIcon::SetNotifyIconFunction(nullptr); }
+  bool Created() const { return created_; }
+  void Exit() { SendMessageA(tray_.Handle(), WM_COMMAND, ID_TRAY_EXIT, 0); }
+
+ private:
+  CTrayIcon tray_;
+  bool created_ = false;
+};
+
+TEST_F(MainWindowEditor, ExitFromTheTrayWhileTheEditorIsOpenQuitsWithTheWindowHidden) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  ShowWindow(dialog->Handle(), SW_SHOW);
+  TrayOver tray(*dialog);
+  ASSERT_TRUE(tray.Created());
+  bool editorOpen = false;
+  PressWithEditor(IDC_ADD_ROBOT, {[&] {
+                    editorOpen = Editor() != nullptr;
+                    tray.Exit();
+                  }});
+  EXPECT_TRUE(editorOpen);
+  EXPECT_FALSE(IsWindowVisible(dialog->Handle())) << "the main window came back while quitting";
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_TRUE(HotkeyIsFree("<F11>"));
+  EXPECT_FALSE(dialog->IsEditing());
+  WPARAM code = 0;
+  ASSERT_TRUE(TakeQuitMessage(code)) << "the message loop still gets to quit";
+  EXPECT_EQ(code, 18u);
+}
+
+// Notes whether the hidden editor is shown again.
+WNDPROC editorProc = nullptr;
+bool editorShownAgain = false;
+LRESULT CALLBACK WatchEditor(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SHOWWINDOW && wParam) editorShownAgain = true;
+  return CallWindowProcA(editorProc, window, message, wParam, lParam);
+}
+
+TEST_F(MainWindowEditor, ExitFromTheTrayWhileRecordingQuitsWithTheEditorHidden) {
+  OpenWindow();
+  ShowWindow(dialog->Handle(), SW_SHOW);
+  TrayOver tray(*dialog);
+  ASSERT_TRUE(tray.Created());
+  bool recorderOpen = false;
+  editorShownAgain = false;
+  // By the third tick the record timer (20 ms) has opened the recorder.
+  PressWithEditor(IDC_RECORD_ROBOT, {[] {}, [] {}, [&] {
+                    recorderOpen = FindDialog("Record keyboard and mouse actions") != nullptr;
+                    HWND editor = FindWindowA(nullptr, "Add Robot");
+                    if (!recorderOpen || !editor) return;
+                    editorProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+                        editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchEditor)));
+                    tray.Exit();
+                  }});
+  EXPECT_TRUE(recorderOpen);
+  EXPECT_FALSE(editorShownAgain) << "the editor came back while quitting";
+  EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
+  WPARAM code = 0;
+  ASSERT_TRUE(TakeQuitMessage(code));
+  EXPECT_EQ(code, 18u);
 }
 
 TEST_F(MainWindowEditor, AForwardedRunWhileTheEditorIsOpenStopsByItsEndKey) {

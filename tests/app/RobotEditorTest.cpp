@@ -329,6 +329,54 @@ TEST_F(RobotEditor, RepeatOptionsOpenAtOneTimeAndRefuseACountOutOfRange) {
   EXPECT_EQ(boxes.boxes[0].text, "Given value is out of range.");
 }
 
+TEST_F(RobotEditor, TheRepeatRadiosAreOneGroupAndTheResultFollowsTheChosenOne) {
+  std::vector<std::string> seen;
+  auto checked = [](HWND options) {
+    return std::string(IsDlgButtonChecked(options, IDC_RUN_TIMES) ? "times" : "-") + "/" +
+           (IsDlgButtonChecked(options, IDC_RUN_UNTIL_END_KEY) ? "until" : "-");
+  };
+  Run({
+      [&] { ClickLater(Editor(), IDC_REPEAT_OPTIONS); },
+      [&] {
+        HWND options = FindDialog("Robot Repeat Options");
+        ASSERT_TRUE(options);
+        HWND times = FindControl(options, IDC_RUN_TIMES);
+        HWND until = FindControl(options, IDC_RUN_UNTIL_END_KEY);
+        EXPECT_EQ(GetWindowLongA(times, GWL_STYLE) & (BS_TYPEMASK | WS_GROUP),
+                  BS_AUTORADIOBUTTON | WS_GROUP);
+        EXPECT_EQ(GetWindowLongA(until, GWL_STYLE) & (BS_TYPEMASK | WS_GROUP), BS_AUTORADIOBUTTON);
+        EXPECT_EQ(GetNextDlgGroupItem(options, times, FALSE), until);
+        seen.push_back(checked(options));
+        SendMessageA(until, BM_CLICK, 0, 0);
+        seen.push_back(checked(options));
+        SendMessageA(times, BM_CLICK, 0, 0);
+        seen.push_back(checked(options));
+        SetControlText(options, IDC_REPEAT_COUNT, "3");
+        Click(options, IDOK);
+      },
+      [&] {
+        seen.push_back(ControlText(Editor(), IDC_REPEAT_TEXT));
+        ClickLater(Editor(), IDC_REPEAT_OPTIONS);
+      },
+      [&] {
+        HWND options = FindDialog("Robot Repeat Options");
+        ASSERT_TRUE(options);
+        // The arrow keys of a radio group move the choice within it.
+        SetFocus(FindControl(options, IDC_RUN_TIMES));
+        PressKeyLater(options, IDC_RUN_TIMES, VK_DOWN);
+      },
+      [&] {
+        HWND options = FindDialog("Robot Repeat Options");
+        ASSERT_TRUE(options);
+        seen.push_back(checked(options));
+        Click(options, IDOK);
+      },
+      [&] { seen.push_back(ControlText(Editor(), IDC_REPEAT_TEXT)); },
+  });
+  EXPECT_EQ(seen, (std::vector<std::string>{"times/-", "-/until", "times/-", "Run 3 times",
+                                            "-/until", "Run until pressing end key"}));
+}
+
 class EditedRobot : public RobotEditor {
  protected:
   void SetUp() override {
