@@ -93,6 +93,8 @@ class CMerlaneDlg : public ui::Dialog {
   void RunWatchingEndKeys(const std::function<void()>& run);
   void OnHotKey(int id);
   void OnRobotListItemChanged(const NMLISTVIEW& change);
+  // Once per robot: its file was not read whole, so a tick is not saved.
+  void TellTickNotSaved(const std::string& name);
   void OnRunScheduledRobot(LPARAM index);
   void OnTimer(UINT_PTR id);
   void OnPaint();
@@ -139,6 +141,7 @@ class CMerlaneDlg : public ui::Dialog {
   bool editing_ = false;  // a robot editor is open
   int running_ = 0;
   bool toldNoDataFolder_ = false;
+  std::vector<std::string> toldTickNotSaved_;  // robot names
   int showTips_ = 1;
 
   // The visible command buttons, in the order of their table.

@@ -33,7 +33,9 @@ void CMerlaneDlg::SyncHotkeys() {
   if (!allKeysOff_ && !exiting_) {
     for (const CRobot& robot : robots_) {
       if (!robot.Enable) continue;
-      if (!startKeysOff_) live.push_back(robot.StartKey);
+      // Not while a robot runs, whatever an editor closed meanwhile asks:
+      // a start key the robot types would be taken from it.
+      if (!startKeysOff_ && !running_) live.push_back(robot.StartKey);
       addEndKey(robot.EndKey);
     }
   }

@@ -17,9 +17,12 @@ class ScriptEngine {
   virtual void SetRunContext(int background, int cursorX, int cursorY, int useRecWin,
                              int useSimilarWin) = 0;
   // The hidden Test command's script: `text` as one line in text mode, else
-  // the script file at `path` (asked for in an open dialog when empty; `path`
-  // becomes its full path). Builds the line index; false when nothing loaded.
-  virtual bool LoadTestScript(bool textMode, const std::string& text, std::string& path) = 0;
+  // the script file at `path`, asked for once in an open dialog when empty
+  // (a cancel loads nothing). `loadedPath` is the full path of the file
+  // loaded; `path` stays as it was, so the next Test asks again. Builds the
+  // line index; false when nothing loaded.
+  virtual bool LoadTestScript(bool textMode, const std::string& text, const std::string& path,
+                              std::string& loadedPath) = 0;
   // A test run's context: the script file's background flag, no cursor.
   virtual void SetTestRunContext() = 0;
   // Runs the script once from its first line.

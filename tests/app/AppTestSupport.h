@@ -29,8 +29,10 @@ class FakeScriptEngine : public ScriptEngine {
   void SetRunContext(int background, int x, int y, int useRecWin, int useSimilarWin) override {
     contexts.push_back({background, useRecWin, useSimilarWin});
   }
-  bool LoadTestScript(bool textMode, const std::string& text, std::string& path) override {
+  bool LoadTestScript(bool textMode, const std::string& text, const std::string& path,
+                      std::string& loadedPath) override {
     testLoads.push_back(textMode ? "text:" + text : "file:" + path);
+    loadedPath = path;
     return loadResult;
   }
   void SetTestRunContext() override { ++testContexts; }
