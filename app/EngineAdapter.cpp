@@ -1,29 +1,15 @@
 // The process's interpreter and script file, driven through ScriptEngine.
 #include <windows.h>
-#include <commdlg.h>
-
 
 #include "app/CommandLineArgs.h"
 #include "app/ScriptEngine.h"
 #include "engine/language/MerlaneScript.h"
 #include "engine/language/MerlaneScriptFile.h"
 #include "engine/language/RunEndedHooks.h"
+#include "engine/ports/ScriptHostPort.h"
 #include "engine/ports/TextHelpers.h"
 
 namespace {
-
-// The script file of a Test run without a path, chosen by the user; "" when
-// the dialog is cancelled.
-std::string AskForScriptFile() {
-  char name[MAX_PATH] = {};
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.lpstrFilter = "Script files (*.txt)\0*.txt\0All files (*.*)\0*.*\0";
-  dialog.lpstrFile = name;
-  dialog.nMaxFile = sizeof name;
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  return GetOpenFileNameA(&dialog) ? name : "";
-}
 
 class ProcessEngine : public ScriptEngine {
  public:
@@ -45,15 +31,19 @@ class ProcessEngine : public ScriptEngine {
     script_.UseRecWin = useRecWin;
     script_.UseSimilarWin = useSimilarWin;
   }
-  bool LoadTestScript(bool textMode, const std::string& text, std::string& path) override {
+  bool LoadTestScript(bool textMode, const std::string& text, const std::string& path,
+                      std::string& loadedPath) override {
     CommandLineArgs().Split("");
+    loadedPath = path;
     if (textMode) {
       file_.AddLine(1, text, file_.AddSourceFile(""));
     } else {
-      if (path.empty()) path = AskForScriptFile();
-      if (!file_.LoadScript(path)) return false;
+      // One "Run Script:" dialog for an empty path; a cancel ends here rather
+      // than asking again inside LoadScript.
+      if (loadedPath.empty() && !GetScriptHostPort().ChooseScriptToRun(&loadedPath)) return false;
+      if (!file_.LoadScript(loadedPath)) return false;
       char full[MAX_PATH] = {};
-      if (GetFullPathNameA(path.c_str(), sizeof full, full, nullptr)) path = full;
+      if (GetFullPathNameA(loadedPath.c_str(), sizeof full, full, nullptr)) loadedPath = full;
     }
     file_.BuildLineIndex();
     return true;
@@ -64,6 +54,7 @@ class ProcessEngine : public ScriptEngine {
   void Clear() override { file_.Clear(); }
   bool StopRequested() const override { return script_.stopRequest != 0; }
   void RequestStop() override { script_.stopRequest = 1; }
+  bool Typing() const override { return script_.keySender.TypingSystemInput(); }
   bool QuitDone() const override { return script_.quitDone != 0; }
 
  private:

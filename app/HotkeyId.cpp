@@ -25,3 +25,13 @@ HotkeyKey HotkeyTextToId(const std::string& text) {
   hotkey.id = atom;
   return hotkey;
 }
+
+EndKey EndKeyOf(const HotkeyKey& hotkey) {
+  EndKey key;
+  key.key = static_cast<int>(hotkey.key);
+  key.ctrl = (hotkey.modifiers & MOD_CONTROL) != 0;
+  key.shift = (hotkey.modifiers & MOD_SHIFT) != 0;
+  key.alt = (hotkey.modifiers & MOD_ALT) != 0;
+  key.win = (hotkey.modifiers & MOD_WIN) != 0;
+  return key;
+}

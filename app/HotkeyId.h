@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "robots/EndKeyWatch.h"
+
 struct HotkeyKey {
   int id = 0;              // 0: the text is no hotkey
   unsigned modifiers = 0;  // MOD_ALT, MOD_CONTROL, MOD_SHIFT, MOD_WIN
@@ -14,3 +16,6 @@ struct HotkeyKey {
 // text, so the same key text, in any letter case, always gives the same id.
 // "None" and the empty text are no hotkey.
 HotkeyKey HotkeyTextToId(const std::string& text);
+
+// The key and modifiers of a hotkey as the end-key watch matches them.
+EndKey EndKeyOf(const HotkeyKey& hotkey);

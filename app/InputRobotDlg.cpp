@@ -34,6 +34,17 @@ bool IsRobotFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+// A file system that ignores letter case may take a move to the same name
+// in other case for a move to itself (Wine does): the file goes by a name of
+// its own first. False, with the file under its old name, when it cannot.
+bool RenameInLetterCase(const std::string& from, const std::string& to) {
+  const std::string between = from + ".renaming";
+  if (!MoveFileA(from.c_str(), between.c_str())) return false;
+  if (MoveFileA(between.c_str(), to.c_str())) return true;
+  MoveFileA(between.c_str(), from.c_str());
+  return false;
+}
+
 }  // namespace
 
 CInputRobotDlg::CInputRobotDlg() = default;
@@ -90,6 +101,8 @@ void CInputRobotDlg::InitControls() {
   steps_.SetExtendedStyle(steps_.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   steps_.InsertColumn(kNumberColumn, "Steps", LVCFMT_LEFT, 40, kNumberColumn);
   steps_.InsertColumn(kActionColumn, "Robot Actions Description", LVCFMT_LEFT, 400, kActionColumn);
+  // A longer name makes no valid robot file path.
+  SendMessageA(Item(IDC_ROBOT_NAME), EM_LIMITTEXT, LongestRobotName(ScriptFolder().size()), 0);
   SetWindowTextA(Item(IDC_START_HOTKEY), "None");
   SetWindowTextA(Item(IDC_END_HOTKEY), "<F11>");
   ShowRepeat();
@@ -168,6 +181,7 @@ void CInputRobotDlg::OnOK() {
   entries.startKey = WindowText(Item(IDC_START_HOTKEY));
   entries.endKey = WindowText(Item(IDC_END_HOTKEY));
   entries.takenNames = robotNames_;
+  entries.longestName = LongestRobotName(ScriptFolder().size());
   EntryServices services;
   services.isHotkey = [](const std::string& text) { return HotkeyTextToId(text).id != 0; };
   services.fileTaken = [this](const std::string& name) {
@@ -212,17 +226,29 @@ bool CInputRobotDlg::SaveRobot() {
   robot.Script = ScriptLinesOfSteps(Steps());
   std::string folder = ScriptFolder();
   CreateDirectoryTree(folder);
+  const std::string oldPath = RobotPath(originalName_);
+  const std::string newPath = RobotPath(name_);
+  // Renamed in letter case only: one file, which takes the new case first.
+  bool caseOnly = editMode_ && originalName_ != name_ && !SaveRemovesOldFile(originalName_, name_);
+  if (caseOnly && !RenameInLetterCase(oldPath, newPath)) {
+    ShowMessageBox(Handle(), "Can not rename the robot file: \"" + originalName_ + "\"", kAppTitle);
+    return false;
+  }
   // The new file is written whole before the old one goes: a failed write
   // leaves the robot as it was.
   if (!robot.SaveToFile(folder)) {
+    if (caseOnly) RenameInLetterCase(newPath, oldPath);
     ShowMessageBox(Handle(), "Can not save the robot: \"" + name_ + "\"", kAppTitle);
     return false;
   }
-  if (SaveRemovesOldFile(originalName_, name_)) {
-    DeleteFileA(RobotPath(originalName_).c_str());  // a file left behind is no loss
-  } else if (editMode_ && originalName_ != name_) {
-    // Renamed in letter case only: the file takes the new case.
-    MoveFileA(RobotPath(originalName_).c_str(), RobotPath(name_).c_str());
+  if (SaveRemovesOldFile(originalName_, name_) && !DeleteFileA(oldPath.c_str()) &&
+      GetFileAttributesA(oldPath.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    // Two files would hold the robot, with the same keys: the new one goes,
+    // the robot keeps its old name.
+    DeleteFileA(newPath.c_str());
+    ShowMessageBox(Handle(), "Can not remove the old robot file: \"" + originalName_ + "\"",
+                   kAppTitle);
+    return false;
   }
   robot_ = robot;
   return true;

@@ -3,6 +3,7 @@
 #include "app/InputRobotDlg.h"
 #include "app/RecordRobotDlg.h"
 #include "robots/RecordedSteps.h"
+#include "ui/win32/MessageLoop.h"
 
 void CInputRobotDlg::RecordActionsIntoEditor() {
   ShowWindow(Handle(), SW_HIDE);
@@ -21,5 +22,6 @@ void CInputRobotDlg::RecordActionsIntoEditor() {
       for (const RecWinInfo& window : WindowsToAppend(robot_.RecWinInfos, recorded)) AddRecWinInfo(window);
     }
   }
-  ShowWindow(Handle(), SW_SHOWNORMAL);
+  // Exit from the tray ended the recorder: the editor stays hidden.
+  if (!ui::QuitPending()) ShowWindow(Handle(), SW_SHOWNORMAL);
 }

@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "robots/AppMessage.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/Window.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ CMerlaneApp::~CMerlaneApp() {
   // Whatever road the program leaves by, its icon leaves the tray, before
   // the main window takes the icon's window with it.
   RemoveTrayIcon();
+  ui::SetMainWindow(nullptr);
   mainDialog_.reset();
   if (mutex_) CloseHandle(mutex_);
 }
@@ -123,6 +125,7 @@ int CMerlaneApp::CreateMainDialog() {
   // A scheduled run types into the window the user has in front: the main
   // window shows without taking the focus from it.
   ShowWindow(mainDialog_->Handle(), commandLineRun ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
+  ui::SetMainWindow(mainDialog_->Handle());
   hiddenWindow_.Destroy();
   SetupTrayIcon();
   return 1;

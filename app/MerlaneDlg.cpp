@@ -124,6 +124,8 @@ void CMerlaneDlg::LoadRobots() {
     robot.LoadFromFile(path);
     robots_.push_back(robot);
     int row = list_.AddItem({"", robot.Name, robot.StartKey, robot.EndKey});
+    // No row: -1 would tick every row and rewrite every robot's file.
+    if (row < 0) continue;
     // Ticking raises the change notification, which registers the hotkeys.
     if (robot.Enable) SetRowChecked(row, true);
     ++rowCount_;
@@ -153,7 +155,9 @@ void CMerlaneDlg::OnRobotListItemChanged(const NMLISTVIEW& change) {
   int index = RobotIndexOfName(name);
   std::string path = RobotPath(name);
   CRobot robot;
-  if (robot.LoadFromFile(path)) {
+  bool opened = false, whole = false;
+  robot.LoadFromFile(path, &opened, &whole);
+  if (opened && whole) {
     // Written back only when the flag changes: a robot file that was read
     // in full is never rewritten for nothing.
     if (robot.Enable != newCheck) {
@@ -162,12 +166,25 @@ void CMerlaneDlg::OnRobotListItemChanged(const NMLISTVIEW& change) {
       robot.SaveToFile(ScriptFolder());
     }
     if (index >= 0) robots_[index] = robot;
-  } else if (index >= 0) {
-    // The file could not be read: it is left as it is, the tick holds for
-    // this session.
-    robots_[index].Enable = newCheck;
+  } else {
+    // Saving would drop what could not be read: the file is left as it is,
+    // the tick holds for this session.
+    if (opened && robot.Enable != newCheck) TellTickNotSaved(robot.Name);
+    if (!opened && index >= 0) robot = robots_[index];
+    robot.Enable = newCheck;
+    if (index >= 0) robots_[index] = robot;
   }
   SyncHotkeys();
+}
+
+void CMerlaneDlg::TellTickNotSaved(const std::string& name) {
+  for (const std::string& told : toldTickNotSaved_) {
+    if (EqualNoCase(told, name)) return;
+  }
+  toldTickNotSaved_.push_back(name);
+  ShowAppMessage("Some lines of the robot file \"" + name +
+                 "\" could not be read, so Quillmark leaves the file as it is: the robot's "
+                 "tick holds only until Quillmark ends.");
 }
 
 int CMerlaneDlg::SelectedRobot(const char* noneMessage, std::string& name) {

@@ -14,6 +14,7 @@
 #include "controls/win32/ButtonST.h"
 #include "controls/win32/SortListCtrl.h"
 #include "robots/Robot.h"
+#include "robots/win32/EndKeyHook.h"
 #include "ui/win32/Dialog.h"
 
 // Sizes `window` so that its client area spans (left, top)-(right, bottom)
@@ -67,6 +68,9 @@ class CMerlaneDlg : public ui::Dialog {
   CSortListCtrl& RobotList() { return list_; }
   bool IsRunning() const { return running_ != 0; }
   bool IsEditing() const { return editing_; }
+  // Watches the live end keys from the keyboard's own events while a run
+  // lasts (see EndKeyHook.h).
+  const EndKeyHook& EndKeyWatchOfRuns() const { return endKeyHook_; }
   int RowCount() const { return rowCount_; }
 
  protected:
@@ -85,8 +89,12 @@ class CMerlaneDlg : public ui::Dialog {
   int RunRobotFile(const std::string& path, RunSource source);
   int RunRobotByName(const std::string& name, RunSource source);
   void RepeatRuns(const CRobot& robot);
+  // Runs `run` (a whole run) with the end-key hook installed.
+  void RunWatchingEndKeys(const std::function<void()>& run);
   void OnHotKey(int id);
   void OnRobotListItemChanged(const NMLISTVIEW& change);
+  // Once per robot: its file was not read whole, so a tick is not saved.
+  void TellTickNotSaved(const std::string& name);
   void OnRunScheduledRobot(LPARAM index);
   void OnTimer(UINT_PTR id);
   void OnPaint();
@@ -133,6 +141,7 @@ class CMerlaneDlg : public ui::Dialog {
   bool editing_ = false;  // a robot editor is open
   int running_ = 0;
   bool toldNoDataFolder_ = false;
+  std::vector<std::string> toldTickNotSaved_;  // robot names
   int showTips_ = 1;
 
   // The visible command buttons, in the order of their table.
@@ -152,5 +161,6 @@ class CMerlaneDlg : public ui::Dialog {
   bool startKeysOff_ = false;
   bool exiting_ = false;
   std::string runningEndKey_;
+  EndKeyHook endKeyHook_;  // the live end keys, installed for each whole run
   std::function<void()> removeTrayIcon_;
 };

@@ -70,11 +70,12 @@ void CMerlaneDlg::OnTest() {
   // starts meanwhile.
   if (running_) return;
   ScriptEngine& engine = GetScriptEngine();
-  if (!engine.LoadTestScript(testMode_ == 1, testScript_, testPath_)) {
+  std::string loadedPath;
+  if (!engine.LoadTestScript(testMode_ == 1, testScript_, testPath_, loadedPath)) {
     engine.Clear();
     return;
   }
-  if (!engine.Prepare(testPath_)) {
+  if (!engine.Prepare(loadedPath)) {
     engine.Clear();
     return;
   }
@@ -82,9 +83,11 @@ void CMerlaneDlg::OnTest() {
     CurrentFolderKeeper folder;
     running_ = 1;
     engine.SetTestRunContext();
-    engine.RunOnce();
-    engine.EndWholeRun();
-    engine.Clear();
+    RunWatchingEndKeys([&] {
+      engine.RunOnce();
+      engine.EndWholeRun();
+      engine.Clear();
+    });
   }
   running_ = 0;
   if (engine.QuitDone()) Quit();

@@ -4,7 +4,18 @@
 #include "app/MerlaneDlg.h"
 #include "app/RobotFolder.h"
 #include "app/RobotSchedule.h"
+#include "engine/ports/MessageBoxPort.h"
 #include "robots/AppMessage.h"
+
+namespace {
+
+std::string PartlyReadQuestion(const std::string& name) {
+  return "Some lines of the robot file \"" + name +
+         "\" could not be read. Saving the robot in the editor writes it without them.\n\n"
+         "Do you want to edit the robot?";
+}
+
+}  // namespace
 
 void CMerlaneDlg::OnAddRobot() { OpenRobotEditor(EditorUse::kAdd); }
 
@@ -23,9 +34,15 @@ void CMerlaneDlg::OpenRobotEditor(EditorUse use) {
     // The list may be sorted: the robot is found by its row's name.
     index = RobotIndexOfName(name);
     CRobot robot;
-    // Saving a robot read in part would write the part over the whole.
-    if (index < 0 || !robot.LoadFromFile(RobotPath(name))) {
+    bool opened = false, whole = false;
+    robot.LoadFromFile(RobotPath(name), &opened, &whole);
+    if (index < 0 || !opened) {
       ShowAppMessage("Can not read the robot: \"" + name + "\"");
+      return;
+    }
+    // Saving a robot read in part would write the part over the whole.
+    if (!whole && ShowMessageBox(Handle(), PartlyReadQuestion(name), kAppTitle,
+                                 mb::kYesNo | mb::kIconQuestion) != mb::kIdYes) {
       return;
     }
     editor.SetEditRobot(robot);
@@ -58,8 +75,16 @@ void CMerlaneDlg::OpenRobotEditor(EditorUse use) {
       robots_.push_back(saved);
       row = list_.AddItem({"", editor.GetName(), editor.GetStartKey(), editor.GetEndKey()});
     }
-    // The editor saved the robot enabled; the tick shows it.
-    SetRowChecked(row, true);
+    // The editor saved the robot enabled; the tick shows it. Without a row
+    // (-1 would tick every row) the robot is listed at the next start.
+    if (row >= 0) SetRowChecked(row, true);
+  }
+  // Exit from the tray while the editor was open: the program is quitting,
+  // so its hidden window stays hidden and no key comes back.
+  if (exiting_) {
+    editing_ = false;
+    editedRobot_ = -1;
+    return;
   }
   RegisterAllHotkeys(false);
   editing_ = false;

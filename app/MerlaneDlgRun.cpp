@@ -25,16 +25,34 @@ constexpr char kHotkeyExamples[] =
 
 void CMerlaneDlg::SyncHotkeys() {
   std::vector<std::string> live;
+  std::vector<EndKey> endKeys;
+  auto addEndKey = [&](const std::string& text) {
+    live.push_back(text);
+    if (HotkeyKey key = HotkeyTextToId(text); key.id) endKeys.push_back(EndKeyOf(key));
+  };
   if (!allKeysOff_ && !exiting_) {
     for (const CRobot& robot : robots_) {
       if (!robot.Enable) continue;
-      if (!startKeysOff_) live.push_back(robot.StartKey);
-      live.push_back(robot.EndKey);
+      // Not while a robot runs, whatever an editor closed meanwhile asks:
+      // a start key the robot types would be taken from it.
+      if (!startKeysOff_ && !running_) live.push_back(robot.StartKey);
+      addEndKey(robot.EndKey);
     }
   }
   // A running robot can always be stopped, editor open or not.
-  if (running_ && !exiting_) live.push_back(runningEndKey_);
+  if (running_ && !exiting_) addEndKey(runningEndKey_);
   hotkeys_.Sync(live);
+  // Every live end key, registered or held by another program: a typing
+  // robot hides its modifiers from the system's hotkeys.
+  endKeyHook_.SetKeys(std::move(endKeys));
+}
+
+void CMerlaneDlg::RunWatchingEndKeys(const std::function<void()>& run) {
+  ScriptEngine& engine = GetScriptEngine();
+  // Where the hook cannot be installed the registered end keys still work.
+  EndKeyHookScope watch(
+      endKeyHook_, [&engine] { engine.RequestStop(); }, [&engine] { return engine.Typing(); });
+  run();
 }
 
 void CMerlaneDlg::RegisterAllHotkeys(bool startOnly) {
@@ -142,9 +160,11 @@ int CMerlaneDlg::RunRobotFile(const std::string& path, RunSource source) {
     running_ = 1;
     runningEndKey_ = robot.EndKey;
     UnregisterAllHotkeys(true);
-    RepeatRuns(robot);
-    engine.EndWholeRun();
-    engine.Clear();
+    RunWatchingEndKeys([&] {
+      RepeatRuns(robot);
+      engine.EndWholeRun();
+      engine.Clear();
+    });
   }
   running_ = 0;
   runningEndKey_.clear();
@@ -164,7 +184,8 @@ void CMerlaneDlg::RepeatRuns(const CRobot& robot) {
     return;
   }
   for (int i = 0; i < robot.RepeatTimes; ++i) {
-    if (stop_ || engine.QuitDone()) break;
+    // The end-key hook stops through the engine alone.
+    if (stop_ || engine.StopRequested() || engine.QuitDone()) break;
     engine.RunOnce();
   }
 }

@@ -7,6 +7,7 @@
 #include "engine/ports/MessageBoxPort.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
+#include "robots/FileReplacePort.h"
 #include "robots/PathText.h"
 #include "robots/win32/DataFolder.h"
 #include "robots/win32/FileListing.h"
@@ -15,7 +16,8 @@ namespace {
 
 FolderBrowserFunction folderBrowser = SHBrowseForFolderA;
 
-constexpr char kBrowseTitle[] = "Select a folder to store your robots";
+constexpr char kExportFolderTitle[] = "Select a folder to store your robots";
+constexpr char kImportFolderTitle[] = "Select the folder your robots come from";
 // File-system folders only, file-system ancestors, edit box, validation,
 // new dialog style.
 constexpr UINT kBrowseFlags = 0x79;
@@ -64,7 +66,9 @@ CopyOutcome CopyRobots(HWND owner, const std::vector<RobotCopy>& copies,
       if (answer == mb::kIdCancel) break;
       if (answer != mb::kIdYes) continue;
     }
-    if (CopyFileA(copy.source.c_str(), copy.destination.c_str(), FALSE)) {
+    // As every robot save: a copy that fails part way keeps the file it
+    // was to replace, and the copy is writable whatever the source was.
+    if (ReplaceFileWithCopy(copy.destination, copy.source)) {
       outcome.anyCopied = true;
     } else {
       outcome.notCopied.push_back(copy.name);
@@ -148,10 +152,10 @@ void COptionsDlg::OnAdvancedInput() {
   End(IDOK);
 }
 
-bool COptionsDlg::ChooseFolder(std::string& folder) {
+bool COptionsDlg::ChooseFolder(const char* title, std::string& folder) {
   BROWSEINFOA browse{};
   browse.hwndOwner = Handle();
-  browse.lpszTitle = kBrowseTitle;
+  browse.lpszTitle = title;
   browse.ulFlags = kBrowseFlags;
   LPITEMIDLIST chosen = folderBrowser(&browse);
   if (!chosen) return false;
@@ -167,7 +171,7 @@ bool COptionsDlg::ChooseFolder(std::string& folder) {
 void COptionsDlg::OnExport() {
   WaitCursor wait;
   std::string folder;
-  if (!ChooseFolder(folder)) return;
+  if (!ChooseFolder(kExportFolderTitle, folder)) return;
   CopyOutcome outcome =
       CopyRobots(Handle(), PlanCopies(ScriptFolder(), kRobotExtension, folder, kExportExtension),
                  " already exists in output folder. Do you wish to overwrite existing robot in "
@@ -178,7 +182,7 @@ void COptionsDlg::OnExport() {
 void COptionsDlg::OnImport() {
   WaitCursor wait;
   std::string folder;
-  if (!ChooseFolder(folder)) return;
+  if (!ChooseFolder(kImportFolderTitle, folder)) return;
   // A robot folder made here makes every robot a new one, asked about by no
   // question.
   CreateDirectoryTree(ScriptFolder());

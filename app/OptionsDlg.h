@@ -45,9 +45,9 @@ class COptionsDlg : public ui::Dialog {
   bool OnCommand(int id, int code, HWND control) override;
 
  private:
-  // The folder the user picks, without a trailing backslash; false when the
-  // browser is cancelled or gives no path.
-  bool ChooseFolder(std::string& folder);
+  // The folder the user picks in a browser titled `title`, without a
+  // trailing backslash; false when the browser is cancelled or gives no path.
+  bool ChooseFolder(const char* title, std::string& folder);
 
   CMerlaneDlg& owner_;
   bool startRequested_ = false;

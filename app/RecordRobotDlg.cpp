@@ -41,6 +41,9 @@ INT_PTR CRecordRobotDlg::DoModal() {
   return Dialog::DoModal(GetModuleHandleA(nullptr), IDD_RECORD_ROBOT, owner_);
 }
 
+const char CRecordRobotDlg::kHooksRefusedMessage[] =
+    "Recording cannot start: the system did not allow the keyboard and mouse to be watched.";
+
 const char* CRecordRobotDlg::HelpAddress() {
   return "https://www.tarnwick.com/quillmark/help/recording.html";
 }
@@ -115,12 +118,17 @@ void CRecordRobotDlg::OnStart() {
     ShowMessageBox(Handle(), std::string("Failed to load ") + kHookLibraryName + ".", kAppTitle);
     return;
   }
+  auto install = reinterpret_cast<InstallHookFunction>(
+      reinterpret_cast<void*>(GetProcAddress(library_, kInstallHookExport)));
+  // The system may refuse the hooks; recording would then catch nothing.
+  if (install && !install(library_, Handle())) {
+    RemoveHook();
+    ShowMessageBox(Handle(), kHooksRefusedMessage, kAppTitle, mb::kOk | mb::kIconError);
+    return;
+  }
   recorder_.SetDetail(IsDlgButtonChecked(Handle(), IDC_RECORD_DETAIL) == BST_CHECKED);
   EnableWindow(Item(IDC_RECORD_DETAIL), FALSE);
   recorder_.Start(GetTickCount());
-  auto install = reinterpret_cast<InstallHookFunction>(
-      reinterpret_cast<void*>(GetProcAddress(library_, kInstallHookExport)));
-  if (install) install(library_, Handle());
   EnableWindow(Item(IDC_RECORD_STOP), TRUE);
   SetFocus(Item(IDC_RECORD_STOP));
   EnableWindow(Item(IDC_RECORD_START), FALSE);

@@ -24,6 +24,8 @@ class CRecordRobotDlg : public ui::Dialog {
   void SetLibraryFolder(const std::string& folder) { libraryFolder_ = folder; }
   // The address of the help page on recording.
   static const char* HelpAddress();
+  // Told when the hook library could not install its hooks.
+  static const char kHooksRefusedMessage[];
 
   int GetActionCount() const;
   // The line, or "" when i is out of range.

@@ -17,9 +17,12 @@ class ScriptEngine {
   virtual void SetRunContext(int background, int cursorX, int cursorY, int useRecWin,
                              int useSimilarWin) = 0;
   // The hidden Test command's script: `text` as one line in text mode, else
-  // the script file at `path` (asked for in an open dialog when empty; `path`
-  // becomes its full path). Builds the line index; false when nothing loaded.
-  virtual bool LoadTestScript(bool textMode, const std::string& text, std::string& path) = 0;
+  // the script file at `path`, asked for once in an open dialog when empty
+  // (a cancel loads nothing). `loadedPath` is the full path of the file
+  // loaded; `path` stays as it was, so the next Test asks again. Builds the
+  // line index; false when nothing loaded.
+  virtual bool LoadTestScript(bool textMode, const std::string& text, const std::string& path,
+                              std::string& loadedPath) = 0;
   // A test run's context: the script file's background flag, no cursor.
   virtual void SetTestRunContext() = 0;
   // Runs the script once from its first line.
@@ -31,7 +34,10 @@ class ScriptEngine {
   // Frees the script lines.
   virtual void Clear() = 0;
   virtual bool StopRequested() const = 0;
+  // Safe from any thread: the end-key hook asks from its own.
   virtual void RequestStop() = 0;
+  // True while the robot types as system input; safe from any thread.
+  virtual bool Typing() const = 0;
   // The engine's pump took the quit message: every later run returns at once.
   virtual bool QuitDone() const = 0;
 };

@@ -1,5 +1,5 @@
 // Lighter, darker and grey copies of a colour, as the icon buttons and the
-// image menu draw them. Colours are COLORREF values: red in the low byte.
+// image menu draw them, and how well two colours read on each other. Colours are COLORREF values: red in the low byte.
 #pragma once
 
 #include <cstdint>
@@ -21,3 +21,13 @@ Colour DarkenColor(Colour colour, double factor);
 Colour LightenColor(Colour colour, double factor);
 // g = 0.299 R + 0.587 G + 0.114 B truncated, as (g, g, g).
 Colour GrayColor(Colour colour);
+
+// The relative luminance of a colour (0 black .. 1 white), its channels taken
+// as sRGB.
+double RelativeLuminance(Colour colour);
+// How well one colour reads on the other: (lighter + 0.05) / (darker + 0.05),
+// from 1 (the same) to 21 (black on white).
+double ContrastRatio(Colour a, Colour b);
+// `preferred` when it reads at least as well on `face` as `other` does,
+// else `other`.
+Colour BetterReadingColour(Colour face, Colour preferred, Colour other);

@@ -97,6 +97,25 @@ bool ParseMenuTemplate(const uint8_t* data, size_t size, std::vector<MenuTemplat
   return true;
 }
 
+bool ParseToolbarTemplate(const uint8_t* data, size_t size, ToolbarTemplate& toolbar) {
+  toolbar = ToolbarTemplate{};
+  TemplateReader reader(data, size);
+  uint16_t version, count;
+  if (!reader.Word(version) || version != 1 || !reader.Word(toolbar.imageWidth) ||
+      !reader.Word(toolbar.imageHeight) || !reader.Word(count)) {
+    return false;
+  }
+  for (uint16_t i = 0; i < count; ++i) {
+    uint16_t id;
+    if (!reader.Word(id)) {
+      toolbar = ToolbarTemplate{};
+      return false;
+    }
+    toolbar.ids.push_back(id);
+  }
+  return true;
+}
+
 int FindMnemonic(const std::vector<std::u16string>& texts, char16_t typed) {
   const char16_t pair[2] = {u'&', LowerWide(typed)};
   for (size_t i = 0; i < texts.size(); ++i) {

@@ -1,6 +1,6 @@
 // The rules of the image menu that need no system: the version code of the
 // running system, the Windows-Classic theme test, the walk of a menu
-// template and the mnemonic search.
+// template and of a toolbar template, and the mnemonic search.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +34,17 @@ struct MenuTemplateItem {
 // false when it is cut short or of another version. A popup that ends its
 // level carries MF_END for that level too.
 bool ParseMenuTemplate(const uint8_t* data, size_t size, std::vector<MenuTemplateItem>& items);
+
+// A toolbar resource (type 241): version 1, the image width and height, and
+// the command id of each button in order, 0 for a separator.
+constexpr uint16_t kToolbarResourceType = 241;
+struct ToolbarTemplate {
+  uint16_t imageWidth = 0;
+  uint16_t imageHeight = 0;
+  std::vector<uint16_t> ids;
+};
+// False when the template is cut short or of another version.
+bool ParseToolbarTemplate(const uint8_t* data, size_t size, ToolbarTemplate& toolbar);
 
 // The first position whose lower-cased text holds "&" and the typed
 // character in lower case; -1 when none does.

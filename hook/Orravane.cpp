@@ -4,6 +4,8 @@
 // recorder's window.
 #include "hook/OrravaneHook.h"
 
+#include <cstdlib>
+
 #include "robots/RecorderMessages.h"
 
 namespace {
@@ -44,6 +46,36 @@ void PostMouse(WPARAM message, LPARAM value) {
   PostMessageA(recorderWindow, rec::kMouseMessage, message, value);
 }
 
+// Low-level hooks see presses only; the system's double click is a second
+// left press on the same window within its time and rectangle.
+struct LeftPress {
+  bool valid = false;
+  DWORD time = 0;
+  POINT point = {};
+  HWND window = nullptr;
+};
+LeftPress lastLeftPress;
+
+bool IsSecondClick(const MSLLHOOKSTRUCT& mouse, HWND window) {
+  if (!lastLeftPress.valid || window != lastLeftPress.window) return false;
+  const DWORD since = mouse.time - lastLeftPress.time;  // right across the tick's wrap
+  // The rectangle is centred on the first press.
+  const long dx = std::labs(mouse.pt.x - lastLeftPress.point.x);
+  const long dy = std::labs(mouse.pt.y - lastLeftPress.point.y);
+  return since < GetDoubleClickTime() && dx <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+         dy <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
+// WM_LBUTTONDBLCLK for a second click; a third press starts a new click.
+WPARAM LeftPressMessage(const MSLLHOOKSTRUCT& mouse, HWND window) {
+  if (IsSecondClick(mouse, window)) {
+    lastLeftPress = LeftPress();
+    return WM_LBUTTONDBLCLK;
+  }
+  lastLeftPress = {true, mouse.time, mouse.pt, window};
+  return WM_LBUTTONDOWN;
+}
+
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && recorderWindow) {
     const auto* mouse = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
@@ -51,9 +83,16 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
       case WM_MOUSEMOVE:
         PostMouse(wParam, MAKELPARAM(mouse->pt.x, mouse->pt.y));
         break;
-      case WM_LBUTTONDOWN:
-      case WM_LBUTTONUP:
+      case WM_LBUTTONDOWN: {
+        HWND under = WindowFromPoint(mouse->pt);
+        PostMouse(LeftPressMessage(*mouse, under), reinterpret_cast<LPARAM>(under));
+        break;
+      }
       case WM_RBUTTONDOWN:
+        lastLeftPress = LeftPress();  // another button in between: no double click
+        PostMouse(wParam, reinterpret_cast<LPARAM>(WindowFromPoint(mouse->pt)));
+        break;
+      case WM_LBUTTONUP:
       case WM_RBUTTONUP:
         PostMouse(wParam, reinterpret_cast<LPARAM>(WindowFromPoint(mouse->pt)));
         break;
@@ -71,6 +110,7 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
 
 void RemoveHooks() {
   recorderWindow = nullptr;
+  lastLeftPress = LeftPress();
   if (keyboardHook) UnhookWindowsHookEx(keyboardHook);
   if (mouseHook) UnhookWindowsHookEx(mouseHook);
   keyboardHook = nullptr;

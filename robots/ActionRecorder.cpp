@@ -70,6 +70,7 @@ bool PressedKey(const std::string& line, std::string& key) {
 ActionRecorder::ActionRecorder(WindowInfoPort& windows) : windowInfo_(windows) {}
 
 void ActionRecorder::Start(unsigned now) {
+  recording_ = true;
   lines_.clear();
   keysDown_.clear();
   windows_.clear();
@@ -78,6 +79,7 @@ void ActionRecorder::Start(unsigned now) {
   winCombination_ = false;
   winKeyUpLine_ = -1;
   pendingMove_.clear();
+  swallowLeftUp_ = false;
   lastEventTick_ = now;
   lastKeptTick_ = now;
 }
@@ -104,10 +106,12 @@ std::string ActionRecorder::WindowTag(void* window) {
 }
 
 void ActionRecorder::OnMouseMoveMessage(std::uint32_t position) {
+  if (!recording_) return;
   lines_.push_back(MoveLine(position));
 }
 
 void ActionRecorder::OnMouse(unsigned now, unsigned message, std::uintptr_t value) {
+  if (!recording_) return;
   const unsigned kind = ClientForm(message);
   if (kind == rec::kMouseMove) {
     MouseMove(now, static_cast<std::uint32_t>(value));
@@ -126,15 +130,46 @@ void ActionRecorder::OnMouse(unsigned now, unsigned message, std::uintptr_t valu
     default:
       return;  // other buttons write nothing and leave the timing alone
   }
+  if (kind == rec::kLeftUp && swallowLeftUp_) {
+    swallowLeftUp_ = false;  // the double click's line holds its release
+    return;
+  }
+  if (kind == rec::kLeftDown) swallowLeftUp_ = false;
   unsigned elapsed = Elapsed(now);
   WritePendingMove();
   if (elapsed > kMouseWaitAfter) AppendWait(elapsed, false);
   if (kind == rec::kLeftDown || kind == rec::kLeftDoubleClick || kind == rec::kRightDown) {
     line += WindowTag(reinterpret_cast<void*>(value));
   }
+  if (kind == rec::kLeftDoubleClick) {
+    line = FoldFirstClick(line);
+    swallowLeftUp_ = true;
+  }
   lines_.push_back(line);
   lastEventTick_ = now;
   lastKeptTick_ = now;
+}
+
+std::string ActionRecorder::FoldFirstClick(const std::string& doubleClick) {
+  // The system reports a double click as a press, a release, the double
+  // click and a release; "Mouse Double Click" plays both clicks, so the first
+  // click's lines (and the waits and small moves within it) go.
+  const std::string leftDown = "Mouse Left Down";
+  std::size_t press = lines_.size();
+  while (press > 0 && !StartsWith(lines_[press - 1], leftDown)) {
+    const std::string& later = lines_[press - 1];
+    if (later != "Mouse Left Up" && !StartsWith(later, kWaitLine) &&
+        !StartsWith(later, kMoveLine)) {
+      return doubleClick;
+    }
+    --press;
+  }
+  if (press == 0) return doubleClick;
+  // The window was noted at the first press.
+  std::string tag = TextFrom(lines_[press - 1], leftDown.size());
+  std::string folded = tag.empty() ? doubleClick : "Mouse Double Click" + tag;
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(press - 1), lines_.end());
+  return folded;
 }
 
 void ActionRecorder::MouseMove(unsigned now, std::uint32_t position) {
@@ -161,6 +196,7 @@ void ActionRecorder::WritePendingMove() {
 }
 
 void ActionRecorder::OnKey(unsigned now, int code, unsigned action, void* foreground) {
+  if (!recording_) return;
   if (action == rec::kKeyDown) KeyPress(now, code, foreground);
   if (action == rec::kKeyUp) KeyRelease(now, code);
 }
@@ -239,8 +275,14 @@ void ActionRecorder::NumberWindowInstance(RecWinInfo& record) const {
 }
 
 void ActionRecorder::Stop() {
+  recording_ = false;
   TidyRecordedLines(lines_);
   pendingMove_.clear();
+  // The tidying moved lines: an index into them would point at another.
+  keysDown_.clear();
+  winCombination_ = false;
+  winKeyUpLine_ = -1;
+  swallowLeftUp_ = false;
 }
 
 namespace {

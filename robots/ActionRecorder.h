@@ -44,6 +44,7 @@ class ActionRecorder {
   void SetHiddenMode(bool hidden) { hiddenMode_ = hidden; }
 
   // Forgets everything of an earlier recording; `now` starts the timing.
+  // Events count only between Start and Stop.
   void Start(unsigned now);
   // The position message: a move line, with no wait and no window.
   void OnMouseMoveMessage(std::uint32_t position);
@@ -55,7 +56,10 @@ class ActionRecorder {
   void OnKey(unsigned now, int code, unsigned action, void* foreground);
   // Removes unmatched presses, leading modifier releases and trailing waits
   // and presses, and keeps the rest position of the mouse before a pause.
+  // Events the hook posted before it was removed arrive after Stop: they
+  // are ignored, and no pending line index outlives the recording.
   void Stop();
+  bool IsRecording() const { return recording_; }
 
   const std::vector<std::string>& Lines() const { return lines_; }
   const std::vector<RecWinInfo>& Windows() const { return windows_; }
@@ -80,11 +84,15 @@ class ActionRecorder {
   // A move dropped by the thinning is written before the next click or wheel
   // turn, so that it happens where the user did it.
   void WritePendingMove();
+  // The double click's line in place of the first click's lines, when they
+  // are the last ones.
+  std::string FoldFirstClick(const std::string& doubleClick);
   void KeyPress(unsigned now, int code, void* foreground);
   void KeyRelease(unsigned now, int code);
   bool TakeKeyDown(int code);
 
   WindowInfoPort& windowInfo_;
+  bool recording_ = false;
   bool detail_ = false;
   bool hiddenMode_ = false;
 
@@ -98,4 +106,5 @@ class ActionRecorder {
   bool winCombination_ = false;
   int winKeyUpLine_ = -1;  // the Windows key's "Key Up" line; -1 none
   std::string pendingMove_;
+  bool swallowLeftUp_ = false;  // the release after a double click
 };

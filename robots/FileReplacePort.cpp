@@ -29,9 +29,8 @@ class LibraryReplacePort : public FileReplacePort {
 LibraryReplacePort defaultPort;
 FileReplacePort* currentPort = &defaultPort;
 
-// Beside the target, so that the replacing move stays on one volume; its
-// extension is no robot file's.
-std::string TemporaryPathFor(const std::string& target) { return target + ".saving"; }
+// Beside the target, so that the replacing move stays on one volume.
+std::string TemporaryPathFor(const std::string& target) { return target + kTemporaryFileSuffix; }
 
 }  // namespace
 
@@ -55,4 +54,17 @@ bool ReplaceFileContent(const std::string& target, const std::string& content) {
   }
   std::remove(temporary.c_str());
   return false;
+}
+
+bool ReplaceFileWithCopy(const std::string& target, const std::string& source) {
+  std::string content;
+  {
+    OpenedFile in = OpenFile(source, "rb");
+    if (!in) return false;
+    char buffer[4096];
+    std::size_t read;
+    while ((read = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) content.append(buffer, read);
+    if (std::ferror(in.get())) return false;
+  }
+  return ReplaceFileContent(target, content);
 }

@@ -17,6 +17,10 @@ class FileReplacePort {
   virtual bool Replace(const std::string& source, const std::string& target) = 0;
 };
 
+// Added to the target's path to name the temporary file beside it; its
+// extension is no robot file's.
+inline constexpr char kTemporaryFileSuffix[] = ".saving";
+
 // Installs the port that every later save goes through; null restores the
 // default: the C++ library's rename, which replaces a file on every system
 // (names in the ANSI code page beyond ASCII need the Windows port).
@@ -27,3 +31,8 @@ FileReplacePort& GetFileReplacePort();
 // it durable and replaces `target` with it. False on any failure, with
 // `target` unchanged and no temporary file left behind.
 bool ReplaceFileContent(const std::string& target, const std::string& content);
+
+// Replaces `target` as above with a copy of the bytes of `source`; false, with
+// `target` unchanged, when `source` cannot be read whole. The copy takes no
+// attribute of the source (a read-only one among them).
+bool ReplaceFileWithCopy(const std::string& target, const std::string& source);

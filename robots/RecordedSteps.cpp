@@ -1,6 +1,7 @@
 #include "robots/RecordedSteps.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <set>
 #include <utility>
@@ -12,8 +13,14 @@ std::string OffsetWindowTag(const std::string& actionLine, int offset) {
   LineParts parts = SplitActionLine(actionLine);
   if (parts.windowTag.empty()) return actionLine;
   const std::string opener = kActionWindowTag;
-  const int number = AtoiText(TextFrom(parts.windowTag, opener.size()));
-  parts.windowTag = opener + std::to_string(number + offset) + "]";
+  const long long number = AtoiText(TextFrom(parts.windowTag, opener.size()));
+  const long long offsetNumber = number + offset;
+  // No window has a number beyond the int range: such a tag names none.
+  if (offsetNumber > std::numeric_limits<int>::max() ||
+      offsetNumber < std::numeric_limits<int>::min()) {
+    return actionLine;
+  }
+  parts.windowTag = opener + std::to_string(offsetNumber) + "]";
   return JoinActionLine(parts.body, parts);
 }
 
@@ -26,6 +33,20 @@ std::vector<std::string> RecordedSteps(const std::vector<std::string>& recorded,
   steps.push_back(kRecordedEndComment);
   return steps;
 }
+
+namespace {
+
+// An index no window of the program has: one above the highest, or the
+// lowest free one when a hand-edited file holds the highest int.
+int UnusedIndex(const std::set<int>& used) {
+  if (used.empty()) return 1;
+  if (*used.rbegin() < std::numeric_limits<int>::max()) return std::max(*used.rbegin() + 1, 1);
+  int index = 1;
+  while (used.count(index)) ++index;
+  return index;
+}
+
+}  // namespace
 
 std::vector<RecWinInfo> WindowsToAppend(const std::vector<RecWinInfo>& existing,
                                         const std::vector<RecWinInfo>& recorded) {
@@ -47,7 +68,7 @@ std::vector<RecWinInfo> WindowsToAppend(const std::vector<RecWinInfo>& existing,
         }
       }
       std::set<int>& used = taken[record.WinPath];
-      if (index == 0) index = used.empty() ? 1 : std::max(*used.rbegin() + 1, 1);
+      if (index == 0) index = UnusedIndex(used);
       used.insert(index);
       claimed[record.WinPath].insert(index);
       known = given.emplace(key, index).first;

@@ -12,7 +12,8 @@ inline constexpr const char* kRecordedStartComment = "Comment: ==== Start record
 inline constexpr const char* kRecordedEndComment = "Comment: ==== End of recorded actions ====";
 
 // The line with the number in its window tag raised by `offset`; a line
-// without a tag comes back unchanged.
+// without a tag, or whose number would leave the int range, comes back
+// unchanged.
 std::string OffsetWindowTag(const std::string& actionLine, int offset);
 
 // The steps to add for the recorded lines of a robot that has `windowOffset`

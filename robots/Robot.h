@@ -25,11 +25,15 @@ class CRobot {
   bool SaveToFile(const std::string& folder) const;
 
   // Reads a robot file into this robot; the name becomes the file's base name.
-  // False when the file cannot be opened (nothing but the script lines and
-  // window records changes) or when a window record's rectangle is malformed
-  // (after telling the user; what was read so far stays). `opened`, when
-  // given, tells whether the file could be opened.
-  bool LoadFromFile(const std::string& filePath, bool* opened = nullptr);
+  // Header values come by their keys (RobotFileHeader), so a hand-made file
+  // with keys out of order, missing or ahead of a script line loads as it
+  // reads. False when the file cannot be opened (nothing but the script
+  // lines and window records changes) or when a window record's rectangle
+  // is malformed (after telling the user; what was read so far stays).
+  // `opened`, when given, tells whether the file could be opened; `whole`
+  // whether every line of it went into the robot, so that saving the robot
+  // again loses nothing of the file.
+  bool LoadFromFile(const std::string& filePath, bool* opened = nullptr, bool* whole = nullptr);
 
   void AddRecWinInfo(const RecWinInfo& info) { RecWinInfos.push_back(info); }
 

@@ -1,5 +1,9 @@
 #include "robots/RobotEntryChecks.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "robots/FileReplacePort.h"
 #include "robots/TextParts.h"
 
 namespace {
@@ -67,20 +71,36 @@ bool IsDeviceName(const std::string& name) {
   return EqualsNoCase(stem, "COM") || EqualsNoCase(stem, "LPT");
 }
 
+std::size_t LongestRobotName(std::size_t folderLength) {
+  constexpr std::size_t kLongestPath = 259;
+  constexpr std::size_t kLongestFileName = 255;
+  // "\\" + name + ".txt" + the temporary file's suffix
+  const std::size_t added = std::strlen(".txt") + std::strlen(kTemporaryFileSuffix);
+  const std::size_t byName = kLongestFileName - added;
+  if (folderLength + 1 + added >= kLongestPath) return 0;
+  return std::min(byName, kLongestPath - folderLength - 1 - added);
+}
+
 std::string RobotNameRefusal(const std::string& name, const std::vector<std::string>& takenNames,
-                             const std::function<bool(const std::string&)>& fileTaken) {
+                             const std::function<bool(const std::string&)>& fileTaken,
+                             std::size_t longestName) {
   if (name.empty()) return kEmptyName;
   if (name.find_first_of("\\/:*?\"<>|") != std::string::npos) return kForbiddenCharacters;
   // File names ignore letter case: "robot" beside "Robot" is the same file.
   // Before the file test: the system finds a "file" of every device name.
   if (IsDeviceName(name)) return kDeviceName;
+  if (name.size() > longestName) {
+    return "Robot name is too long. Please enter a name of at most " +
+           std::to_string(longestName) + " characters.";
+  }
   if (AnyEqualsNoCase(name, takenNames) || fileTaken(name)) return kNameExists;
   return {};
 }
 
 EntryCheck CheckRobotEntries(const RobotEntries& entries, const EntryServices& services) {
   if (entries.stepCount == 0) return Refuse(kNoSteps, EntryField::kNone);
-  std::string refusal = RobotNameRefusal(entries.name, entries.takenNames, services.fileTaken);
+  std::string refusal =
+      RobotNameRefusal(entries.name, entries.takenNames, services.fileTaken, entries.longestName);
   if (!refusal.empty()) return Refuse(refusal, EntryField::kName);
   refusal = HotkeyTextRefusal(entries.startKey, services.isHotkey);
   if (!refusal.empty()) return Refuse(refusal, EntryField::kStartKey);

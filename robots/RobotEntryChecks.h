@@ -26,6 +26,9 @@ struct RobotEntries {
   // Names no other robot may take again: every robot's for a new robot, the
   // other robots' when one is edited (it may keep its own).
   std::vector<std::string> takenNames;
+  // The longest name that still makes a robot file path (LongestRobotName);
+  // npos: no limit.
+  std::size_t longestName = std::string::npos;
 };
 
 // What the checks ask of the rest of the program.
@@ -46,7 +49,13 @@ std::string HotkeyTextRefusal(const std::string& text,
 
 // The refusal of a robot name; empty when it may name a robot file.
 std::string RobotNameRefusal(const std::string& name, const std::vector<std::string>& takenNames,
-                             const std::function<bool(const std::string&)>& fileTaken);
+                             const std::function<bool(const std::string&)>& fileTaken,
+                             std::size_t longestName = std::string::npos);
+
+// The longest robot name whose file, and the temporary file a save writes
+// beside it, are valid paths (at most 259 characters, names of at most 255)
+// in a robot folder whose path has `folderLength` characters.
+std::size_t LongestRobotName(std::size_t folderLength);
 
 // True for the names Windows keeps for devices (CON, NUL, COM1 ...), in any
 // case, alone or before a dot: a file of that name is the device.

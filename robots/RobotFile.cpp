@@ -1,4 +1,5 @@
 // The robot file: ANSI text, CR LF line ends, a fixed order of lines.
+#include "engine/language/RobotFileHeader.h"
 #include "engine/ports/TextHelpers.h"
 #include "robots/AppMessage.h"
 #include "robots/FileReplacePort.h"
@@ -8,22 +9,7 @@
 
 namespace {
 
-const std::string kGeneral = "[General]";
-const std::string kScript = "[Script]";
-const std::string kRecords = "[RecWinInfo]";
-
-const std::string kName = "Name=";
-const std::string kStartKey = "StartKey=";
-const std::string kEndKey = "EndKey=";
-const std::string kDescription = "Description=";
-const std::string kEnable = "Enable=";
-const std::string kRepeatOption = "RepeatOption=";
-const std::string kRepeatTimes = "RepeatTimes=";
-const std::string kOriginalSpeed = "OriginalSpeed=";
-const std::string kUseSimilarWin = "UseSimilarWin=";
-const std::string kUseRecWin = "UseRecWin=";
-const std::string kTriggerRobot = "TriggerRobot=";
-const std::string kRunAtBackground = "RunAtBackground=";
+using namespace robot_file;
 
 const std::string kWinIndex = "WinIndex=";
 const std::string kWinTitle = "WinTitle=";
@@ -42,25 +28,6 @@ int SpeedModeOf(const std::string& originalSpeed) {
   return originalSpeed == "2" ? 2 : originalSpeed == "0" ? 1 : 0;
 }
 
-// Lines end in LF or CR LF; the end of the file reads as empty lines.
-class LineReader {
- public:
-  explicit LineReader(std::FILE* in) : in_(in) {}
-
-  bool Next(std::string& line) { return ReadWholeLine(in_, line); }
-
-  std::string Next() {
-    std::string line;
-    Next(line);
-    return line;
-  }
-
- private:
-  std::FILE* in_;
-};
-
-// A value is the line without as many characters as its key has; the key's
-// own text is not looked at, so hand-made files with other key texts load.
 std::string Value(const std::string& line, const std::string& key) { return TextFrom(line, key.size()); }
 
 // "left,top,right,bottom": three commas needed; a missing bottom is 0.
@@ -116,56 +83,49 @@ bool CRobot::SaveToFile(const std::string& folder) const {
   return ReplaceFileContent(RobotFilePath(folder, Name), out);
 }
 
-bool CRobot::LoadFromFile(const std::string& filePath, bool* opened) {
+bool CRobot::LoadFromFile(const std::string& filePath, bool* opened, bool* whole) {
   Script.clear();
   RecWinInfos.clear();
+  if (whole) *whole = false;
   OpenedFile file = OpenFile(filePath, "rb");
   if (opened) *opened = file != nullptr;
   if (!file) return false;
-  LineReader reader(file.get());
 
-  // The first nine lines by position.
-  reader.Next();  // "[General]"
-  reader.Next();  // the stored name: the file's own name wins
-  Name = BaseNameOfPath(filePath);
-  StartKey = Value(reader.Next(), kStartKey);
-  EndKey = Value(reader.Next(), kEndKey);
-  Description = Value(reader.Next(), kDescription);
-  Enable = AtoiText(Value(reader.Next(), kEnable));
-  RepeatOption = AtoiText(Value(reader.Next(), kRepeatOption));
-  RepeatTimes = AtoiText(Value(reader.Next(), kRepeatTimes));
-  SpeedMode = SpeedModeOf(Value(reader.Next(), kOriginalSpeed));
-
-  // Older files lack these keys: each is read only while "[Script]" has not come.
-  std::string current = reader.Next();
-  auto optionalValue = [&](const std::string& key) {
-    if (EqualsNoCase(current, kScript)) return std::string();
-    std::string value = Value(current, key);
-    current = reader.Next();
-    return value;
-  };
-  UseSimilarWin = AtoiText(optionalValue(kUseSimilarWin));
-  UseRecWin = AtoiText(optionalValue(kUseRecWin));
-  TriggerRobot = optionalValue(kTriggerRobot);
-  RunAtBackground = AtoiText(optionalValue(kRunAtBackground));
-  // `current` now stands for the "[Script]" line, whatever it holds.
+  // The header by its keys; a key the file lacks gives what older files,
+  // written with fewer keys, have always given: empty texts and zeros.
+  RobotFileHeader header;
+  header.Read(file.get());
+  Name = BaseNameOfPath(filePath);  // the stored name does not count
+  StartKey = header.Value(kStartKey);
+  EndKey = header.Value(kEndKey);
+  Description = header.Value(kDescription);
+  Enable = AtoiText(header.Value(kEnable));
+  RepeatOption = AtoiText(header.Value(kRepeatOption));
+  RepeatTimes = AtoiText(header.Value(kRepeatTimes));
+  SpeedMode = SpeedModeOf(header.Value(kOriginalSpeed));
+  UseSimilarWin = AtoiText(header.Value(kUseSimilarWin));
+  UseRecWin = AtoiText(header.Value(kUseRecWin));
+  TriggerRobot = header.Value(kTriggerRobot);
+  RunAtBackground = AtoiText(header.Value(kRunAtBackground));
+  // Every line that the robot does not hold would be lost by a save.
+  bool everyLine = header.LinesLeftOut() == 0;
 
   std::string line;
   bool hasRecords = false;
-  while (reader.Next(line)) {
+  while (ReadWholeLine(file.get(), line)) {
     if (EqualsNoCase(line, kRecords)) {
       hasRecords = true;
       break;
     }
     Script.push_back(line);
   }
-  if (!hasRecords) return true;
 
   // One working record serves every record in turn: a key that a later record
   // lacks keeps the earlier record's value.
   RecWinInfo record;
   record.WinParentLevel = -1;
-  while (reader.Next(line)) {
+  bool recordPending = false;  // keys read since the last complete record
+  while (hasRecords && ReadWholeLine(file.get(), line)) {
     if (StartsWith(line, kWinIndex)) {
       record.WinIndex = AtoiText(Value(line, kWinIndex));
     } else if (StartsWith(line, kWinTitle)) {
@@ -181,7 +141,14 @@ bool CRobot::LoadFromFile(const std::string& filePath, bool* opened) {
         return false;
       }
       RecWinInfos.push_back(record);
+      recordPending = false;
+      continue;
+    } else {
+      if (!line.empty()) everyLine = false;
+      continue;
     }
+    recordPending = true;
   }
+  if (whole) *whole = everyLine && !recordPending;
   return true;
 }

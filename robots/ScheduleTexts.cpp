@@ -10,6 +10,8 @@ namespace {
 constexpr char kJobPrefix[] = "TarnwickSkiffbright_";
 constexpr char kJobSuffix[] = ".job";
 constexpr char kRunSwitch[] = "-a ";
+constexpr int kFirstYear = 1601;
+constexpr int kLastYear = 30827;
 
 const char* const kWeekdayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                      "Thursday", "Friday", "Saturday"};
@@ -119,7 +121,9 @@ bool ParametersNameRobot(const std::string& parameters, const std::string& robot
 
 std::string FormatRunTime(const TaskTime& time) {
   if (time.year == 0 || time.year == 1970) return "Never";
-  if (time.year < 1601 || time.month < 1 || time.month > 12 || time.day < 1 ||
+  // The system's time record holds the years 1601 to 30827; the weekday
+  // arithmetic stays within an int for them.
+  if (time.year < kFirstYear || time.year > kLastYear || time.month < 1 || time.month > 12 || time.day < 1 ||
       time.day > DaysInMonth(time.year, time.month) || time.hour < 0 || time.hour > 23 ||
       time.minute < 0 || time.minute > 59 || time.second < 0 || time.second > 59) {
     return "Never";

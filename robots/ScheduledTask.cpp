@@ -14,6 +14,7 @@ class NoTaskScheduler : public TaskSchedulerPort {
     tasks.clear();
     return kTaskOk;
   }
+  TaskResult Load(const std::string&, CScheduledTask&) override { return kTaskNotImplemented; }
   TaskResult Delete(const std::string&) override { return kTaskNotImplemented; }
   TaskResult Edit(const std::string&, void*) override { return kTaskNotImplemented; }
   TaskResult RunTimes(const std::string&, TaskTime&, TaskTime&) override {
@@ -50,13 +51,48 @@ void CScheduledTask::Reset() {
   *this = CScheduledTask();
 }
 
+CScheduledTask TaskToSaveAgain(const CScheduledTask& read) {
+  CScheduledTask again;
+  again.SetProgram(read.Application());
+  again.SetParameters(read.Parameters());
+  again.SetStartingDir(read.WorkingDirectory());
+  again.SetComment(read.Comment());
+  again.SetFlags(read.GetFlags());
+  if (!(read.GetFlags() & kTaskFlagRunOnlyIfLoggedOn)) again.SetAccountName(read.AccountName());
+  for (const TaskTrigger& trigger : read.Triggers()) again.AddTrigger(trigger);
+  return again;
+}
+
+namespace {
+
+// An old work item saved again as it was read; another account's comes
+// back for that account without its password.
+TaskResult WriteBack(const CScheduledTask& old, const std::string& name) {
+  TaskSaveOptions options;
+  options.accountGivenOnly = !(old.GetFlags() & kTaskFlagRunOnlyIfLoggedOn);
+  return GetTaskSchedulerPort().Save(TaskToSaveAgain(old), name, options);
+}
+
+}  // namespace
+
 TaskResult CScheduledTask::SaveTask(const std::string& name, bool failIfExists,
                                     bool accountGivenOnly) const {
   if (name.empty() || application_.empty()) return kTaskFail;
+  TaskSchedulerPort& scheduler = GetTaskSchedulerPort();
   TaskSaveOptions options;
-  options.failIfExists = failIfExists;
+  options.failIfExists = true;
   options.accountGivenOnly = accountGivenOnly;
-  return GetTaskSchedulerPort().Save(*this, name, options);
+  TaskResult result = scheduler.Save(*this, name, options);
+  if (failIfExists || result != kTaskExists) return result;
+  // The scheduler replaces a work item by deleting it first: the old one is
+  // read before, and written back when the new one then fails.
+  CScheduledTask old;
+  TaskResult read = scheduler.Load(name, old);
+  if (!TaskSucceeded(read)) return read;  // not replaced: it could not come back
+  options.failIfExists = false;
+  result = scheduler.Save(*this, name, options);
+  if (!TaskSucceeded(result)) WriteBack(old, name);
+  return result;
 }
 
 // Unlike the run-time queries, the status is asked for whatever the exists

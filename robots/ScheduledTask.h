@@ -71,7 +71,9 @@ class CScheduledTask {
   const std::vector<TaskTrigger>& Triggers() const { return triggers_; }
 
   // Writes the work item under `name`, replacing one of that name unless
-  // `failIfExists` (then kTaskExists, the old one kept). Without an account
+  // `failIfExists` (then kTaskExists, the old one kept). A replacement that
+  // fails writes the old work item back, so no task is lost; one that
+  // cannot read the old work item first leaves it and fails. Without an account
   // name the task is saved for the current user, unless `accountGivenOnly`
   // (then no account is set at all). E_FAIL for an empty name or
   // application, before the scheduler is asked.
@@ -104,6 +106,14 @@ class CScheduledTask {
   std::uint16_t idleDeadlineMinutes_ = 0;
   std::vector<TaskTrigger> triggers_;
 };
+
+// A work item read back from the scheduler as the program saves one: its
+// program, parameters, folder, comment, flags and triggers, and the account
+// of a task that is not the logged-on user's (without its password, which
+// is never read back; a logged-on user's task goes to the current account
+// again). What the scheduler chose itself (priority, run and idle limits)
+// is left to it.
+CScheduledTask TaskToSaveAgain(const CScheduledTask& read);
 
 // Deletes the work item of that name: E_FAIL for an empty name.
 TaskResult DeleteScheduledTaskByName(const std::string& name);

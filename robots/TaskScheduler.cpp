@@ -47,15 +47,11 @@ void Remove(const CScheduledTask& task, RobotScheduleChange& change) {
 }
 
 // The task under the new robot's name, with the same triggers, folder and
-// application; the current account again, as the password is never kept.
+// application; only a logged-on user's task is moved, to the current
+// account again, as the password is never kept.
 CScheduledTask RenamedTask(const CScheduledTask& task, const std::string& newName) {
-  CScheduledTask moved;
-  moved.SetProgram(task.Application());
+  CScheduledTask moved = TaskToSaveAgain(task);
   moved.SetParameters(RobotRunParameters(newName));
-  moved.SetStartingDir(task.WorkingDirectory());
-  moved.SetComment(task.Comment());
-  moved.SetFlags(task.GetFlags());
-  for (const TaskTrigger& trigger : task.Triggers()) moved.AddTrigger(trigger);
   return moved;
 }
 

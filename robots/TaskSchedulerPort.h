@@ -17,14 +17,17 @@ struct TaskSaveOptions {
 class TaskSchedulerPort {
  public:
   virtual ~TaskSchedulerPort() = default;
-  // Writes the task as the work item `name`, as CScheduledTask::SaveTask
-  // says.
+  // Writes the task as the work item `name`. An existing one of that name
+  // is refused with kTaskExists under `failIfExists`, else deleted first:
+  // a save that fails after that leaves no work item of the name.
   virtual TaskResult Save(const CScheduledTask& task, const std::string& name,
                           const TaskSaveOptions& options) = 0;
   // Every work item whose application equals `application` without regard
   // to case, read back with its name (no ".job"), settings and triggers.
   virtual TaskResult ListForApplication(const std::string& application,
                                         std::vector<CScheduledTask>& tasks) = 0;
+  // The work item `name` as stored (no password: none is given back).
+  virtual TaskResult Load(const std::string& name, CScheduledTask& task) = 0;
   virtual TaskResult Delete(const std::string& name) = 0;
   // The scheduler's own property sheet of the work item, owned by `parent`.
   virtual TaskResult Edit(const std::string& name, void* parent) = 0;

@@ -94,6 +94,7 @@ def arc(cx, cy, r, w, start, end):
 
 WHITE = (255, 255, 255)
 DARK = (40, 52, 70)
+BUTTON_ICON = 24  # pixels; the main window's buttons are 27 to 29 pixels high
 
 
 def robot(c):
@@ -154,21 +155,23 @@ def icon_entry(size, draw):
     header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     colour = b"".join(bytes((b, g, r, a)) for row in reversed(c.px) for (r, g, b, a) in row)
     stride = ((size + 31) // 32) * 4
+    # Transparent only where nothing is drawn (and the colour is black): a
+    # drawing by the mask then adds no stray colour around the shape.
     mask = bytearray()
     for row in reversed(c.px):
         bits = bytearray(stride)
         for x, (_, _, _, a) in enumerate(row):
-            if a < 128:
+            if a == 0:
                 bits[x // 8] |= 0x80 >> (x % 8)
         mask += bits
     return header + colour + bytes(mask)
 
 
-def write_icon(name, draw):
-    images = [icon_entry(size, draw) for size in (32, 16)]
+def write_icon(name, draw, sizes=(32, 16)):
+    images = [icon_entry(size, draw) for size in sizes]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
-    for size, data in zip((32, 16), images):
+    for size, data in zip(sizes, images):
         out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     with open(os.path.join(OUT, name), "wb") as f:
@@ -176,7 +179,10 @@ def write_icon(name, draw):
 
 
 def background():
-    """650 x 343, a header band and a light body, 8 bits per pixel."""
+    """650 x 343, 8 bits per pixel: a header band with an orange line under it,
+    above a light body. The six command buttons stand on the body (the top
+    three from y 46, the bottom three from y 280, each up to 30 pixels high),
+    so no edge of the picture runs under a button and black captions read."""
     width, height = 650, 343
     palette = []
 
@@ -188,23 +194,17 @@ def background():
     def lerp(a, b, t):
         return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
 
+    band, line = 34, 37  # header rows, then the orange line's last row + 1
     rows = []
     for y in range(height):
-        if y < 66:
-            colour = lerp((30, 80, 150), (70, 130, 200), y / 65)
-        elif y < 69:
+        if y < band:
+            colour = lerp((30, 80, 150), (70, 130, 200), y / (band - 1))
+        elif y < line:
             colour = (250, 190, 60)
-        elif y < 310:
-            colour = lerp((236, 241, 248), (214, 224, 238), (y - 69) / 240)
         else:
-            colour = (200, 212, 230)
-        row = [index_of(colour)] * width
-        if 69 <= y < 310:  # a frame around the robot list
-            for x in (20, 627):
-                row[x] = index_of((150, 170, 200))
-            if y in (72, 282):
-                row[20:628] = [index_of((150, 170, 200))] * 608
-        rows.append(row)
+            colour = lerp((240, 244, 250), (218, 227, 240), (y - line) / (height - 1 - line))
+        rows.append([index_of(colour)] * width)
+    assert len(palette) <= 256
 
     data = bytearray()
     stride = (width + 3) & ~3
@@ -230,7 +230,7 @@ MAGENTA = (255, 0, 255)
 PANE_WIDTH, PANE_HEIGHT = 264, 25
 
 
-def write_bmp24(name, width, height, pixel):
+def write_bmp24(name, width, height, pixel, folder=OUT):
     """A 24-bit bitmap; pixel(x, y) gives (r, g, b), y from the top."""
     stride = (width * 3 + 3) & ~3
     data = bytearray()
@@ -243,7 +243,7 @@ def write_bmp24(name, width, height, pixel):
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     offset = 14 + len(info)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    with open(os.path.join(OUT, name), "wb") as f:
+    with open(os.path.join(folder, name), "wb") as f:
         f.write(file_header + info + bytes(data))
 
 
@@ -285,6 +285,18 @@ def item_pane_images():
     write_bmp24("item_pane.bmp", PANE_WIDTH, PANE_HEIGHT, item_pane_skin)
     write_bmp24("pane_collapsed.bmp", 16, 16, pane_icon(False))
     write_bmp24("pane_expanded.bmp", 16, 16, pane_icon(True))
+
+
+# --- The image menu tests' toolbar strip: three 16 x 15 images, a red, a
+# green and a blue square on the grey that toolbar bitmaps have around them.
+
+TESTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "controls")
+
+
+def menu_toolbar(x, y):
+    colours = ((255, 0, 0), (0, 160, 0), (0, 0, 255))
+    inside = 3 <= x % 16 < 13 and 3 <= y < 12
+    return colours[x // 16] if inside else (192, 192, 192)
 
 
 # --- The link cursor of the about box: a pointing hand, 1 bit per pixel ---
@@ -331,13 +343,16 @@ def write_cursor(name, draw, hotspot):
 
 def main():
     os.makedirs(OUT, exist_ok=True)
-    for name, draw in (("robot.ico", robot), ("run.ico", run), ("add.ico", add),
-                       ("edit.ico", edit), ("help.ico", help_icon), ("remove.ico", remove),
+    write_icon("robot.ico", robot)
+    # The command buttons' icons: one size that fits a button's height.
+    for name, draw in (("run.ico", run), ("add.ico", add), ("edit.ico", edit),
+                       ("help.ico", help_icon), ("remove.ico", remove),
                        ("schedule.ico", schedule)):
-        write_icon(name, draw)
+        write_icon(name, draw, sizes=(BUTTON_ICON,))
     background()
     item_pane_images()
     write_cursor("hand.cur", hand, (13, 2))
+    write_bmp24("menu-toolbar.bmp", 48, 15, menu_toolbar, folder=TESTS)
 
 
 if __name__ == "__main__":

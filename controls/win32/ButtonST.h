@@ -113,6 +113,9 @@ class CButtonST : public ui::Window {
   void OnMouseMove();
   void OnClicked();
   void PaintParentBackground(HDC dc);
+  // The colour a caption over `area` is drawn on: the parent's pixels there
+  // when drawing transparent, else the "in" background.
+  COLORREF FaceUnder(const RECT& area) const;
   void DropBackgroundCache();
   RECT PrepareImageRect(bool hasCaption, const RECT& item, RECT& caption, bool pressed,
                         int imageWidth, int imageHeight) const;

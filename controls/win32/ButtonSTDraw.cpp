@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/ColorShades.h"
+#include "controls/win32/DibFormat.h"
 #include "controls/win32/ButtonST.h"
 
 namespace {
@@ -34,31 +35,31 @@ void Draw3dRect(HDC dc, const RECT& rect, COLORREF topLeft, COLORREF bottomRight
 }
 
 // A new icon whose colour pixels are `recolour`ed; null when the icon has no
-// colour bitmap or a DC or bitmap cannot be made.
+// colour bitmap or a DC or bitmap cannot be made. Each pixel keeps its alpha,
+// so the copy keeps the soft edge of its shape.
 template <typename Recolour>
 HICON RecolouredIcon(HICON icon, Recolour recolour) {
   ICONINFO info{};
   if (!GetIconInfo(icon, &info)) return nullptr;
   HICON result = nullptr;
-  BITMAP colour{};
-  if (info.hbmColor && GetObjectA(info.hbmColor, sizeof colour, &colour)) {
-    int width = static_cast<int>(info.xHotspot) * 2;
-    int height = static_cast<int>(info.yHotspot) * 2;
-    HDC screen = GetDC(nullptr);
-    HDC source = CreateCompatibleDC(screen);
-    HDC target = CreateCompatibleDC(screen);
-    HBITMAP copy = CreateBitmap(width, height, colour.bmPlanes, colour.bmBitsPixel, nullptr);
-    if (source && target && copy && width > 0 && height > 0) {
-      HGDIOBJ oldSource = SelectObject(source, info.hbmColor);
-      HGDIOBJ oldTarget = SelectObject(target, copy);
-      for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-          COLORREF pixel = GetPixel(source, x, y);
-          SetPixel(target, x, y, pixel == 0 ? 0 : recolour(pixel));
-        }
+  int width = static_cast<int>(info.xHotspot) * 2;
+  int height = static_cast<int>(info.yHotspot) * 2;
+  HDC screen = GetDC(nullptr);
+  if (info.hbmColor && screen && width > 0 && height > 0) {
+    BITMAPINFO format = TopDown32BitFormat(width, height);
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (copy && GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(height), bits, &format,
+                          DIB_RGB_COLORS) == height) {
+      auto* pixel = static_cast<RGBQUAD*>(bits);
+      for (int i = 0; i < width * height; ++i, ++pixel) {
+        COLORREF colour = RGB(pixel->rgbRed, pixel->rgbGreen, pixel->rgbBlue);
+        if (colour == 0) continue;  // black stays black
+        colour = recolour(colour);
+        pixel->rgbRed = GetRValue(colour);
+        pixel->rgbGreen = GetGValue(colour);
+        pixel->rgbBlue = GetBValue(colour);
       }
-      SelectObject(source, oldSource);
-      SelectObject(target, oldTarget);
       ICONINFO made{};
       made.fIcon = TRUE;
       made.hbmMask = info.hbmMask;
@@ -66,10 +67,8 @@ HICON RecolouredIcon(HICON icon, Recolour recolour) {
       result = CreateIconIndirect(&made);
     }
     if (copy) DeleteObject(copy);
-    if (target) DeleteDC(target);
-    if (source) DeleteDC(source);
-    ReleaseDC(nullptr, screen);
   }
+  if (screen) ReleaseDC(nullptr, screen);
   if (info.hbmColor) DeleteObject(info.hbmColor);
   if (info.hbmMask) DeleteObject(info.hbmMask);
   return result;
@@ -188,6 +187,24 @@ void CButtonST::PaintParentBackground(HDC dc) {
     SetViewportOrgEx(cacheDc_, origin.x, origin.y, nullptr);
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, cacheDc_, 0, 0, SRCCOPY);
+}
+
+COLORREF CButtonST::FaceUnder(const RECT& area) const {
+  if (!drawTransparent_ || !cacheDc_) return backIn_;
+  // The mean of the parent's pixels under the area, every third one.
+  unsigned long red = 0, green = 0, blue = 0, count = 0;
+  for (LONG y = area.top; y < area.bottom; y += 3) {
+    for (LONG x = area.left; x < area.right; x += 3) {
+      COLORREF pixel = GetPixel(cacheDc_, x, y);
+      if (pixel == CLR_INVALID) continue;
+      red += GetRValue(pixel);
+      green += GetGValue(pixel);
+      blue += GetBValue(pixel);
+      ++count;
+    }
+  }
+  if (!count) return backIn_;
+  return RGB(red / count, green / count, blue / count);
 }
 
 void CButtonST::OnDrawBackground(HDC dc, RECT rect) {
@@ -334,7 +351,9 @@ void CButtonST::DrawCaption(HDC dc, const std::string& text, const RECT& item, R
     return;
   }
   if (hover_ || pressed) {
-    SetTextColor(dc, RGB(255, 255, 255));
+    // White where white reads on what lies under the caption; else the "in"
+    // text colour (white on a pale face could not be read).
+    SetTextColor(dc, BetterReadingColour(FaceUnder(centred), RGB(255, 255, 255), textIn_));
     SetBkColor(dc, backIn_);
   } else if (focused_) {
     SetTextColor(dc, textFocus_);

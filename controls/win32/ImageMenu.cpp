@@ -3,6 +3,7 @@
 #include "controls/win32/ImageMenu.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "controls/ImageMenuRules.h"
 
@@ -18,6 +19,53 @@ std::vector<HMENU>& ImageMenuPopups() {
 std::vector<UINT_PTR>& ImageIds() {
   static std::vector<UINT_PTR> ids;
   return ids;
+}
+
+// The one image list of every image menu, made on first use; it lives as
+// long as the process.
+HIMAGELIST SharedImageList(int width, int height) {
+  static HIMAGELIST list = ImageList_Create(width, height, ILC_COLORDDB | ILC_MASK, 1, 1);
+  return list;
+}
+
+// The image position of a command in a toolbar resource, as a temporary
+// toolbar window holding the resource's buttons gives it; -1 when the
+// resource is missing or has no such button.
+int ToolbarImagePosition(HMODULE module, int toolbarId, UINT_PTR id, ToolbarTemplate& toolbar) {
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(toolbarId),
+                              MAKEINTRESOURCEA(kToolbarResourceType));
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data || !ParseToolbarTemplate(static_cast<const uint8_t*>(data),
+                                     SizeofResource(module, found), toolbar)) {
+    return -1;
+  }
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+                             WS_POPUP | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 0, 0, nullptr,
+                             nullptr, module, nullptr);
+  if (!bar) return -1;
+  SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  std::vector<TBBUTTON> buttons;
+  int image = 0;
+  for (uint16_t command : toolbar.ids) {
+    TBBUTTON button{};
+    button.idCommand = command;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = command ? BTNS_BUTTON : BTNS_SEP;
+    button.iBitmap = command ? image++ : 0;
+    buttons.push_back(button);
+  }
+  SendMessageA(bar, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  int position = -1;
+  LRESULT index = SendMessageA(bar, TB_COMMANDTOINDEX, id, 0);
+  TBBUTTON button{};
+  if (index >= 0 && SendMessageA(bar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button))) {
+    position = button.iBitmap;
+  }
+  DestroyWindow(bar);
+  return position;
 }
 
 CPINFO& AnsiCodePage() {
@@ -138,7 +186,11 @@ bool CImageMenu::AppendODMenu(const std::wstring& text, UINT flags, UINT_PTR id,
     auto at = std::find(ids.begin(), ids.end(), id);
     item->imageIndex = at == ids.end() ? -1 : static_cast<int>(at - ids.begin());
   } else {
-    item->imageIndex = imageIndex;
+    item->imageIndex = ImportToolbarImage(imageIndex, id);
+  }
+  if (item->imageIndex >= 0 && !imageList_) {
+    imageList_ = SharedImageList(imageWidth_, imageHeight_);
+    imageListNotOwned_ = true;  // the shared list outlives every menu
   }
   if (!AppendMenuW(menu_, flags, id, reinterpret_cast<LPCWSTR>(item))) {
     delete item;
@@ -146,6 +198,58 @@ bool CImageMenu::AppendODMenu(const std::wstring& text, UINT flags, UINT_PTR id,
   }
   items_.push_back(item);
   return true;
+}
+
+int CImageMenu::ImportToolbarImage(int toolbarId, UINT_PTR id) {
+  HMODULE module = GetModuleHandleA(nullptr);
+  ToolbarTemplate toolbar;
+  int position = ToolbarImagePosition(module, toolbarId, id, toolbar);
+  HIMAGELIST shared = SharedImageList(imageWidth_, imageHeight_);
+  if (position < 0 || !shared) return -1;
+  HBITMAP strip = loadSysColorBitmaps_
+                      ? LoadSysColorBitmap(module, MAKEINTRESOURCEA(toolbarId))
+                      : static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(toolbarId),
+                                                        IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+  if (!strip) return -1;
+  // The button's image, cut from the strip to the shared list's size.
+  HDC screen = GetDC(nullptr);
+  HDC source = CreateCompatibleDC(screen);
+  HDC target = CreateCompatibleDC(screen);
+  HBITMAP piece = CreateCompatibleBitmap(screen, imageWidth_, imageHeight_);
+  int index = -1;
+  if (source && target && piece) {
+    COLORREF transparent =
+        useBitmapBackground_ ? bitmapBackground_ : GetSysColor(COLOR_BTNFACE);
+    HGDIOBJ oldSource = SelectObject(source, strip);
+    HGDIOBJ oldTarget = SelectObject(target, piece);
+    HBRUSH fill = CreateSolidBrush(transparent);
+    RECT whole{0, 0, imageWidth_, imageHeight_};
+    FillRect(target, &whole, fill);
+    DeleteObject(fill);
+    BitBlt(target, 0, 0, toolbar.imageWidth, toolbar.imageHeight, source,
+           position * toolbar.imageWidth, 0, SRCCOPY);
+    SelectObject(source, oldSource);
+    SelectObject(target, oldTarget);
+    index = ImageList_AddMasked(shared, piece, transparent);
+    auto& ids = ImageIds();
+    auto at = std::find(ids.begin(), ids.end(), id);
+    if (index >= 0 && at != ids.end()) {
+      // An id has one image, its newest, at its old place: the list stays
+      // parallel to the ids and does not grow.
+      int place = static_cast<int>(at - ids.begin());
+      ImageList_Copy(shared, place, shared, index, ILCF_MOVE);
+      ImageList_Remove(shared, index);
+      index = place;
+    } else if (index >= 0) {
+      ids.push_back(id);
+    }
+  }
+  if (piece) DeleteObject(piece);
+  if (target) DeleteDC(target);
+  if (source) DeleteDC(source);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(strip);
+  return index;
 }
 
 bool CImageMenu::ModifyODMenu(int position, const std::wstring& text, UINT flags, UINT_PTR id) {

@@ -42,7 +42,9 @@ class CImageMenu {
   virtual bool DestroyMenu();
 
   // Appends an owner-drawn item (id 0: a separator; MF_POPUP: `id` is the
-  // popup's handle). A negative image index takes the image of the id.
+  // popup's handle). A negative image index takes the image the id got from
+  // an earlier import; another names a toolbar resource (and its bitmap of
+  // the same id) whose button for `id` gives the image.
   bool AppendODMenu(const std::wstring& text, UINT flags, UINT_PTR id, int imageIndex = -1);
   bool ModifyODMenu(int position, const std::wstring& text, UINT flags, UINT_PTR id);
   // The text of an item found by command id (through submenus) or position.
@@ -81,6 +83,9 @@ class CImageMenu {
   void DrawCheck(HDC dc, const RECT& square, bool radio, COLORREF colour);
   void DrawImage(HDC dc, int image, int x, int y, bool disabled, int backgroundColourIndex);
   int ImageOf(const CImageMenuData& item) const;
+  // The image of command `id` in toolbar resource `toolbarId`, put into the
+  // shared image list; its index there, or -1 when it cannot be had.
+  int ImportToolbarImage(int toolbarId, UINT_PTR id);
 
   HMENU menu_ = nullptr;
   std::vector<CImageMenuData*> items_;

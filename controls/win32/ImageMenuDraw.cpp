@@ -5,6 +5,7 @@
 #include "controls/ColorShades.h"
 #include "controls/ImageMenuRules.h"
 #include "controls/win32/ImageMenu.h"
+#include "ui/win32/Window.h"
 
 namespace {
 
@@ -120,7 +121,7 @@ void CImageMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
   }
   NONCLIENTMETRICSA metrics = MenuMetrics();
   HFONT font = CreateFontIndirectA(&metrics.lfMenuFont);
-  HWND window = GetActiveWindow() ? GetActiveWindow() : GetDesktopWindow();
+  HWND window = ui::MainWindow() ? ui::MainWindow() : GetDesktopWindow();
   HDC dc = GetDC(window);
   HGDIOBJ oldFont = VersionCode() >= 2 && font ? SelectObject(dc, font) : nullptr;
   SIZE text{};
@@ -278,8 +279,6 @@ void CImageMenu::DrawFlat(HDC dc, const RECT& rect, const CImageMenuData& item, 
 void CImageMenu::DrawDisabledBitmap(HDC dc, int x, int y, int width, int height,
                                     HBITMAP bitmap, int sourceX, int sourceY,
                                     int backgroundColourIndex) {
-  RECT area{x, y, x + width, y + height};
-  FillRect(dc, &area, GetSysColorBrush(backgroundColourIndex));
   if (!bitmap || width <= 0 || height <= 0) return;
   // A monochrome section: white where the source shows the background.
   struct {
@@ -297,7 +296,10 @@ void CImageMenu::DrawDisabledBitmap(HDC dc, int x, int y, int width, int height,
   HDC mono = CreateCompatibleDC(dc);
   HBITMAP section = CreateDIBSection(dc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
                                      &bits, nullptr, 0);
+  // Without its working bitmap and DCs nothing is drawn, not even the fill.
   if (source && mono && section) {
+    RECT area{x, y, x + width, y + height};
+    FillRect(dc, &area, GetSysColorBrush(backgroundColourIndex));
     HGDIOBJ oldSource = SelectObject(source, bitmap);
     HGDIOBJ oldMono = SelectObject(mono, section);
     SetBkColor(source, GetPixel(source, sourceX, sourceY));

@@ -15,11 +15,31 @@ bool IsTabKeyDown(const MSG* msg) {
   return msg && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB;
 }
 
+bool IsModifierKey(int code) { return code == VK_SHIFT || code == VK_CONTROL || code == VK_MENU; }
+
 }  // namespace
 
 void CKeyEditCtrl::ShowKey(int code) {
+  if (!IsModifierKey(code)) {
+    modifierRun_ = false;
+  } else if (!modifierRun_) {
+    textBeforeModifiers_ = GetText();
+    modifierRun_ = true;
+  }
   std::string text = KeyEditText(code, WithModifiers, ModifiersHeldNow());
   SetWindowTextA(Handle(), text.c_str());
+}
+
+void CKeyEditCtrl::LeaveByTab() {
+  if (!WithModifiers) {
+    ShowKey(VK_TAB);
+    return;
+  }
+  // Tab can be no hotkey. The Shift of Shift+Tab (or a modifier pressed
+  // before Tab) showed itself as a key without a name: the key set before
+  // comes back, so a user tabbing through the form keeps it.
+  if (modifierRun_) SetWindowTextA(Handle(), textBeforeModifiers_.c_str());
+  modifierRun_ = false;
 }
 
 std::string CKeyEditCtrl::GetText() const {
@@ -33,10 +53,13 @@ bool CKeyEditCtrl::PreTranslateMessage(MSG& msg) {
   switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+      if (IsTabKeyDown(&msg)) {
+        // Tab goes on to the dialog manager, which moves the focus on.
+        LeaveByTab();
+        return false;
+      }
       ShowKey(static_cast<int>(msg.wParam));
-      // Tab goes on to the dialog manager, which moves the focus on; every
-      // other key ends here.
-      return !(msg.message == WM_KEYDOWN && msg.wParam == VK_TAB);
+      return true;
     case WM_SYSKEYUP:  // releasing Alt or F10 would enter menu mode
     case WM_SYSCHAR:
     case WM_CHAR:

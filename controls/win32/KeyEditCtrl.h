@@ -6,7 +6,9 @@
 // cut, clear, undo and the context menu never edit it. The key is captured in
 // the message loop's pre-translate step; there Enter, Esc and Alt keys stay
 // keys of this field and never reach the dialog manager or the system (no
-// default button, no cancel, no Alt+F4, no menu mode). Tab still moves on.
+// default button, no cancel, no Alt+F4, no menu mode). Tab still moves on;
+// in hotkey mode it leaves the key that was set before it (and before the
+// Shift of Shift+Tab).
 #pragma once
 
 #include <windows.h>
@@ -33,4 +35,10 @@ class CKeyEditCtrl : public ui::Window {
 
  private:
   void ShowKey(int code);
+  void LeaveByTab();
+
+  // The text before a run of modifier keys pressed alone, which Tab brings
+  // back in hotkey mode.
+  std::string textBeforeModifiers_;
+  bool modifierRun_ = false;
 };

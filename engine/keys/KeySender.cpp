@@ -265,7 +265,7 @@ void KeySender::SendChar(unsigned char ch, int count) {
     return;
   }
   PrepareModifiers((key >> 8) & 0xFF);
-  for (int i = 0; i < count; ++i) KeyPress(key & 0xFF, false);
+  for (int i = 0; i < count && !StopRequested(); ++i) KeyPress(key & 0xFF, false);
   ReleasePendingModifiers();
 }
 
@@ -355,7 +355,7 @@ void KeySender::SendKeyName(std::string_view item) {
       case ItemArgument::kOff: SetToggleKey(row->vk, false); break;
       case ItemArgument::kCount:
         PrepareModifiers(0);
-        for (int i = 0; i < count; ++i) KeyPress(row->vk, false);
+        for (int i = 0; i < count && !StopRequested(); ++i) KeyPress(row->vk, false);
         ReleasePendingModifiers();
         break;
     }
@@ -425,6 +425,7 @@ void KeySender::AttachInput(ThreadInputLink& link) {
 
 void KeySender::SendText(const char* text, WindowHandle target, bool raw) {
   target_ = target;
+  typingSystemInput_ = target == nullptr;
   ThreadInputLink link(Port());
   AttachInput(link);
   // The thread's view of Caps Lock goes stale as soon as we press it (until
@@ -439,7 +440,7 @@ void KeySender::SendText(const char* text, WindowHandle target, bool raw) {
   capsLockPresses_ = 0;
 
   std::string_view rest = text ? text : "";
-  for (std::size_t i = 0; i < rest.size(); ++i) {
+  for (std::size_t i = 0; i < rest.size() && !StopRequested(); ++i) {
     unsigned char ch = static_cast<unsigned char>(rest[i]);
     if (!raw) {
       switch (ch) {
@@ -470,6 +471,7 @@ void KeySender::SendText(const char* text, WindowHandle target, bool raw) {
   if (capsSwitchedOff && capsLockPresses_ == 0) PressToggleKey(vk::kCapital);
   capsLockState_ = -1;
   link.DetachAll();
+  typingSystemInput_ = false;
 }
 
 void KeySender::Send(const char* text, WindowHandle target) { SendText(text, target, false); }

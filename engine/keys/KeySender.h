@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,7 @@
 
 #include "engine/keys/InputPort.h"
 #include "engine/keys/SendKeyTables.h"
+#include "engine/ports/StopRequest.h"
 
 class ThreadInputLink;
 
@@ -65,6 +67,16 @@ class KeySender {
 
   WindowHandle Target() const { return target_; }
 
+  // The run's stop request (null: none): once it is set, a Send and a key
+  // pressed many times stop before their next key. Init keeps it.
+  void SetStopRequest(const StopRequest* request) { stopRequest_ = request; }
+  bool StopRequested() const { return IsStopRequested(stopRequest_); }
+
+  // True while a Send types as system input (no target window): the keys the
+  // person presses go to the same focused window meanwhile. Safe to ask from
+  // any thread.
+  bool TypingSystemInput() const { return typingSystemInput_.load(std::memory_order_relaxed); }
+
   // Keys this sender pressed down and has not let go since (KEYDOWN, "{x
   // down}", "{SHIFTDOWN}" and kin); keys pressed and released in one step
   // are never among them.
@@ -102,6 +114,8 @@ class KeySender {
   void Pause(int ms);
 
   InputPort* port_ = nullptr;  // null: the installed port
+  const StopRequest* stopRequest_ = nullptr;
+  std::atomic<bool> typingSystemInput_{false};
   int keyDelay_ = 5;
   int keyDownDelay_ = 1;
   std::uint8_t capsLockMode_ = 1;

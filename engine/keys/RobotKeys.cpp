@@ -20,7 +20,7 @@ bool SendKeyStep(KeySender& sender, KeyStep step, const std::string& name, int c
   if (!KnownKeyCode(name, code)) return false;
   switch (step) {
     case KeyStep::kPress:
-      for (int i = 0; i < count; ++i) sender.KeyPress(code, false);
+      for (int i = 0; i < count && !sender.StopRequested(); ++i) sender.KeyPress(code, false);
       break;
     case KeyStep::kDown:
       sender.KeyDown(code, false);

@@ -18,6 +18,7 @@ int KeyStepCount(const ScriptValueList& args, int index);
 
 enum class KeyStep { kPress, kDown, kUp };
 
-// Sends the step: a press `count` times (none when 0 or less), or one down or
-// up. False, with nothing sent, when the name is no key's name.
+// Sends the step: a press `count` times (none when 0 or less, and no more once
+// the run is asked to stop), or one down or up. False, with nothing sent, when
+// the name is no key's name.
 bool SendKeyStep(KeySender& sender, KeyStep step, const std::string& name, int count);

@@ -13,4 +13,10 @@ constexpr int kRWin = 0x5C;
 constexpr int kNumpad0 = 0x60;
 constexpr int kNumLock = 0x90;
 constexpr int kScroll = 0x91;
+constexpr int kLShift = 0xA0;
+constexpr int kRShift = 0xA1;
+constexpr int kLControl = 0xA2;
+constexpr int kRControl = 0xA3;
+constexpr int kLMenu = 0xA4;
+constexpr int kRMenu = 0xA5;
 }  // namespace vk

@@ -51,6 +51,7 @@ void CMerlane_Script::StopWaitLong() {
 }
 
 CMerlane_Script::CMerlane_Script(CMerlane_ScriptFile& file) : scriptFile(file) {
+  keySender.SetStopRequest(&stopRequest);
   BindPortableBuiltins();
   builtins = GetBuiltinTable();
   builtinCount = kBuiltinCount;

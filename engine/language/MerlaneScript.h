@@ -20,6 +20,7 @@
 #include "engine/files/FileSlotTable.h"
 #include "engine/keys/KeySender.h"
 #include "engine/ports/RecWinInfo.h"
+#include "engine/ports/StopRequest.h"
 #include "engine/language/ScriptBlockStack.h"
 #include "engine/language/ScriptToken.h"
 #include "engine/language/ScriptTokenList.h"
@@ -104,7 +105,7 @@ class CMerlane_Script {
   // --- set by the program around a run -------------------------------------
   int UseRecWin = 0;
   int UseSimilarWin = 0;
-  unsigned char stopRequest = 0;
+  StopRequest stopRequest{0};  // set from any thread; see StopRequest.h
   int runInBackground = 0;
   int startCursorX = 0;  // also the point of the background click (see MouseMotion.h)
   int startCursorY = 0;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "engine/language/RobotFileHeader.h"
 #include "engine/language/ScriptLexer.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "engine/ports/ScriptHostPort.h"
@@ -172,18 +173,15 @@ bool CMerlane_ScriptFile::LoadRobotFile(const std::string& path, int sourceFileI
   if (!file) return false;
   std::FILE* in = file.get();
 
-  std::string line;
-  for (int n = 1; n <= 8; ++n) {
-    if (!ReadTextLine(in, &line)) return false;
-    // A short eighth line holds no number: 0 repetitions.
-    if (n == 8) RepeatTimes = line.size() > 12 ? DecimalValue(line.substr(12)) : 0;
-  }
-  for (;;) {
-    if (!ReadTextLine(in, &line)) return false;
-    if (line == "[Script]") break;
-    if (StartsWith(line, "RunAtBackground=") && line.back() == '1') runInBackground = 1;
-  }
+  // The header by its keys: no script line is ever taken for a value.
+  RobotFileHeader header;
+  header.Read(in);
+  RepeatTimes = DecimalValue(header.Value(robot_file::kRepeatTimes));
+  std::string background = header.Value(robot_file::kRunAtBackground);
+  if (!background.empty() && background.back() == '1') runInBackground = 1;
+  if (!header.EndedByScriptLine()) return false;
 
+  std::string line;
   int sourceLine = 0;
   bool recordsFollow = false;
   const std::string speedMarker = kSpeedMarker;

@@ -42,8 +42,10 @@ class CMerlane_ScriptFile {
   // Frees the lines and the source files; the recorded windows, their map,
   // RepeatTimes and the background flag stay until the next LoadRobotFile.
   void Clear();
-  // Reads a robot file's script lines and recorded windows; false when the
-  // file cannot be read, has no "[Script]" line or a malformed window record.
+  // Reads a robot file's script lines and recorded windows, and RepeatTimes
+  // and the background flag from its header (RobotFileHeader); false when
+  // the file cannot be read, has no "[Script]" line (in any case) or a
+  // malformed window record.
   bool LoadRobotFile(const std::string& path, int sourceFileId);
   // Registers a named script file and loads it; an empty name first asks the
   // user for one (ScriptHostPort::ChooseScriptToRun), and a cancel loads

@@ -58,7 +58,8 @@ std::vector<MousePoint> GlideSteps(MousePoint from, MousePoint to, int speed) {
   return steps;
 }
 
-void MoveMouseTo(MousePort& port, int x, int y, int speed, int jumpPauseMs) {
+void MoveMouseTo(MousePort& port, int x, int y, int speed, int jumpPauseMs,
+                 const StopRequest* stop) {
   MousePoint target = AbsolutePoint(port, x, y);
   if (speed == 0) {
     SendAbsoluteMove(port, target);
@@ -68,6 +69,7 @@ void MoveMouseTo(MousePort& port, int x, int y, int speed, int jumpPauseMs) {
   int cursorX = 0, cursorY = 0;
   port.CursorPosition(cursorX, cursorY);
   for (MousePoint step : GlideSteps(AbsolutePoint(port, cursorX, cursorY), target, speed)) {
+    if (IsStopRequested(stop)) return;
     SendAbsoluteMove(port, step);
     port.Pause(kGlidePauseMs);
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ports/StopRequest.h"
 #include "engine/windows/MousePort.h"
 
 class CMerlane_Script;
@@ -28,8 +29,9 @@ std::vector<MousePoint> GlideSteps(MousePoint from, MousePoint to, int speed);
 
 // Moves the cursor to a screen point: speed 0 is one jump followed by a pause
 // of `jumpPauseMs`; any other speed glides from the cursor's place, 20 ms per
-// step.
-void MoveMouseTo(MousePort& port, int x, int y, int speed, int jumpPauseMs);
+// step, and ends at the next step once `stop` is set.
+void MoveMouseTo(MousePort& port, int x, int y, int speed, int jumpPauseMs,
+                 const StopRequest* stop = nullptr);
 
 // The button events of a button name: "RIGHT" and "MIDDLE" (any case);
 // anything else is the left button.

@@ -14,6 +14,7 @@
 
 #include "engine/ports/win32/FormatWindowsError.h"
 #include "robots/win32/ComScope.h"
+#include "robots/win32/RetryWhileInUse.h"
 #include "robots/win32/WideText.h"
 
 namespace {
@@ -23,15 +24,10 @@ constexpr ULONG kNamesPerBatch = 5;
 // Deletes a work item. The scheduler's service opens a job file for a moment
 // after it is written (seen under Wine: a delete right after a save failed
 // with a sharing violation), so a delete that meets one is tried again for
-// a second before its failure counts.
+// a second before its failure counts. The wait is on the UI thread: its
+// windows are painted meanwhile.
 HRESULT DeleteWorkItem(ITaskScheduler& scheduler, const wchar_t* name) {
-  const HRESULT kInUse = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
-  HRESULT result = scheduler.Delete(name);
-  for (int attempt = 0; result == kInUse && attempt < 40; ++attempt) {
-    Sleep(25);
-    result = scheduler.Delete(name);
-  }
-  return result;
+  return RetryWhileInUse([&] { return scheduler.Delete(name); }, 40, 25);
 }
 constexpr DWORD kNormalPriority = NORMAL_PRIORITY_CLASS;
 
@@ -224,10 +220,12 @@ void ReadTriggers(ITask& task, CScheduledTask& loaded) {
 }
 
 // The work item as stored; each setting whose getter fails keeps its default.
-CScheduledTask LoadTask(const std::string& name) {
-  CScheduledTask loaded(name, 1);
+// Fails only when the work item cannot be reached.
+HRESULT LoadTask(const std::string& name, CScheduledTask& loaded) {
+  loaded = CScheduledTask(name, 1);
   ComRef<ITask> task;
-  if (FAILED(ActivateTask(name, task))) return loaded;
+  HRESULT reached = ActivateTask(name, task);
+  if (FAILED(reached)) return reached;
   TaskText application, comment, account, parameters, folder;
   if (SUCCEEDED(task->GetApplicationName(application.Out()))) {
     loaded.SetProgram(application.Ansi());
@@ -245,7 +243,7 @@ CScheduledTask LoadTask(const std::string& name) {
   WORD idle = 0, deadline = 0;
   if (SUCCEEDED(task->GetIdleWait(&idle, &deadline))) loaded.SetIdleWait(idle, deadline);
   ReadTriggers(*task.Get(), loaded);
-  return loaded;
+  return S_OK;
 }
 
 class WindowsTaskScheduler : public TaskSchedulerPort {
@@ -299,7 +297,8 @@ class WindowsTaskScheduler : public TaskSchedulerPort {
       for (ULONG i = fetched; i-- > 0;) {
         std::string name = JobNameWithoutSuffix(WideToAnsi(names[i]));
         CoTaskMemFree(names[i]);
-        CScheduledTask task = LoadTask(name);
+        CScheduledTask task;
+        LoadTask(name, task);
         if (!task.Application().empty() &&
             lstrcmpiA(task.Application().c_str(), application.c_str()) == 0) {
           tasks.push_back(task);
@@ -309,6 +308,12 @@ class WindowsTaskScheduler : public TaskSchedulerPort {
       if (result != S_OK || fetched == 0) break;
     }
     return S_OK;
+  }
+
+  TaskResult Load(const std::string& name, CScheduledTask& task) override {
+    ScopedComInitialize com;
+    if (!com.Usable()) return com.Result();
+    return LoadTask(name, task);
   }
 
   TaskResult Delete(const std::string& name) override {

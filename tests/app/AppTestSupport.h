@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,8 +29,10 @@ class FakeScriptEngine : public ScriptEngine {
   void SetRunContext(int background, int x, int y, int useRecWin, int useSimilarWin) override {
     contexts.push_back({background, useRecWin, useSimilarWin});
   }
-  bool LoadTestScript(bool textMode, const std::string& text, std::string& path) override {
+  bool LoadTestScript(bool textMode, const std::string& text, const std::string& path,
+                      std::string& loadedPath) override {
     testLoads.push_back(textMode ? "text:" + text : "file:" + path);
+    loadedPath = path;
     return loadResult;
   }
   void SetTestRunContext() override { ++testContexts; }
@@ -42,11 +45,12 @@ class FakeScriptEngine : public ScriptEngine {
   void Clear() override { ++clears; }
   bool StopRequested() const override { return stop; }
   void RequestStop() override { stop = true; }
+  bool Typing() const override { return false; }
   bool QuitDone() const override { return quit; }
 
   bool loadResult = true;
   bool prepareResult = true;
-  bool stop = false;
+  std::atomic<bool> stop = false;  // the end-key hook sets it from its thread
   bool quit = false;
   int runs = 0;
   int clears = 0;

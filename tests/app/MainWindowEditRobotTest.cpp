@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "app/TrayIcon.h"
 #include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
 #include "robots/RecorderMessages.h"
 #include "robots/ScheduledTask.h"
 #include "robots/win32/ModulePath.h"
 #include "tests/app/ModalSteps.h"
+#include "tests/support/AnswersInTurn.h"
 #include "tests/support/FakeTaskScheduler.h"
 
 namespace {
@@ -159,23 +161,54 @@ TEST_F(MainWindowEditor, EditWithoutSelectionAsksForOne) {
   EXPECT_FALSE(HotkeyIsFree("<F6>"));
 }
 
-TEST_F(MainWindowEditor, ARobotReadInPartOpensNoEditor) {
+const char kPartlyReadQuestion[] =
+    "Some lines of the robot file \"broken\" could not be read. Saving the robot in the editor "
+    "writes it without them.\n\nDo you want to edit the robot?";
+
+// Saving a robot read in part would write the part over the whole: the
+// editor opens only when the user says so.
+TEST_F(MainWindowEditor, ARobotReadInPartOpensTheEditorOnlyWhenTheUserSaysSo) {
   const std::string broken = kBrokenRobotFile;
   folder.WriteFile("broken.txt", broken);
   OpenWindow();
   Select("broken");
-  boxes.boxes.clear();
-  bool editorOpened = false;
-  {
-    // Runs only in an editor's loop, and then cancels it.
-    ModalSteps driver({[&] { editorOpened = true; }}, kEditorTitles);
-    Press(IDC_EDIT_ROBOT);
+  for (int answer : {mb::kIdNo, mb::kIdYes}) {
+    SCOPED_TRACE(answer == mb::kIdYes ? "Yes" : "No");
+    AnswersInTurn answers({mb::kIdOk, answer});
+    bool editorOpened = false;
+    {
+      // Runs only in an editor's loop, and then cancels it.
+      ModalSteps driver({[&] { editorOpened = true; }}, kEditorTitles);
+      Press(IDC_EDIT_ROBOT);
+    }
+    EXPECT_EQ(editorOpened, answer == mb::kIdYes);
+    ASSERT_EQ(answers.boxes.size(), 2u);
+    EXPECT_EQ(answers.boxes[0].text, "Failed to load record Window info");
+    EXPECT_EQ(answers.boxes[1].text, kPartlyReadQuestion);
+    EXPECT_EQ(answers.boxes[1].owner, dialog->Handle());
+    EXPECT_EQ(folder.ReadFile("broken.txt"), broken);
   }
-  EXPECT_FALSE(editorOpened);
-  ASSERT_EQ(boxes.boxes.size(), 2u);
-  EXPECT_EQ(boxes.boxes[0].text, "Failed to load record Window info");
-  EXPECT_EQ(boxes.boxes[1].text, "Can not read the robot: \"broken\"");
-  EXPECT_EQ(folder.ReadFile("broken.txt"), broken);
+}
+
+// A step above "[Script]" is no header value: the robot lists with its keys,
+// but no tick may write the file again without that line.
+TEST_F(MainWindowEditor, ATickOfARobotReadInPartStaysInMemoryAndIsToldOnce) {
+  const std::string partly =
+      "[General]\r\nStartKey=<F6>\r\nEndKey=<F11>\r\nEnable=0\r\nRepeatTimes=1\r\n"
+      "Send(\"lost\")\r\n[Script]\r\nSend(\"kept\")\r\n";
+  folder.WriteFile("partly.txt", partly);
+  OpenWindow();
+  boxes.boxes.clear();
+  dialog->SetRowChecked(RowOf("partly"), true);
+  EXPECT_FALSE(HotkeyIsFree("<F6>")) << "ticked for this session";
+  dialog->SetRowChecked(RowOf("partly"), false);
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  dialog->SetRowChecked(RowOf("partly"), true);
+  EXPECT_EQ(folder.ReadFile("partly.txt"), partly);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "Some lines of the robot file \"partly\" could not be read, so Quillmark leaves the "
+            "file as it is: the robot's tick holds only until Quillmark ends.");
 }
 
 TEST_F(MainWindowEditor, CancelLeavesListAndKeysAsTheyWere) {
@@ -226,6 +259,79 @@ TEST_F(MainWindowEditor, RecordOpensANewRobotsEditorWithTheRecorderOverIt) {
                                       "Comment: ==== End of recorded actions ====", "Send(\"hi\", 1)"}));
 }
 
+BOOL AcceptNotifyIcon(DWORD, NOTIFYICONDATAA*) { return TRUE; }
+
+// The tray icon's window over the main window, with a shell that accepts it.
+class TrayOver {
+ public:
+  explicit TrayOver(CMerlaneDlg& main) {
+    CTrayIcon::SetNotifyIconFunction(&AcceptNotifyIcon);
+    tray_.SetInstance(GetModuleHandleA(nullptr));
+    created_ = tray_.Create(main.Handle());
+    tray_.SetTarget(&main);
+  }
+  ~TrayOver() { CTrayIcon::SetNotifyIconFunction(nullptr); }
+  bool Created() const { return created_; }
+  void Exit() { SendMessageA(tray_.Handle(), WM_COMMAND, ID_TRAY_EXIT, 0); }
+
+ private:
+  CTrayIcon tray_;
+  bool created_ = false;
+};
+
+TEST_F(MainWindowEditor, ExitFromTheTrayWhileTheEditorIsOpenQuitsWithTheWindowHidden) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1});
+  OpenWindow();
+  ShowWindow(dialog->Handle(), SW_SHOW);
+  TrayOver tray(*dialog);
+  ASSERT_TRUE(tray.Created());
+  bool editorOpen = false;
+  PressWithEditor(IDC_ADD_ROBOT, {[&] {
+                    editorOpen = Editor() != nullptr;
+                    tray.Exit();
+                  }});
+  EXPECT_TRUE(editorOpen);
+  EXPECT_FALSE(IsWindowVisible(dialog->Handle())) << "the main window came back while quitting";
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_TRUE(HotkeyIsFree("<F11>"));
+  EXPECT_FALSE(dialog->IsEditing());
+  WPARAM code = 0;
+  ASSERT_TRUE(TakeQuitMessage(code)) << "the message loop still gets to quit";
+  EXPECT_EQ(code, 18u);
+}
+
+// Notes whether the hidden editor is shown again.
+WNDPROC editorProc = nullptr;
+bool editorShownAgain = false;
+LRESULT CALLBACK WatchEditor(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SHOWWINDOW && wParam) editorShownAgain = true;
+  return CallWindowProcA(editorProc, window, message, wParam, lParam);
+}
+
+TEST_F(MainWindowEditor, ExitFromTheTrayWhileRecordingQuitsWithTheEditorHidden) {
+  OpenWindow();
+  ShowWindow(dialog->Handle(), SW_SHOW);
+  TrayOver tray(*dialog);
+  ASSERT_TRUE(tray.Created());
+  bool recorderOpen = false;
+  editorShownAgain = false;
+  // By the third tick the record timer (20 ms) has opened the recorder.
+  PressWithEditor(IDC_RECORD_ROBOT, {[] {}, [] {}, [&] {
+                    recorderOpen = FindDialog("Record keyboard and mouse actions") != nullptr;
+                    HWND editor = FindWindowA(nullptr, "Add Robot");
+                    if (!recorderOpen || !editor) return;
+                    editorProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+                        editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchEditor)));
+                    tray.Exit();
+                  }});
+  EXPECT_TRUE(recorderOpen);
+  EXPECT_FALSE(editorShownAgain) << "the editor came back while quitting";
+  EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
+  WPARAM code = 0;
+  ASSERT_TRUE(TakeQuitMessage(code));
+  EXPECT_EQ(code, 18u);
+}
+
 TEST_F(MainWindowEditor, AForwardedRunWhileTheEditorIsOpenStopsByItsEndKey) {
   folder.WriteRobot({"looper", "<F6>", "<F9>", 1, /*repeatOption=*/1});
   OpenWindow();
@@ -247,6 +353,70 @@ TEST_F(MainWindowEditor, AForwardedRunWhileTheEditorIsOpenStopsByItsEndKey) {
   EXPECT_FALSE(startKeyLive);
   EXPECT_FALSE(endKeyAfterRun);
   EXPECT_FALSE(HotkeyIsFree("<F9>"));  // live again with the editor closed
+}
+
+// The robot list refuses new rows while it lives, as a list out of memory
+// would: LVM_INSERTITEM answers -1.
+class RowsRefused {
+ public:
+  explicit RowsRefused(HWND list) : list_(list) {
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Refuse)));
+  }
+  ~RowsRefused() {
+    SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  }
+  RowsRefused(const RowsRefused&) = delete;
+  RowsRefused& operator=(const RowsRefused&) = delete;
+
+ private:
+  static LRESULT CALLBACK Refuse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == LVM_INSERTITEMA || message == LVM_INSERTITEMW) return -1;
+    return CallWindowProcA(previous_, window, message, wParam, lParam);
+  }
+  HWND list_;
+  static inline WNDPROC previous_ = nullptr;
+};
+
+TEST_F(MainWindowEditor, ARobotWithoutARowTicksNoOtherRow) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0});
+  const std::string alpha = folder.ReadFile("alpha.txt");
+  OpenWindow();
+  {
+    RowsRefused refused(dialog->RobotList().Handle());
+    PressWithEditor(IDC_ADD_ROBOT, {[&] {
+                      Fill("beta", "<F7>", "<F11>");
+                      Click(Editor(), IDOK);
+                    }});
+  }
+  EXPECT_EQ(dialog->RobotList().GetItemCount(), 1);
+  EXPECT_FALSE(Ticked("alpha"));
+  EXPECT_EQ(folder.ReadFile("alpha.txt"), alpha);
+  EXPECT_TRUE(HotkeyIsFree("<F6>"));
+  EXPECT_TRUE(folder.FileExists("beta.txt")) << "listed at the next start";
+}
+
+// A start key the running robot types must reach the window it types into.
+TEST_F(MainWindowEditor, AnEditorClosedDuringARunLeavesTheStartKeysOffUntilItsEnd) {
+  folder.WriteRobot({"looper", "<F6>", "<F9>", 1, /*repeatOption=*/1});
+  folder.WriteRobot({"other", "<F7>", "<F11>", 1});
+  OpenWindow();
+  bool startKeysLive = true, endKeyLive = false;
+  engine.onRun = [&](int run) {
+    if (run == 1) {
+      PressWithEditor(IDC_ADD_ROBOT, {[&] { Click(Editor(), IDCANCEL); }});
+      startKeysLive = !HotkeyIsFree("<F6>") || !HotkeyIsFree("<F7>");
+      endKeyLive = !HotkeyIsFree("<F9>");
+      return;
+    }
+    PressHotkey("<F9>");
+  };
+  PressHotkey("<F6>");
+  EXPECT_EQ(engine.runs, 2);
+  EXPECT_FALSE(startKeysLive);
+  EXPECT_TRUE(endKeyLive);
+  EXPECT_FALSE(HotkeyIsFree("<F6>")) << "the start keys come back after the run";
+  EXPECT_FALSE(HotkeyIsFree("<F7>"));
 }
 
 }  // namespace

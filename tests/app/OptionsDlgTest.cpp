@@ -17,6 +17,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/AnswersInTurn.h"
 #include "tests/support/FileContent.h"
+#include "tests/support/RefusingReplacePort.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/win32/MessagePump.h"
 
@@ -102,13 +103,22 @@ class Options : public testing::Test {
   std::unique_ptr<COptionsDlg> options;
 };
 
+// Import's says that it chooses where the robots come from.
 TEST_F(Options, TheFolderBrowserIsOwnedByTheDialogWithItsTitleAndFlags) {
+  const struct {
+    int button;
+    const char* title;
+  } cases[] = {{IDC_EXPORT, "Select a folder to store your robots"},
+               {IDC_IMPORT, "Select the folder your robots come from"}};
   Open();
-  Press(IDC_EXPORT);
-  EXPECT_EQ(browseRecord.calls, 1);
-  EXPECT_EQ(browseRecord.title, "Select a folder to store your robots");
-  EXPECT_EQ(browseRecord.flags, 0x79u);
-  EXPECT_EQ(browseRecord.owner, options->Handle());
+  for (const auto& c : cases) {
+    browseRecord.calls = 0;
+    Press(c.button);
+    EXPECT_EQ(browseRecord.calls, 1);
+    EXPECT_EQ(browseRecord.title, c.title);
+    EXPECT_EQ(browseRecord.flags, 0x79u);
+    EXPECT_EQ(browseRecord.owner, options->Handle());
+  }
 }
 
 TEST_F(Options, CancellingTheFolderBrowserDoesNothing) {
@@ -237,6 +247,42 @@ TEST_F(Options, YesThenCancelReloadsTheListWithTheCopiedRobotsKeys) {
   EXPECT_EQ(main->RobotList().GetItemText(RowOf(copied), 2), newKey);
   EXPECT_FALSE(HotkeyIsFree(newKey));
   EXPECT_FALSE(HotkeyIsFree("<F12>"));
+}
+
+// An import that cannot be completed (here: the copy never reaches the
+// disk) is a robot save like any other: the old robot file stays.
+TEST_F(Options, AnImportThatFailsPartWayKeepsTheOldRobotFile) {
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 0});
+  const std::string before = folder.ReadFile("alpha.txt");
+  WriteExported({"alpha", "<F7>", "<F11>", 1});
+  boxes.Answer({mb::kIdYes});
+  Open();
+  {
+    RefusingReplacePort diskFails(/*flushes=*/false, /*replaces=*/true);
+    Press(IDC_IMPORT);
+  }
+  EXPECT_EQ(folder.ReadFile("alpha.txt"), before);
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()), std::vector<std::string>{"alpha.txt"})
+      << "no temporary file is left behind";
+  ASSERT_EQ(boxes.boxes.size(), 2u);
+  EXPECT_EQ(boxes.boxes[1].text, "These robots could not be copied:\n\n\"alpha\"");
+}
+
+// Robots from read-only media: the imported robot can be ticked, edited,
+// removed and imported again.
+TEST_F(Options, AnImportedRobotIsWritableWhateverItsSourceWas) {
+  WriteExported({"alpha", "<F6>", "<F11>", 0});
+  const std::string source = Outside("alpha.robo");
+  ASSERT_TRUE(SetFileAttributesA(source.c_str(), FILE_ATTRIBUTE_READONLY));
+  Open();
+  Press(IDC_IMPORT);
+  SetFileAttributesA(source.c_str(), FILE_ATTRIBUTE_NORMAL);
+  const std::string imported = folder.ScriptFolder() + "\\alpha.txt";
+  DWORD attributes = GetFileAttributesA(imported.c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(attributes & FILE_ATTRIBUTE_READONLY, 0u) << "attributes 0x" << std::hex << attributes;
+  main->SetRowChecked(RowOf("alpha"), true);
+  EXPECT_NE(folder.ReadFile("alpha.txt").find("Enable=1"), std::string::npos);
 }
 
 TEST_F(Options, ImportIntoAMissingRobotFolderMakesItAndAsksNothing) {

@@ -178,26 +178,45 @@ TEST_F(Recorder, EnterDoesNotEndTheRecording) {
   EXPECT_EQ(result, IDOK);
 }
 
-TEST_F(Recorder, MissingLibraryIsToldAndTheRecorderStaysIdle) {
+TEST_F(Recorder, AStartThatCannotRecordIsToldAndTheRecorderStaysIdle) {
   TempFolder empty;
-  CRecordRobotDlg recorder(nullptr);
-  recorder.SetLibraryFolder(empty.Path());
-  bool startEnabled = false;
-  bool stopEnabled = true;
-  HWND dialogSeen = nullptr;
-  RunRecorder(recorder, [&](HWND dialog) {
-    dialogSeen = dialog;
-    Click(dialog, IDC_RECORD_START);
-    startEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_START));
-    stopEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_STOP));
-    Cancel(dialog);
-  });
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, "Failed to load orravane.dll.");
-  EXPECT_EQ(boxes.boxes[0].owner, dialogSeen);
-  EXPECT_TRUE(startEnabled);
-  EXPECT_FALSE(stopEnabled);
-  EXPECT_FALSE(recorder.IsRecording());
+  struct Case {
+    const char* why;
+    std::string libraryFolder;
+    std::string message;
+  } cases[] = {
+      {"no library", empty.Path(), "Failed to load orravane.dll."},
+      {"hooks refused", HelperProgramPath("refusing-hook"), CRecordRobotDlg::kHooksRefusedMessage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.why);
+    boxes.boxes.clear();
+    CRecordRobotDlg recorder(nullptr);
+    recorder.SetLibraryFolder(c.libraryFolder);
+    bool startEnabled = false, stopEnabled = true, detailEnabled = false, recording = true;
+    bool libraryLoaded = true;
+    HWND dialogSeen = nullptr;
+    RunRecorder(recorder, [&](HWND dialog) {
+      dialogSeen = dialog;
+      Click(dialog, IDC_RECORD_START);
+      startEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_START));
+      stopEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_STOP));
+      detailEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_RECORD_DETAIL));
+      recording = recorder.IsRecording();
+      libraryLoaded = HookLibraryLoaded();
+      SendKey(dialog, 'A', rec::kKeyUp);  // nothing is recorded meanwhile
+      Cancel(dialog);
+    });
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, c.message);
+    EXPECT_EQ(boxes.boxes[0].owner, dialogSeen);
+    EXPECT_TRUE(startEnabled);
+    EXPECT_FALSE(stopEnabled);
+    EXPECT_TRUE(detailEnabled);
+    EXPECT_FALSE(recording);
+    EXPECT_FALSE(libraryLoaded);
+    EXPECT_EQ(recorder.GetActionCount(), 0);
+  }
 }
 
 TEST_F(Recorder, OpensTopmostInModeOneAndHiddenInModeZero) {
@@ -240,31 +259,35 @@ TEST_F(Recorder, HelpLinkOpensTheHelpPageAndTellsWhenItCannot) {
   EXPECT_EQ(boxes.boxes[0].owner, dialogSeen);
 }
 
+// Records real input: sent from another thread to the window in front while
+// the recorder's loop pumps, until the lines are `done`; then Stop.
+void RecordRealInput(CRecordRobotDlg& recorder, HWND front, std::vector<INPUT> inputs,
+                     const std::function<bool(const Lines&)>& done) {
+  RunRecorder(recorder, [&](HWND dialog) {
+    Click(dialog, IDC_RECORD_START);
+    EXPECT_TRUE(BringToFront(front));
+    std::thread sender([&inputs] {
+      SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    });
+    PumpUntil([&] { return done(LinesWithoutWaits(recorder)); }, 3000);
+    sender.join();
+    PumpMessagesFor(100);  // what follows the awaited line
+    Click(dialog, IDC_RECORD_STOP);
+  });
+}
+
 TEST_F(Recorder, RealKeysTypedIntoAHelperAreRecordedWithItsWindow) {
   EditWindowHelper helper("Recorder target");
   ASSERT_TRUE(helper.Started());
   CRecordRobotDlg recorder(nullptr);
-  RunRecorder(recorder, [&](HWND dialog) {
-    Click(dialog, IDC_RECORD_START);
-    EXPECT_TRUE(BringToFront(helper.Frame()));
-    std::thread typist([] {
-      INPUT keys[2] = {};
-      for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = 'A';
-      }
-      keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-      SendInput(2, keys, sizeof(INPUT));
-    });
-    PumpUntil(
-        [&] {
-          const Lines lines = LinesWithoutWaits(recorder);
-          return !lines.empty() && lines.back() == "Key Up A";
-        },
-        3000);
-    typist.join();
-    Click(dialog, IDC_RECORD_STOP);
-  });
+  std::vector<INPUT> keys(2);
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = 'A';
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  RecordRealInput(recorder, helper.Frame(), keys,
+                  [](const Lines& lines) { return !lines.empty() && lines.back() == "Key Up A"; });
   EXPECT_EQ(LinesWithoutWaits(recorder), (Lines{"Key Down A At Win [0]", "Key Up A"}));
   ASSERT_EQ(recorder.GetWindowCount(), 1);
   RecWinInfo window;
@@ -272,6 +295,29 @@ TEST_F(Recorder, RealKeysTypedIntoAHelperAreRecordedWithItsWindow) {
   EXPECT_EQ(window.WinTitle, "Recorder target");
   EXPECT_NE(window.WinPath.find("EditWindowHelper.exe"), std::string::npos) << window.WinPath;
   EXPECT_EQ(helper.WaitForText("a"), "a");
+}
+
+TEST_F(Recorder, ARealDoubleClickIsRecordedAsOneDoubleClick) {
+  EditWindowHelper helper("Recorder target");
+  ASSERT_TRUE(helper.Started());
+  ASSERT_TRUE(BringToFront(helper.Frame()));
+  RECT frame;
+  GetWindowRect(helper.Frame(), &frame);
+  SetCursorPos((frame.left + frame.right) / 2, (frame.top + frame.bottom) / 2);
+  CRecordRobotDlg recorder(nullptr);
+  std::vector<INPUT> clicks(4);
+  for (std::size_t i = 0; i < clicks.size(); ++i) {
+    clicks[i].type = INPUT_MOUSE;
+    clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+  }
+  RecordRealInput(recorder, helper.Frame(), clicks, [](const Lines& lines) {
+    return !lines.empty() && lines.back().rfind("Mouse Double Click", 0) == 0;
+  });
+  EXPECT_EQ(LinesWithoutWaits(recorder), (Lines{"Mouse Double Click At Win [0]"}));
+  ASSERT_EQ(recorder.GetWindowCount(), 1);
+  RecWinInfo window;
+  recorder.GetWindowRecord(0, window);
+  EXPECT_EQ(window.WinTitle, "Recorder target");
 }
 
 }  // namespace

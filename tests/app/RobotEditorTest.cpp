@@ -13,6 +13,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/ModalSteps.h"
 #include "tests/support/CapturedMessageBoxes.h"
+#include "tests/support/FileContent.h"
 
 namespace {
 
@@ -328,6 +329,54 @@ TEST_F(RobotEditor, RepeatOptionsOpenAtOneTimeAndRefuseACountOutOfRange) {
   EXPECT_EQ(boxes.boxes[0].text, "Given value is out of range.");
 }
 
+TEST_F(RobotEditor, TheRepeatRadiosAreOneGroupAndTheResultFollowsTheChosenOne) {
+  std::vector<std::string> seen;
+  auto checked = [](HWND options) {
+    return std::string(IsDlgButtonChecked(options, IDC_RUN_TIMES) ? "times" : "-") + "/" +
+           (IsDlgButtonChecked(options, IDC_RUN_UNTIL_END_KEY) ? "until" : "-");
+  };
+  Run({
+      [&] { ClickLater(Editor(), IDC_REPEAT_OPTIONS); },
+      [&] {
+        HWND options = FindDialog("Robot Repeat Options");
+        ASSERT_TRUE(options);
+        HWND times = FindControl(options, IDC_RUN_TIMES);
+        HWND until = FindControl(options, IDC_RUN_UNTIL_END_KEY);
+        EXPECT_EQ(GetWindowLongA(times, GWL_STYLE) & (BS_TYPEMASK | WS_GROUP),
+                  BS_AUTORADIOBUTTON | WS_GROUP);
+        EXPECT_EQ(GetWindowLongA(until, GWL_STYLE) & (BS_TYPEMASK | WS_GROUP), BS_AUTORADIOBUTTON);
+        EXPECT_EQ(GetNextDlgGroupItem(options, times, FALSE), until);
+        seen.push_back(checked(options));
+        SendMessageA(until, BM_CLICK, 0, 0);
+        seen.push_back(checked(options));
+        SendMessageA(times, BM_CLICK, 0, 0);
+        seen.push_back(checked(options));
+        SetControlText(options, IDC_REPEAT_COUNT, "3");
+        Click(options, IDOK);
+      },
+      [&] {
+        seen.push_back(ControlText(Editor(), IDC_REPEAT_TEXT));
+        ClickLater(Editor(), IDC_REPEAT_OPTIONS);
+      },
+      [&] {
+        HWND options = FindDialog("Robot Repeat Options");
+        ASSERT_TRUE(options);
+        // The arrow keys of a radio group move the choice within it.
+        SetFocus(FindControl(options, IDC_RUN_TIMES));
+        PressKeyLater(options, IDC_RUN_TIMES, VK_DOWN);
+      },
+      [&] {
+        HWND options = FindDialog("Robot Repeat Options");
+        ASSERT_TRUE(options);
+        seen.push_back(checked(options));
+        Click(options, IDOK);
+      },
+      [&] { seen.push_back(ControlText(Editor(), IDC_REPEAT_TEXT)); },
+  });
+  EXPECT_EQ(seen, (std::vector<std::string>{"times/-", "-/until", "times/-", "Run 3 times",
+                                            "-/until", "Run until pressing end key"}));
+}
+
 class EditedRobot : public RobotEditor {
  protected:
   void SetUp() override {
@@ -353,6 +402,19 @@ class EditedRobot : public RobotEditor {
       SetControlText(Editor(), IDC_ROBOT_NAME, name);
       Click(Editor(), IDOK);
     }});
+  }
+  // Saves under the name where Save must refuse: whether the editor stayed
+  // open (it is then cancelled). `window` receives the editor's window.
+  bool SaveStaysOpen(const std::string& name, HWND* window = nullptr) {
+    bool open = false;
+    RunEdited({[&] {
+      if (window) *window = Editor();
+      SetControlText(Editor(), IDC_ROBOT_NAME, name);
+      Click(Editor(), IDOK);
+      open = IsWindowVisible(Editor()) != FALSE;
+      Click(Editor(), IDCANCEL);
+    }});
+    return open;
   }
 };
 
@@ -406,10 +468,44 @@ TEST_F(EditedRobot, ARenameLeavesOneFile) {
   EXPECT_NE(saved.find("[RecWinInfo]"), std::string::npos);
 }
 
+// File names ignore letter case: the listing tells the case the file has.
 TEST_F(EditedRobot, ARenameInLetterCaseKeepsTheRobot) {
   EXPECT_EQ(SaveAs("HAND"), IDOK);
-  ASSERT_TRUE(folder.FileExists("HAND.txt"));
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()),
+            (std::vector<std::string>{"HAND.txt", "Other.txt"}));
   EXPECT_NE(folder.ReadFile("HAND.txt").find("Name=HAND\r\n"), std::string::npos);
+}
+
+// Held open by another program (no sharing of deletion): the file cannot
+// take its new case, and the robot stays as it was.
+TEST_F(EditedRobot, ARenameInLetterCaseThatCannotMoveTheFileSaysSo) {
+  HANDLE held = CreateFileA((folder.ScriptFolder() + "\\Hand.txt").c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  HWND editorWindow = nullptr;
+  bool open = SaveStaysOpen("HAND", &editorWindow);
+  CloseHandle(held);
+  EXPECT_TRUE(open);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Can not rename the robot file: \"Hand\"");
+  EXPECT_EQ(boxes.boxes[0].owner, editorWindow);
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()),
+            (std::vector<std::string>{"Hand.txt", "Other.txt"}));
+  EXPECT_EQ(folder.ReadFile("Hand.txt"), kHandMadeFile);
+}
+
+// A second file with the same keys would be a second robot at the next start.
+TEST_F(EditedRobot, ARenameWhoseOldFileCannotBeRemovedSaysSoAndKeepsOneFile) {
+  const std::string old = folder.ScriptFolder() + "\\Hand.txt";
+  ASSERT_TRUE(SetFileAttributesA(old.c_str(), FILE_ATTRIBUTE_READONLY));
+  bool open = SaveStaysOpen("Renamed");
+  SetFileAttributesA(old.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(open);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Can not remove the old robot file: \"Hand\"");
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()),
+            (std::vector<std::string>{"Hand.txt", "Other.txt"}));
+  EXPECT_EQ(folder.ReadFile("Hand.txt"), kHandMadeFile);
 }
 
 TEST_F(EditedRobot, ARenameToAnotherRobotsNameIsRefused) {
@@ -443,17 +539,58 @@ TEST_F(EditedRobot, AFileHeldOpenIsNotLostWhenTheWriteFails) {
 
 TEST_F(EditedRobot, AFolderInThePlaceOfTheNewFileKeepsTheOldOne) {
   CreateDirectoryA((folder.ScriptFolder() + "\\Moved.txt").c_str(), nullptr);
+  EXPECT_TRUE(SaveStaysOpen("Moved"));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, "Can not save the robot: \"Moved\"");
+  EXPECT_EQ(folder.ReadFile("Hand.txt"), kHandMadeFile);
+}
+
+// The longest name whose robot file, and the temporary file a save writes
+// beside it, are valid paths in the robot folder.
+std::size_t LongestName(const RobotFolderFixture& folder) {
+  return 259 - (folder.ScriptFolder().size() + 1) - std::string(".txt.saving").size();
+}
+
+TEST_F(RobotEditor, TheNameFieldStopsAtTheLongestNameThatMakesAFile) {
+  const std::size_t longest = LongestName(folder);
+  ASSERT_GT(longest, 10u);
+  std::size_t limit = 0;
+  std::string typed;
+  INT_PTR result = Run({[&] {
+    HWND name = FindControl(Editor(), IDC_ROBOT_NAME);
+    limit = static_cast<std::size_t>(SendMessageA(name, EM_GETLIMITTEXT, 0, 0));
+    // Typed past the end: the field keeps what fits.
+    SetFocus(name);
+    for (std::size_t i = 0; i < longest + 5; ++i) SendMessageA(name, WM_CHAR, 'n', 0);
+    typed = ControlText(Editor(), IDC_ROBOT_NAME);
+    SetControlText(Editor(), IDC_START_HOTKEY, "Ctrl + G");
+    AddText("hi");
+    Click(Editor(), IDOK);
+  }});
+  EXPECT_EQ(limit, longest);
+  EXPECT_EQ(typed.size(), longest);
+  EXPECT_EQ(result, IDOK);
+  EXPECT_TRUE(folder.FileExists(typed + ".txt"));
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// A name put into the field by other means than typing (pasted, set by a
+// program) is refused by Save with the reason, before any file is tried.
+TEST_F(RobotEditor, SaveRefusesANameTooLongForAFileAndSaysWhy) {
+  const std::size_t longest = LongestName(folder);
   bool open = false;
-  RunEdited({[&] {
-    SetControlText(Editor(), IDC_ROBOT_NAME, "Moved");
+  Run({[&] {
+    Fill(std::string(300, 'n'), "Ctrl + G", "<F11>");
+    AddText("hi");
     Click(Editor(), IDOK);
     open = IsWindowVisible(Editor()) != FALSE;
     Click(Editor(), IDCANCEL);
   }});
   EXPECT_TRUE(open);
   ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, "Can not save the robot: \"Moved\"");
-  EXPECT_EQ(folder.ReadFile("Hand.txt"), kHandMadeFile);
+  EXPECT_EQ(boxes.boxes[0].text, "Robot name is too long. Please enter a name of at most " +
+                                     std::to_string(longest) + " characters.");
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()), std::vector<std::string>{});
 }
 
 }  // namespace

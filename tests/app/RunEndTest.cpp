@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -46,7 +47,7 @@ class RunEnd : public testing::Test {
   std::unique_ptr<CMerlaneDlg> dialog;
 };
 
-TEST_F(RunEnd, EveryRoadEndsTheWholeRunOnceAfterItsRepetitions) {
+TEST_F(RunEnd, EveryRoadWatchesTheEndKeysForTheWholeRunAndEndsItOnce) {
   struct Road {
     const char* name;
     bool commandLine;
@@ -76,11 +77,79 @@ TEST_F(RunEnd, EveryRoadEndsTheWholeRunOnceAfterItsRepetitions) {
     SCOPED_TRACE(road.name);
     FakeScriptEngine engine;
     OpenWindow(road.commandLine ? "alpha" : "");
+    int watchedRuns = 0;
+    engine.onRun = [&](int) { watchedRuns += dialog->EndKeyWatchOfRuns().Running(); };
     road.start(*dialog);
     EXPECT_EQ(engine.runs, road.runs);
+    EXPECT_EQ(watchedRuns, road.runs) << "the end-key hook is on during every run";
+    EXPECT_FALSE(dialog->EndKeyWatchOfRuns().Running()) << "and off once the whole run is over";
     EXPECT_EQ(engine.wholeRunEnds, 1);
     TearDown();
   }
+}
+
+// "F11", "^+E": a watched key as the tests name it.
+std::string KeyName(const EndKey& key) {
+  std::string name = std::string(key.ctrl ? "^" : "") + (key.shift ? "+" : "") +
+                     (key.alt ? "!" : "") + (key.win ? "#" : "");
+  if (key.key >= VK_F1 && key.key <= VK_F24) return name + "F" + std::to_string(key.key - VK_F1 + 1);
+  return name + static_cast<char>(key.key);
+}
+
+TEST_F(RunEnd, TheHookWatchesEveryLiveEndKeyTheRunningRobotsIncluded) {
+  FakeScriptEngine engine;
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 0, 1});
+  folder.WriteRobot({"beta", "<F7>", "Ctrl + Shift + E", 1, 0, 1});
+  folder.WriteRobot({"gamma", "<F8>", "<F12>", 0, 0, 1});  // not enabled, run by the button
+  OpenWindow();
+  std::vector<std::string> watched;
+  engine.onRun = [&](int) {
+    for (const EndKey& key : dialog->EndKeyWatchOfRuns().Keys()) watched.push_back(KeyName(key));
+  };
+  CSortListCtrl& list = dialog->RobotList();
+  for (int row = 0; row < list.GetItemCount(); ++row) {
+    if (list.GetItemText(row, 1) == "gamma") list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+  }
+  SendMessageA(dialog->Item(IDC_RUN_ROBOT), BM_CLICK, 0, 0);
+  std::sort(watched.begin(), watched.end());
+  EXPECT_EQ(watched, (std::vector<std::string>{"F11", "F12", "^+E"}));
+}
+
+HHOOK WINAPI RefuseHook(int, HOOKPROC, HINSTANCE, DWORD) { return nullptr; }
+
+TEST_F(RunEnd, WithoutTheHookTheRunGoesOnAndItsEndKeyStillStopsIt) {
+  FakeScriptEngine engine;
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 1, 1});  // until the end key
+  OpenWindow();
+  SetEndKeyHookFunction(&RefuseHook);
+  engine.onRun = [&](int run) {
+    EXPECT_FALSE(dialog->EndKeyWatchOfRuns().Running());
+    if (run == 2) PressHotkey("<F11>");
+  };
+  PressHotkey("<F6>");
+  SetEndKeyHookFunction(nullptr);
+  EXPECT_EQ(engine.runs, 2);
+  EXPECT_FALSE(dialog->IsRunning());
+}
+
+TEST_F(RunEnd, AQuitDuringTheRunTakesTheHookAway) {
+  FakeScriptEngine engine;
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 1, 1});  // until the end key
+  OpenWindow();
+  engine.onRun = [&](int) { engine.quit = true; };
+  PressHotkey("<F6>");
+  EXPECT_EQ(engine.runs, 1);
+  EXPECT_FALSE(dialog->EndKeyWatchOfRuns().Running());
+}
+
+TEST_F(RunEnd, AStopAskedByTheHookEndsACountedRobotBetweenRuns) {
+  FakeScriptEngine engine;
+  folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 0, 3});
+  OpenWindow();
+  // The hook asks the engine alone; the window's own stop flag stays clear.
+  engine.onRun = [&](int) { engine.RequestStop(); };
+  PressHotkey("<F6>");
+  EXPECT_EQ(engine.runs, 1);
 }
 
 TEST_F(RunEnd, ARunThatDoesNotStartHasNoEnd) {
@@ -137,6 +206,7 @@ TEST_F(RunEndWithTheEngine, ARobotStoppedByItsEndKeyLetsGoOfShift) {
 
 TEST_F(RunEndWithTheEngine, ARobotStoppedByAScriptErrorLetsGoOfWhatItHeld) {
   RunRobot({kShiftDown, "Send(\"{a down}\")", "$x = (1"});
+  EXPECT_FALSE(dialog->EndKeyWatchOfRuns().Running());
   ASSERT_EQ(boxes.boxes.size(), 1u);
   EXPECT_EQ(boxes.boxes[0].caption, "Internal Error");
   EXPECT_FALSE(keys.IsDown(VK_SHIFT));

@@ -23,6 +23,9 @@ constexpr char kJob[] = "TarnwickSkiffbright_lister";
 class ScriptedList : public CScheduleListDlg {
  public:
   std::function<void(ScriptedList&)> script;
+  // Set once the modal loop ran the script: a list that never opened runs
+  // none of the script's checks.
+  bool scriptRan = false;
 
   void Click(int id) {
     SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -38,6 +41,7 @@ class ScriptedList : public CScheduleListDlg {
   }
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message != kRunScript) return CScheduleListDlg::OnMessage(message, wParam, lParam, result);
+    scriptRan = true;
     if (script) script(*this);
     Click(IDOK);
     return true;
@@ -55,6 +59,11 @@ class ScheduleList : public testing::Test {
     list.taskDescription = "Run at user logon";
     list.nextRunTime = "Next logon";
     list.lastRunTime = "Never";
+  }
+  void TearDown() override {
+    if (list.script) {
+      EXPECT_TRUE(list.scriptRan) << "the schedule list never opened";
+    }
   }
 
   FakeTaskScheduler scheduler;
@@ -85,7 +94,7 @@ TEST_F(ScheduleList, DeleteRemovesTheTaskAndItsRowAndASecondChangesNothing) {
     EXPECT_EQ(l.List().GetItemCount(), 0);
     EXPECT_TRUE(IsWindowVisible(l.Handle())) << "the list stays open";
   };
-  list.Show(nullptr);
+  EXPECT_EQ(list.Show(nullptr), IDOK);
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -95,7 +104,7 @@ TEST_F(ScheduleList, AFailedDeleteKeepsTheRowSilently) {
     l.Click(IDC_SCHEDULE_DELETE);
     EXPECT_EQ(l.List().GetItemCount(), 1);
   };
-  list.Show(nullptr);
+  EXPECT_EQ(list.Show(nullptr), IDOK);
   EXPECT_EQ(scheduler.tasks.size(), 1u);
   EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -124,7 +133,8 @@ TEST_F(ScheduleList, ModifyOpensTheSchedulersSheetOrSaysWhyNot) {
       owner = self.Handle();
       self.Click(IDC_SCHEDULE_MODIFY);
     };
-    l.Show(nullptr);
+    EXPECT_EQ(l.Show(nullptr), IDOK);
+    EXPECT_TRUE(l.scriptRan) << std::hex << c.result;
     EXPECT_EQ(scheduler.editedName, kJob);
     if (!c.message) {
       EXPECT_TRUE(seen.boxes.empty());

@@ -27,6 +27,9 @@ using Wizard = CScheduleRobotDlg;
 class ScriptedWizard : public CScheduleRobotDlg {
  public:
   std::function<void(ScriptedWizard&)> script;
+  // Set once the modal loop ran the script: a wizard that never opened runs
+  // none of the script's checks.
+  bool scriptRan = false;
 
   INT_PTR Run() { return Show(nullptr); }
   void Click(int id) {
@@ -72,6 +75,7 @@ class ScriptedWizard : public CScheduleRobotDlg {
   }
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     if (message != kRunScript) return CScheduleRobotDlg::OnMessage(message, wParam, lParam, result);
+    scriptRan = true;
     if (script) script(*this);
     if (Open()) Click(IDC_WIZARD_CANCEL);
     return true;
@@ -87,6 +91,12 @@ class ScheduleWizard : public testing::Test {
     clock.localTime.day = 10;
     clock.localTime.hour = 2;
     clock.localTime.minute = 15;
+  }
+  // Every script of a test must have run inside the open wizard.
+  void TearDown() override {
+    if (wizard.script) {
+      EXPECT_TRUE(wizard.scriptRan) << "the wizard never opened";
+    }
   }
   const CScheduledTask* Saved() { return scheduler.Find("TarnwickSkiffbright_my robot"); }
   std::string LastBox() const { return boxes.boxes.empty() ? "" : boxes.boxes.back().text; }
@@ -237,7 +247,7 @@ TEST_F(ScheduleWizard, TheTimerEnablesThePartsOfTheChosenOption) {
     EXPECT_TRUE(IsWindowEnabled(account.Item(IDC_ACCOUNT_USER)));
     EXPECT_TRUE(IsWindowEnabled(account.Item(IDC_ACCOUNT_CONFIRM)));
   };
-  wizard.Run();
+  EXPECT_EQ(wizard.Run(), IDCANCEL);
 }
 
 TEST_F(ScheduleWizard, AnotherAccountNeedsAUserNameAndAMatchingConfirmation) {

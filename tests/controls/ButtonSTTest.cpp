@@ -112,6 +112,43 @@ TEST_F(IconButton, OutIconIsAQuarterDarker) {
   EXPECT_EQ(out, DarkenColor(in, 0.25)) << std::hex << in << " " << out;
 }
 
+// Drawn on black and on white, each pixel of the out icon is the in icon's
+// pixel a quarter darker: a soft edge stays soft, with nothing dark or
+// jagged around the shape.
+TEST_F(IconButton, TheOutIconKeepsTheSoftEdgeOfTheInIcon) {
+  MemoryCanvas inBlack(32, 32), inWhite(32, 32), outBlack(32, 32), outWhite(32, 32);
+  PatBlt(inWhite.Dc(), 0, 0, 32, 32, WHITENESS);
+  PatBlt(outWhite.Dc(), 0, 0, 32, 32, WHITENESS);
+  DrawIconEx(inBlack.Dc(), 0, 0, button->InIcon(), 32, 32, 0, nullptr, DI_NORMAL);
+  DrawIconEx(inWhite.Dc(), 0, 0, button->InIcon(), 32, 32, 0, nullptr, DI_NORMAL);
+  DrawIconEx(outBlack.Dc(), 0, 0, button->OutIcon(), 32, 32, 0, nullptr, DI_NORMAL);
+  DrawIconEx(outWhite.Dc(), 0, 0, button->OutIcon(), 32, 32, 0, nullptr, DI_NORMAL);
+  int soft = 0;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      // On black the in icon shows its colour times its cover; what white
+      // adds is the share the icon leaves uncovered.
+      COLORREF onBlack = inBlack.Pixel(x, y), onWhite = inWhite.Pixel(x, y);
+      if (onBlack != onWhite && onWhite != RGB(255, 255, 255)) ++soft;
+      auto within = [](int seen, double expected) {
+        return seen >= expected - 3 && seen <= expected + 3;
+      };
+      int (*channels[])(COLORREF) = {[](COLORREF c) { return int(GetRValue(c)); },
+                                     [](COLORREF c) { return int(GetGValue(c)); },
+                                     [](COLORREF c) { return int(GetBValue(c)); }};
+      for (auto channel : channels) {
+        double covered = channel(onBlack);
+        double uncovered = channel(onWhite) - covered;
+        ASSERT_TRUE(within(channel(outBlack.Pixel(x, y)), 0.75 * covered))
+            << x << "," << y << std::hex << " in " << onBlack << " out " << outBlack.Pixel(x, y);
+        ASSERT_TRUE(within(channel(outWhite.Pixel(x, y)), 0.75 * covered + uncovered))
+            << x << "," << y << std::hex << " in " << onWhite << " out " << outWhite.Pixel(x, y);
+      }
+    }
+  }
+  EXPECT_GT(soft, 0) << "the test icon has no soft edge";
+}
+
 TEST_F(IconButton, ShowsTheOutIconUntilHoveredThenTheInIcon) {
   // Without a caption the icon is centred: (90 - 32) / 2, (40 - 32) / 2.
   MemoryCanvas canvas(90, 40);
@@ -270,6 +307,38 @@ TEST_F(IconButton, TransparentDrawingCopiesTheParentsPixels) {
   ASSERT_NE(GetObjectType(cache), 0u);
   button->DrawTransparent(false);  // drops the cache: the next paint copies again
   EXPECT_EQ(GetObjectType(cache), 0u);
+}
+
+// Over its parent's pixels a hovered caption is white where white reads
+// there, else in the "in" text colour.
+TEST_F(IconButton, AHoveredCaptionIsWhiteOnlyWhereWhiteReads) {
+  SetWindowTextA(button->Handle(), "Run");
+  struct Case {
+    COLORREF parent;
+    COLORREF caption;
+  } cases[] = {{RGB(30, 80, 150), RGB(255, 255, 255)},
+               {RGB(236, 241, 248), GetSysColor(COLOR_BTNTEXT)}};
+  for (const Case& c : cases) {
+    HDC parentDc = GetDC(parent.Handle());
+    RECT area{0, 0, 400, 200};
+    HBRUSH brush = CreateSolidBrush(c.parent);
+    FillRect(parentDc, &area, brush);
+    DeleteObject(brush);
+    ReleaseDC(parent.Handle(), parentDc);
+    button->DrawTransparent(false);
+    HoverWithTheRealCursor();
+    ASSERT_TRUE(button->IsHovered());
+    MemoryCanvas canvas(90, 40);
+    Draw(canvas, 0);
+    bool captionSeen = false;
+    for (int y = 2; y < 38 && !captionSeen; ++y) {
+      for (int x = 3 + 32 + 2; x < 87 && !captionSeen; ++x) {
+        captionSeen = canvas.Pixel(x, y) == c.caption;
+      }
+    }
+    EXPECT_TRUE(captionSeen) << std::hex << "parent " << c.parent << " caption " << c.caption;
+    SendMessageA(button->Handle(), WM_MOUSELEAVE, 0, 0);
+  }
 }
 
 TEST_F(IconButton, AnIconWithoutColourKeepsItsInIcon) {

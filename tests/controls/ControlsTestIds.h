@@ -18,3 +18,5 @@
 #define ID_TEST_SAVE 311
 #define ID_TEST_EXIT 312
 #define ID_TEST_DEEP 313
+#define IDR_TEST_TOOLBAR 320
+#define ID_TEST_PLAIN 314

@@ -137,4 +137,21 @@ TEST_F(KeyEdit, TabStillMovesOn) {
   EXPECT_NE(GetFocus(), plain.Handle());
 }
 
+TEST_F(KeyEdit, TabAndShiftTabLeaveAHotkeyFieldWithItsKey) {
+  for (bool shift : {false, true}) {
+    SetHeldModifiers(true, false, false);
+    Press(hotkey, 'K');
+    ASSERT_EQ(hotkey.GetText(), "Ctrl + K");
+    SetHeldModifiers(false, shift, false);
+    // A person's Shift+Tab: the Shift comes down first, as a key of its own.
+    if (shift) Press(hotkey, VK_SHIFT);
+    SetFocus(hotkey.Handle());
+    PostMessageA(hotkey.Handle(), WM_KEYDOWN, VK_TAB, 1);
+    PumpThroughFramework();
+    EXPECT_EQ(hotkey.GetText(), "Ctrl + K") << (shift ? "Shift+Tab" : "Tab");
+    EXPECT_NE(GetFocus(), hotkey.Handle()) << (shift ? "Shift+Tab" : "Tab");
+  }
+  SetHeldModifiers(false, false, false);
+}
+
 }  // namespace

@@ -54,4 +54,24 @@ TEST(Colour, ChannelsSitRedLowest) {
   EXPECT_EQ(BlueOf(c), 3);
 }
 
+TEST(ContrastRatio, RunsFromOneToTwentyOneBothWays) {
+  const Colour black = MakeColour(0, 0, 0), white = MakeColour(255, 255, 255);
+  EXPECT_NEAR(ContrastRatio(black, white), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(white, black), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(white, white), 1.0, 1e-9);
+  EXPECT_NEAR(RelativeLuminance(MakeColour(255, 0, 0)), 0.2126, 1e-9);
+  // Mid grey reads on black a little better than on white.
+  EXPECT_NEAR(ContrastRatio(MakeColour(128, 128, 128), white), 3.95, 0.01);
+  EXPECT_NEAR(ContrastRatio(MakeColour(128, 128, 128), black), 5.32, 0.01);
+}
+
+TEST(BetterReadingColour, TakesThePreferredColourOnlyWhereItReads) {
+  const Colour black = MakeColour(0, 0, 0), white = MakeColour(255, 255, 255);
+  const Colour paleBlue = MakeColour(236, 241, 248), darkBlue = MakeColour(30, 80, 150);
+  EXPECT_EQ(BetterReadingColour(darkBlue, white, black), white);
+  EXPECT_EQ(BetterReadingColour(paleBlue, white, black), black);
+  EXPECT_EQ(BetterReadingColour(paleBlue, black, white), black);
+  EXPECT_EQ(BetterReadingColour(white, white, white), white);
+}
+
 }  // namespace

@@ -129,6 +129,22 @@ TEST(ParseMenuTemplate, RefusesCutOrForeignTemplates) {
   EXPECT_EQ(items[0].id, 7);
 }
 
+TEST(ParseToolbarTemplate, ReadsTheImageSizeAndTheButtonIds) {
+  const std::vector<uint8_t> bytes = {1, 0, 16, 0, 15, 0, 3, 0, 0x36, 1, 0, 0, 0x38, 1};
+  ToolbarTemplate toolbar;
+  ASSERT_TRUE(ParseToolbarTemplate(bytes.data(), bytes.size(), toolbar));
+  EXPECT_EQ(toolbar.imageWidth, 16);
+  EXPECT_EQ(toolbar.imageHeight, 15);
+  EXPECT_EQ(toolbar.ids, (std::vector<uint16_t>{310, 0, 312}));
+  // Cut short, or another version.
+  EXPECT_FALSE(ParseToolbarTemplate(bytes.data(), bytes.size() - 1, toolbar));
+  EXPECT_TRUE(toolbar.ids.empty());
+  std::vector<uint8_t> other = bytes;
+  other[0] = 2;
+  EXPECT_FALSE(ParseToolbarTemplate(other.data(), other.size(), toolbar));
+  EXPECT_FALSE(ParseToolbarTemplate(bytes.data(), 4, toolbar));
+}
+
 TEST(FindMnemonic, FirstItemWithTheMarkedLetterInAnyCase) {
   std::vector<std::u16string> texts{u"&Open", u"Save &As", u"E&xit", u"&another"};
   EXPECT_EQ(FindMnemonic(texts, u'o'), 0);

@@ -57,7 +57,10 @@ inline void RemoveScriptFolder(const std::string& folder) {
 }
 
 // Waits until the text has not changed for `quietMs`; returns it.
-inline std::string SettledText(const EditWindowHelper& target, DWORD quietMs = 700) {
+// `lastChange` receives the tick of the last change seen (the start counts
+// as one).
+inline std::string SettledText(const EditWindowHelper& target, DWORD quietMs = 700,
+                               DWORD* lastChange = nullptr) {
   std::string text = target.Text();
   DWORD since = GetTickCount();
   PumpUntil(
@@ -70,6 +73,7 @@ inline std::string SettledText(const EditWindowHelper& target, DWORD quietMs = 7
         return GetTickCount() - since >= quietMs;
       },
       20000);
+  if (lastChange) *lastChange = since;
   return text;
 }
 

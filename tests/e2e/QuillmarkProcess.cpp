@@ -147,14 +147,13 @@ int CountMainWindows() {
   return count;
 }
 
-std::vector<ListedRobot> ReadRobotList(HWND mainWindow) {
-  std::vector<ListedRobot> robots;
-  HWND list = GetDlgItem(mainWindow, kRobotListId);
+std::vector<std::string> ReadListColumn(HWND list, int column) {
+  std::vector<std::string> texts;
   DWORD processId = 0;
   GetWindowThreadProcessId(list, &processId);
   HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
                                processId);
-  if (!process) return robots;
+  if (!process) return texts;
   // The list copies its texts into memory of its own process.
   constexpr SIZE_T kTextSize = 260;
   auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize,
@@ -162,17 +161,48 @@ std::vector<ListedRobot> ReadRobotList(HWND mainWindow) {
   int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   for (int row = 0; row < count && remote; ++row) {
     LVITEMA item{};
-    item.iSubItem = 1;
+    item.iSubItem = column;
     item.pszText = remote + sizeof(LVITEMA);
     item.cchTextMax = kTextSize;
     WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
     SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
     char text[kTextSize] = {};
     ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kTextSize - 1, nullptr);
-    UINT state = static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK));
-    robots.push_back({text, state == INDEXTOSTATEIMAGEMASK(2)});
+    texts.push_back(text);
   }
   if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
+  return texts;
+}
+
+std::vector<ListedRobot> ReadRobotList(HWND mainWindow) {
+  std::vector<ListedRobot> robots;
+  HWND list = GetDlgItem(mainWindow, kRobotListId);
+  std::vector<std::string> names = ReadListColumn(list, 1);
+  for (int row = 0; row < static_cast<int>(names.size()); ++row) {
+    UINT state = static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK));
+    robots.push_back({names[row], state == INDEXTOSTATEIMAGEMASK(2)});
+  }
   return robots;
+}
+
+bool SetRobotRowState(HWND mainWindow, int row, UINT state, UINT mask) {
+  HWND list = GetDlgItem(mainWindow, kRobotListId);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(list, &processId);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (!process) return false;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMA), MEM_COMMIT, PAGE_READWRITE);
+  bool set = false;
+  if (remote) {
+    LVITEMA item{};
+    item.stateMask = mask;
+    item.state = state;
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    set = SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote)) != 0;
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return set;
 }

@@ -44,6 +44,11 @@ struct ListedRobot {
   bool ticked = false;
 };
 std::vector<ListedRobot> ReadRobotList(HWND mainWindow);
+// Sets the state bits of `mask` of a row of that list (the item record must
+// lie in the other process's memory); false when the list refused.
+bool SetRobotRowState(HWND mainWindow, int row, UINT state, UINT mask);
+// The texts of one column of a list view of another process, row by row.
+std::vector<std::string> ReadListColumn(HWND list, int column);
 
 // Top-level windows of any process that are Quillmark main windows.
 int CountMainWindows();

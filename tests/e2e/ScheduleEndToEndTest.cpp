@@ -19,28 +19,9 @@
 namespace {
 
 constexpr int kScheduleButton = 999;
-constexpr int kRobotList = 1001;
-// Selects a row of another process's list: the item record must lie in
-// that process's memory.
 bool SelectRow(HWND mainWindow, int row) {
-  HWND list = GetDlgItem(mainWindow, kRobotList);
-  DWORD processId = 0;
-  GetWindowThreadProcessId(list, &processId);
-  HANDLE process =
-      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-  if (!process) return false;
-  void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMA), MEM_COMMIT, PAGE_READWRITE);
-  bool selected = false;
-  if (remote) {
-    LVITEMA item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-    selected = SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote)) != 0;
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  }
-  CloseHandle(process);
-  return selected;
+  return SetRobotRowState(mainWindow, row, LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 HWND WaitForWizard(DWORD processId) {

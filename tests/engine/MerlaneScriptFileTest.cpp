@@ -106,10 +106,17 @@ TEST_F(RobotFile, AMalformedRectangleStopsWithAMessage) {
 }
 
 TEST_F(RobotFile, FailsWithoutAScriptSectionOrFile) {
-  std::string path = Write(std::string(kHead) + "[script]\nMouseUp(\"left\")\n");
+  std::string path = Write(std::string(kHead) + "MouseUp(\"left\")\n");
   EXPECT_FALSE(file.LoadRobotFile(path, -1));
   EXPECT_EQ(file.LineCount(), 0);
   EXPECT_FALSE(file.LoadRobotFile(path + ".missing", -1));
+}
+
+// As the robot record reads it: a hand-made "[script]" starts the steps too.
+TEST_F(RobotFile, TheScriptSectionLineInAnyCaseEndsTheHeader) {
+  std::string path = Write(std::string(kHead) + "[script]\nMouseUp(\"left\")\n");
+  ASSERT_TRUE(file.LoadRobotFile(path, -1));
+  EXPECT_EQ(Lines(), std::vector<std::string>{"MouseUp(\"left\")"});
 }
 
 TEST_F(RobotFile, AShortOrMissingRepeatLineReadsAsZero) {

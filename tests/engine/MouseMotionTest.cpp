@@ -8,6 +8,7 @@
 #include "engine/language/MerlaneScriptFile.h"
 #include "engine/windows/MouseMotion.h"
 #include "tests/support/RecordingMousePort.h"
+#include "tests/support/StoppingPorts.h"
 
 namespace {
 
@@ -74,6 +75,18 @@ TEST(MouseMotion, AGlideStartsAtTheCursorAndPauses20MsPerStep) {
   MoveMouseTo(port, 1023, 0 + 1, 10, 2);  // one pixel down: 86 units
   EXPECT_EQ(port.log, (Log{"move 65536,33", "pause 20", "move 65536,65", "pause 20", "move 65536,86",
                            "pause 20"}));
+}
+
+TEST(MouseMotion, AGlideEndsAtItsNextStepOnceAStopIsRequested) {
+  StopRequest stop{0};
+  StoppingMousePort port(stop, 3);
+  ASSERT_GT(GlideSteps({1, 1}, {65536, 65536}, 100).size(), 100u);
+  MoveMouseTo(port, 1023, 767, 100, 2, &stop);
+  EXPECT_EQ(port.Events(), (Log{"move 656,656", "move 1304,1304", "move 1946,1946"}));
+  MoveMouseTo(port, 0, 0, 100, 2, &stop);
+  EXPECT_EQ(port.Events().size(), 3u) << "no glide starts while the stop holds";
+  MoveMouseTo(port, 0, 0, 0, 2, &stop);
+  EXPECT_EQ(port.Events().size(), 4u) << "a jump is one step: it still goes";
 }
 
 TEST(MouseMotion, ButtonNamesIgnoreCaseAndAnythingElseIsTheLeftButton) {

@@ -156,6 +156,57 @@ TEST_F(HookLibrary, MoveClickAndWheelArriveAsTabled) {
   EXPECT_EQ(received, expected);
 }
 
+TEST_F(HookLibrary, ASecondLeftPressWithinTheDoubleClickTimeIsADoubleClick) {
+  const LPARAM under = reinterpret_cast<LPARAM>(window.Handle());
+  const INPUT down = MouseInput(MOUSEEVENTF_LEFTDOWN);
+  const INPUT up = MouseInput(MOUSEEVENTF_LEFTUP);
+  SetCursorPos(Centre().x, Centre().y);
+  SendAndPump({down, up, down, up, down, up}, 6);
+  // As the system reports a double click to a window; the third press is a
+  // new click.
+  std::vector<Posted> expected = {
+      {rec::kMouseMessage, rec::kLeftDown, under}, {rec::kMouseMessage, rec::kLeftUp, under},
+      {rec::kMouseMessage, rec::kLeftDoubleClick, under}, {rec::kMouseMessage, rec::kLeftUp, under},
+      {rec::kMouseMessage, rec::kLeftDown, under}, {rec::kMouseMessage, rec::kLeftUp, under}};
+  EXPECT_EQ(received, expected);
+}
+
+TEST_F(HookLibrary, PressesApartInTimeOrPlaceOrWithARightPressBetweenAreTwoClicks) {
+  const POINT centre = Centre();
+  const INPUT down = MouseInput(MOUSEEVENTF_LEFTDOWN);
+  const INPUT up = MouseInput(MOUSEEVENTF_LEFTUP);
+  auto leftPresses = [] {
+    std::vector<WPARAM> presses;
+    for (const Posted& posted : received) {
+      if (posted.wParam == rec::kLeftDown || posted.wParam == rec::kLeftDoubleClick)
+        presses.push_back(posted.wParam);
+    }
+    return presses;
+  };
+  const std::vector<WPARAM> twoClicks = {rec::kLeftDown, rec::kLeftDown};
+
+  SetCursorPos(centre.x, centre.y);
+  SendAndPump({down, up}, 2);
+  Sleep(GetDoubleClickTime() + 100);
+  SendAndPump({down, up}, 4);
+  EXPECT_EQ(leftPresses(), twoClicks) << "after the double-click time";
+
+  received.clear();
+  Sleep(GetDoubleClickTime() + 100);
+  SendAndPump({down, up}, 2);
+  SetCursorPos(centre.x + GetSystemMetrics(SM_CXDOUBLECLK) + 2, centre.y);
+  SendAndPump({down, up}, 4);
+  EXPECT_EQ(leftPresses(), twoClicks) << "outside the double-click rectangle";
+
+  received.clear();
+  SetCursorPos(centre.x, centre.y);
+  Sleep(GetDoubleClickTime() + 100);
+  SendAndPump({down, up, MouseInput(MOUSEEVENTF_RIGHTDOWN), MouseInput(MOUSEEVENTF_RIGHTUP), down,
+               up},
+              6);
+  EXPECT_EQ(leftPresses(), twoClicks) << "a right click between";
+}
+
 TEST_F(HookLibrary, NothingArrivesAfterUninstallHook) {
   uninstall();
   SendAndPump({KeyInput('B', false), KeyInput('B', true), MouseInput(MOUSEEVENTF_MOVE, 5, 5)}, 1, 500);

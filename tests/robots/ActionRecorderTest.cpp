@@ -217,6 +217,63 @@ TEST_F(Recording, ButtonsAndWheelWriteTheirLinesClientAndNonClientAlike) {
   }
 }
 
+TEST_F(Recording, ADoubleClickTakesThePlaceOfItsFirstClickAndItsRelease) {
+  Mouse(rec::kLeftUp);
+  After(300);
+  Mouse(rec::kLeftDown, kNotepad);
+  After(80);
+  Move(5, 5);
+  Mouse(rec::kLeftUp, kNotepad);
+  After(90);
+  Mouse(rec::kLeftDoubleClick, kNotepad);
+  After(70);
+  Mouse(rec::kLeftUp, kNotepad);
+  After(200);
+  Mouse(rec::kLeftDown, kCalc);
+  Mouse(rec::kLeftUp, kCalc);
+  // Played back, "Mouse Double Click" clicks twice: the first click's lines
+  // would make it three clicks and a stray release.
+  EXPECT_EQ(recorder.Lines(),
+            (Lines{"Mouse Left Up", "Wait 300 milliseconds", "Mouse Double Click At Win [0]",
+                   "Wait 270 milliseconds", "Mouse Left Down At Win [1]", "Mouse Left Up"}));
+}
+
+TEST_F(Recording, ADoubleClickAfterOtherInputKeepsThatInput) {
+  Mouse(rec::kLeftDown, kNotepad);
+  Mouse(rec::kLeftUp, kNotepad);
+  Down(kA);
+  Mouse(rec::kLeftDoubleClick, kNotepad);
+  Mouse(rec::kLeftUp, kNotepad);
+  EXPECT_EQ(recorder.Lines(), (Lines{"Mouse Left Down At Win [0]", "Mouse Left Up", "Key Down A",
+                                     "Mouse Double Click"}));
+}
+
+TEST_F(Recording, NoEventCountsAfterStopAndNoLineIndexOutlivesIt) {
+  Down(kA);  // never released: Stop removes its line, moving the others up
+  Down(kLeftWin);
+  Up(kLeftWin);
+  Mouse(rec::kLeftDown, kNotepad2);
+  Mouse(rec::kLeftUp, kNotepad2);
+  Mouse(rec::kLeftDoubleClick, kNotepad2);
+  const Lines stopped = Stopped();
+  ASSERT_EQ(stopped,
+            (Lines{"Key Down <L Win>", "Key Up <L Win>", "Mouse Double Click At Win [1]"}));
+  EXPECT_FALSE(recorder.IsRecording());
+  // Posted by the hook just before it was removed, taken after Stop.
+  Up(kE);
+  Mouse(rec::kLeftDown, kCalc);
+  Move(3, 4);
+  recorder.OnMouseMoveMessage(At(3, 4));
+  Down(kCtrl);
+  EXPECT_EQ(recorder.Lines(), stopped);
+  EXPECT_EQ(recorder.Windows().size(), 2u);
+
+  recorder.Start(now);
+  Mouse(rec::kLeftUp);  // the double click's release is not awaited any more
+  Up(kE);
+  EXPECT_EQ(recorder.Lines(), (Lines{"Mouse Left Up", "Key Press E"}));
+}
+
 TEST_F(Recording, UnhandledMouseMessagesLeaveTheTimingAlone) {
   Mouse(rec::kLeftUp);
   After(40);

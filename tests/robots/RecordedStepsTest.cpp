@@ -2,6 +2,7 @@
 // counted on after the robot's records, and the windows that join them.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,13 @@ TEST(RecordedSteps, WindowTagsCountOnAfterTheRobotsRecords) {
       {"Key Up A", 5, "Key Up A"},
       {"Key Down A At Win [1]", 0, "Key Down A At Win [1]"},
       {"Input text At Win [x", 4, "Input text At Win [x"},
+      // A number the offset would carry beyond the int range names no window.
+      {"Mouse Left Down At Win [2147483646]", 1, "Mouse Left Down At Win [2147483647]"},
+      {"Mouse Left Down At Win [2147483647]", 1, "Mouse Left Down At Win [2147483647]"},
+      {"Key Down A At Win [99999999999]=> [remove on faster speed]", 2,
+       "Key Down A At Win [99999999999]=> [remove on faster speed]"},
+      {"Key Down A At Win [2147483000]", std::numeric_limits<int>::max(),
+       "Key Down A At Win [2147483000]"},
   };
   for (const Case& c : cases) EXPECT_EQ(OffsetWindowTag(c.line, c.offset), c.expected) << c.line;
 }
@@ -62,6 +70,14 @@ TEST(RecordedSteps, RecordedWindowsKeepApartFromTheRobotsWindowsOfTheSameProgram
   EXPECT_EQ(Indexes(joined), (std::vector<int>{3, 1, 1, 3, 4}));
   EXPECT_EQ(joined[0].WinTitle, "Other");
   EXPECT_EQ(Indexes(WindowsToAppend({}, recorded)), (std::vector<int>{1, 2, 1, 1, 3}));
+}
+
+TEST(RecordedSteps, ARobotWindowWithTheHighestIndexLeavesTheLowestFreeOne) {
+  const int highest = std::numeric_limits<int>::max();
+  std::vector<RecWinInfo> robot = {Window("notepad", "Untitled", highest),
+                                   Window("notepad", "Notes", 1)};
+  std::vector<RecWinInfo> recorded = {Window("notepad", "Other", 1), Window("notepad", "More", 2)};
+  EXPECT_EQ(Indexes(WindowsToAppend(robot, recorded)), (std::vector<int>{2, 3}));
 }
 
 }  // namespace

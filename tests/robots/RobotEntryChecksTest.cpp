@@ -90,6 +90,25 @@ TEST(RobotNameRefusal, RefusesEmptyForbiddenTakenAndDeviceNames) {
   }
 }
 
+TEST(RobotNameRefusal, ANameTooLongForAFilePathIsRefusedWithItsLimit) {
+  auto noFile = [](const std::string&) { return false; };
+  EXPECT_EQ(RobotNameRefusal(std::string(20, 'r'), {}, noFile, 20), "");
+  EXPECT_EQ(RobotNameRefusal(std::string(21, 'r'), {}, noFile, 20),
+            "Robot name is too long. Please enter a name of at most 20 characters.");
+}
+
+// The file "<folder>\<name>.txt" and the temporary "<...>.txt.saving" a save
+// writes first: paths of at most 259 characters, names of at most 255.
+TEST(LongestRobotName, LeavesRoomForTheExtensionAndTheTemporaryFile) {
+  const struct {
+    std::size_t folder;
+    std::size_t longest;
+  } cases[] = {{40, 259 - 40 - 1 - 11}, {3, 244}, {0, 244}, {247, 0}, {300, 0}, {246, 1}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(LongestRobotName(c.folder), c.longest) << "folder of " << c.folder;
+  }
+}
+
 class CheckRobotEntriesTest : public testing::Test {
  protected:
   RobotEntries Good() {
@@ -142,6 +161,9 @@ TEST_F(CheckRobotEntriesTest, TellsTheFirstRefusalWithItsFocus) {
        "Robot name is empty. Please enter robot name.", EntryField::kName},
       {"taken name in other case", [](RobotEntries& e) { e.name = "other"; }, kExists,
        EntryField::kName},
+      {"name too long for a file, bad keys too",
+       [](RobotEntries& e) { e.longestName = 6; e.startKey = "None"; },
+       "Robot name is too long. Please enter a name of at most 6 characters.", EntryField::kName},
       {"start key not set, end key too",
        [](RobotEntries& e) { e.startKey = "None"; e.endKey = "None"; }, kKeyNotSet,
        EntryField::kStartKey},

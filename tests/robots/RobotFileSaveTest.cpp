@@ -9,27 +9,13 @@
 #include "robots/FileReplacePort.h"
 #include "robots/Robot.h"
 #include "tests/support/FileContent.h"
+#include "tests/support/RefusingReplacePort.h"
 #include "tests/support/RobotChecks.h"
 #include "tests/support/TempFolder.h"
 
 namespace {
 
 const char kOldContent[] = "[General]\r\nName=robot\r\nold robot, not to be lost\r\n";
-
-// A system that cannot flush or cannot move the finished file into place.
-class RefusingReplacePort : public FileReplacePort {
- public:
-  RefusingReplacePort(bool flushes, bool replaces) : flushes_(flushes), replaces_(replaces) {
-    SetFileReplacePort(this);
-  }
-  ~RefusingReplacePort() override { SetFileReplacePort(nullptr); }
-  bool FlushToDisk(const std::string&) override { return flushes_; }
-  bool Replace(const std::string&, const std::string&) override { return replaces_; }
-
- private:
-  bool flushes_;
-  bool replaces_;
-};
 
 TEST(RobotFileSave, ASaveThatCannotBeCompletedKeepsTheOldFile) {
   struct Case {

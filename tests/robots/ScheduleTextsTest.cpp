@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(ScheduleTexts, JobNameAndParametersCarryTheNameAsListed) {
@@ -47,6 +49,16 @@ TEST(ScheduleTexts, RunTimesInEnglishOrNever) {
   EXPECT_EQ(FormatRunTime({1970, 1, 4, 1, 0, 0, 0}), "Never");
   EXPECT_EQ(FormatRunTime({2023, 2, 0, 29, 0, 0, 0}), "Never");
   EXPECT_EQ(FormatRunTime({2024, 13, 0, 1, 0, 0, 0}), "Never");
+}
+
+TEST(ScheduleTexts, YearsOutsideTheSystemsTimeRecordAreNoDate) {
+  EXPECT_EQ(FormatRunTime({1601, 1, 0, 1, 0, 0, 0}), "Monday, January 01, 1601  00:00:00");
+  EXPECT_EQ(FormatRunTime({30827, 12, 0, 31, 23, 59, 59}),
+            "Friday, December 31, 30827  23:59:59");
+  for (int year : {1600, 30828, 100000, std::numeric_limits<int>::max(), -1,
+                   std::numeric_limits<int>::min()}) {
+    EXPECT_EQ(FormatRunTime({year, 3, 0, 1, 0, 0, 0}), "Never") << "year " << year;
+  }
 }
 
 TaskTrigger At(int type) {

@@ -152,4 +152,64 @@ TEST_F(TaskSchedulerTest, AFailedMoveKeepsTheOldTask) {
   EXPECT_NE(scheduler.Find(ScheduledJobName("old")), nullptr);
 }
 
+// The scheduler replaces a work item by deleting it first (so does the
+// double): a new one that then fails must not leave the robot without its
+// schedule.
+TEST_F(TaskSchedulerTest, AReplacementThatFailsWritesTheOldTaskBack) {
+  Add("alpha");
+  CScheduledTask replacement = RobotTask("alpha");
+  TaskTrigger weekly;
+  weekly.type = kTriggerWeekly;
+  replacement.AddTrigger(weekly);
+  scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
+  scheduler.failingSaves = 1;
+  EXPECT_EQ(replacement.SaveTask(ScheduledJobName("alpha")), FakeTaskScheduler::kInvalidArgument);
+  const CScheduledTask* kept = scheduler.Find(ScheduledJobName("alpha"));
+  ASSERT_NE(kept, nullptr) << "the old task is lost";
+  EXPECT_EQ(kept->Parameters(), "-a alpha");
+  ASSERT_EQ(kept->Triggers().size(), 1u);
+  EXPECT_EQ(kept->Triggers()[0].daysInterval, 3);
+}
+
+TEST_F(TaskSchedulerTest, AReplacementThatSucceedsTakesThePlaceOfTheOldTask) {
+  Add("alpha");
+  CScheduledTask replacement = RobotTask("alpha");
+  replacement.SetStartingDir("C:\\Elsewhere");
+  EXPECT_EQ(replacement.SaveTask(ScheduledJobName("alpha")), kTaskOk);
+  ASSERT_EQ(scheduler.tasks.size(), 1u);
+  EXPECT_EQ(scheduler.tasks.begin()->second.WorkingDirectory(), "C:\\Elsewhere");
+  // Asked to keep an existing one, it is refused and kept.
+  EXPECT_EQ(RobotTask("alpha").SaveTask(ScheduledJobName("alpha"), true), kTaskExists);
+  EXPECT_EQ(scheduler.tasks.begin()->second.WorkingDirectory(), "C:\\Elsewhere");
+}
+
+// Its password is never read back: it comes back for its own account without
+// one, rather than not at all.
+TEST_F(TaskSchedulerTest, AnotherAccountsTaskIsWrittenBackForThatAccount) {
+  CScheduledTask theirs = RobotTask("alpha", kWizardFlagsAnotherAccount);
+  theirs.SetAccountName("bob");
+  theirs.SetPassword("secret");
+  ASSERT_EQ(theirs.SaveTask(ScheduledJobName("alpha")), kTaskOk);
+  scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
+  scheduler.failingSaves = 1;
+  EXPECT_NE(RobotTask("alpha").SaveTask(ScheduledJobName("alpha")), kTaskOk);
+  const CScheduledTask* kept = scheduler.Find(ScheduledJobName("alpha"));
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->AccountName(), "bob");
+  EXPECT_EQ(kept->GetFlags(), kWizardFlagsAnotherAccount);
+  EXPECT_TRUE(scheduler.lastSaveOptions.accountGivenOnly);
+  EXPECT_EQ(scheduler.lastSavedPassword, "");
+}
+
+TEST_F(TaskSchedulerTest, ACaseOnlyRenameWhoseSaveFailsKeepsTheTask) {
+  Add("robot");
+  scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
+  scheduler.failingSaves = 1;
+  RobotScheduleChange change = MoveRobotSchedule(kProgram, "robot", "Robot");
+  EXPECT_EQ(change.result, FakeTaskScheduler::kInvalidArgument);
+  EXPECT_EQ(change.moved, 0);
+  ASSERT_EQ(scheduler.tasks.size(), 1u) << "the robot's only task is lost";
+  EXPECT_EQ(scheduler.tasks.begin()->second.Parameters(), "-a robot");
+}
+
 }  // namespace

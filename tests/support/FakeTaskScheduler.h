@@ -1,7 +1,8 @@
 // A Task Scheduler in memory, installed while it lives: it keeps the saved
 // tasks by name (names compare without regard to case, as the scheduler's
 // files do), answers each call with a chosen failure when one is set, and
-// counts the calls.
+// counts the calls. A failing save replaces as the scheduler does: the
+// work item of that name is gone.
 #pragma once
 
 #include <algorithm>
@@ -23,8 +24,13 @@ class FakeTaskScheduler : public TaskSchedulerPort {
                   const TaskSaveOptions& options) override {
     ++saves;
     lastSaveOptions = options;
-    if (saveResult != kTaskOk) return saveResult;
     if (options.failIfExists && tasks.count(Key(name))) return kTaskExists;
+    if (saveResult != kTaskOk && failingSaves != 0) {
+      if (failingSaves > 0) --failingSaves;
+      // The scheduler deletes the old work item before it writes the new.
+      tasks.erase(Key(name));
+      return saveResult;
+    }
     CScheduledTask stored = task;
     stored.SetName(name);
     stored.SetExists(1);
@@ -41,6 +47,13 @@ class FakeTaskScheduler : public TaskSchedulerPort {
     for (const auto& [key, task] : tasks) {
       if (Key(task.Application()) == Key(application)) listed.push_back(task);
     }
+    return kTaskOk;
+  }
+  TaskResult Load(const std::string& name, CScheduledTask& task) override {
+    ++loads;
+    auto found = tasks.find(Key(name));
+    if (found == tasks.end()) return kNoSuchTask;
+    task = found->second;
     return kTaskOk;
   }
   TaskResult Delete(const std::string& name) override {
@@ -81,7 +94,8 @@ class FakeTaskScheduler : public TaskSchedulerPort {
   static constexpr TaskResult kInvalidArgument = static_cast<TaskResult>(0x80070057);
 
   std::map<std::string, CScheduledTask> tasks;
-  TaskResult saveResult = kTaskOk;
+  TaskResult saveResult = kTaskOk;  // every save fails with it while set...
+  int failingSaves = -1;             // ...or only this many saves, when not negative
   TaskResult listResult = kTaskOk;
   TaskResult deleteResult = kTaskOk;
   TaskResult editResult = kTaskOk;
@@ -95,6 +109,7 @@ class FakeTaskScheduler : public TaskSchedulerPort {
   int saves = 0;
   int listings = 0;
   int deletes = 0;
+  int loads = 0;
 
  private:
   static std::string Key(std::string text) {

@@ -51,4 +51,9 @@ bool RunModalLoop(const std::function<bool()>& done) {
   return true;
 }
 
+bool QuitPending() {
+  MSG msg;
+  return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+}
+
 }  // namespace ui

@@ -20,4 +20,8 @@ int RunMessageLoop();
 // too and is posted again, so the outer loop also ends. Returns false then.
 bool RunModalLoop(const std::function<bool()>& done);
 
+// True when the thread's quit waits in its queue, as after a modal loop that
+// it ended: the program is quitting, and nothing should be shown again.
+bool QuitPending();
+
 }  // namespace ui

@@ -190,4 +190,12 @@ bool ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
   return object && object->OnReflectedMessage(message, wParam, lParam, result);
 }
 
+namespace {
+HWND mainWindow = nullptr;
+}  // namespace
+
+void SetMainWindow(HWND window) { mainWindow = window; }
+
+HWND MainWindow() { return mainWindow && IsWindow(mainWindow) ? mainWindow : nullptr; }
+
 }  // namespace ui

@@ -71,6 +71,12 @@ class Window {
   bool ownsWindow_ = false;         // created by this object
 };
 
+// The program's main window, as the application names it once it is made
+// (null before and after); controls that measure for no window of their own
+// take its DC. A window that is gone counts as none.
+void SetMainWindow(HWND window);
+HWND MainWindow();
+
 // Offers a message that `parent` got from one of its children to the child's
 // object. True when the child handled it.
 bool ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,

@@ -49,7 +49,7 @@ int FnControlClick(CMerlane_Script& engine, ScriptValueList& args, ScriptValue& 
   RECT rect = {};
   GetClientRect(control, &rect);
   LPARAM centre = MAKELPARAM(rect.right / 2, rect.bottom / 2);
-  for (int i = 0; i < clicks; ++i) {
+  for (int i = 0; i < clicks && !engine.stopRequest; ++i) {
     PostMessageA(control, messages.down, messages.downKeys, centre);
     PostMessageA(control, messages.up, 0, centre);
     PreciseSleep(engine.MouseClickDelay);

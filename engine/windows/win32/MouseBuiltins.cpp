@@ -26,11 +26,18 @@ int CountOf(const ScriptValueList& args, int index) {
   return args.Count() > index ? args.GetAt(index).GetInt() : 1;
 }
 
+// A click or wheel loop goes on while it has turns left and nobody asked the
+// run to stop.
+bool TurnsLeft(const CMerlane_Script& engine, int turns) {
+  return turns > 0 && !engine.stopRequest;
+}
+
 // A move to a script point (relative to the foreground window in
 // MouseCoordMode 0).
 void MouseMoveTo(CMerlane_Script& engine, int x, int y, int speed) {
   POINT origin = CoordinateOrigin(engine.MouseCoordMode);
-  MoveMouseTo(GetMousePort(), AddClamped(x, origin.x), AddClamped(y, origin.y), speed, kJumpPauseMs);
+  MoveMouseTo(GetMousePort(), AddClamped(x, origin.x), AddClamped(y, origin.y), speed, kJumpPauseMs,
+              &engine.stopRequest);
 }
 
 int FnMouseMove(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
@@ -59,7 +66,7 @@ void PressAndRelease(const CMerlane_Script& engine, MousePort& port, const std::
 int FnMouseClick(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
   MousePort& port = GetMousePort();
   const std::string button = ButtonOf(args);
-  for (int i = CountOf(args, 1); i > 0; --i) {
+  for (int i = CountOf(args, 1); TurnsLeft(engine, i); --i) {
     PressAndRelease(engine, port, button);
     port.Pause(engine.MouseClickDelay);
     BackgroundClickStep(engine);
@@ -70,7 +77,7 @@ int FnMouseClick(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
 int FnMouseDoubleClick(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
   MousePort& port = GetMousePort();
   const std::string button = ButtonOf(args);
-  for (int i = CountOf(args, 1); i > 0; --i) {
+  for (int i = CountOf(args, 1); TurnsLeft(engine, i); --i) {
     PressAndRelease(engine, port, button);
     port.Pause(1);
     PressAndRelease(engine, port, button);
@@ -111,7 +118,7 @@ int FnMouseUp(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
 int FnMouseWheel(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
   MousePort& port = GetMousePort();
   const std::string direction = args.GetAt(0).GetText();
-  for (int i = CountOf(args, 1); i > 0; --i) {
+  for (int i = CountOf(args, 1); TurnsLeft(engine, i); --i) {
     MouseWheel(port, direction);
     port.Pause(engine.MouseClickDelay);
   }

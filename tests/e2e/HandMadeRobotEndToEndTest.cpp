@@ -1,0 +1,97 @@
+// A robot file written by hand, with fewer keys than the program writes, in
+// the real program: it is listed as it reads, an untick and a tick (by the
+// space key on its row, as a person does it) keep its steps and its repeat
+// count, and its start key runs all of it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "tests/e2e/EndToEndFixture.h"
+
+namespace {
+
+constexpr char kHandMade[] =
+    "[General]\r\nName=handmade\r\nStartKey=Ctrl + Shift + J\r\nEndKey=<F11>\r\nEnable=1\r\n"
+    "RepeatOption=0\r\nRepeatTimes=2\r\n[Script]\r\nSend(\"one\")\r\nSend(\"two\")\r\n"
+    "Send(\"three\")\r\n";
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int RowOf(HWND main, const std::string& name) {
+  std::vector<ListedRobot> robots = ReadRobotList(main);
+  for (size_t row = 0; row < robots.size(); ++row) {
+    if (robots[row].name == name) return static_cast<int>(row);
+  }
+  return -1;
+}
+
+class HandMadeRobot : public EndToEnd {
+ protected:
+  void SetUp() override {
+    EndToEnd::SetUp();
+    path_ = scriptFolder_ + "\\handmade.txt";
+    std::ofstream(path_, std::ios::binary) << kHandMade;
+  }
+  // The space key on the row, with the list in front and focused.
+  void ToggleWithSpace(HWND main, int row) {
+    ASSERT_TRUE(BringToFront(main));
+    HWND list = GetDlgItem(main, 1001);
+    RECT rect;
+    GetWindowRect(list, &rect);
+    // Below the rows: the click focuses the list and ticks nothing.
+    SetCursorPos((rect.left + rect.right) / 2, rect.bottom - 8);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == main; }));
+    ASSERT_TRUE(SetRobotRowState(main, row, LVIS_SELECTED | LVIS_FOCUSED,
+                                 LVIS_SELECTED | LVIS_FOCUSED));
+    PressKey(VK_SPACE);
+  }
+  bool FileHolds(const std::string& text) {
+    return PumpUntil([&] { return FileText(path_).find(text) != std::string::npos; }, 10000);
+  }
+  std::string path_;
+};
+
+TEST_F(HandMadeRobot, KeepsItsStepsAndRepeatCountThroughAnUntickAndATick) {
+  QuillmarkProcess app;
+  HWND main = app.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  int row = RowOf(main, "handmade");
+  ASSERT_GE(row, 0);
+  EXPECT_TRUE(ReadRobotList(main)[row].ticked) << "Enable=1 is read wherever it stands";
+  EXPECT_EQ(FileText(path_), kHandMade) << "starting rewrites nothing";
+
+  ToggleWithSpace(main, row);
+  ASSERT_TRUE(FileHolds("Enable=0")) << FileText(path_);
+  EXPECT_FALSE(ReadRobotList(main)[row].ticked);
+  ToggleWithSpace(main, row);
+  ASSERT_TRUE(FileHolds("Enable=1")) << FileText(path_);
+  EXPECT_TRUE(ReadRobotList(main)[row].ticked);
+
+  const std::string saved = FileText(path_);
+  EXPECT_NE(saved.find("\r\nRepeatTimes=2\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("[Script]\r\nSend(\"one\")\r\nSend(\"two\")\r\nSend(\"three\")\r\n"),
+            std::string::npos)
+      << saved;
+
+  // Its start key runs the three steps twice.
+  ASSERT_TRUE(StartTarget());
+  BYTE keys[] = {VK_CONTROL, VK_SHIFT, 'J'};
+  for (BYTE key : keys) keybd_event(key, static_cast<BYTE>(MapVirtualKeyA(key, 0)), 0, 0);
+  for (int i = 2; i >= 0; --i) {
+    keybd_event(keys[i], static_cast<BYTE>(MapVirtualKeyA(keys[i], 0)), KEYEVENTF_KEYUP, 0);
+  }
+  EXPECT_EQ(target_->WaitForText("onetwothreeonetwothree"), "onetwothreeonetwothree");
+  EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
+}
+
+}  // namespace
