@@ -31,6 +31,13 @@ enum class BuiltinFamily {
   kControls,       // controls, status bar, KEYSEND/KEYUP/KEYDOWN
 };
 
+// Handlers of these families touch nothing but their arguments, their result
+// and @error (no variables, no script code, no lines), so their arguments may
+// be read where they stand.
+inline bool ReadsOnlyItsArguments(BuiltinFamily family) {
+  return family == BuiltinFamily::kMaths || family == BuiltinFamily::kStrings;
+}
+
 struct BuiltinRow {
   const char* name;        // upper case
   unsigned char minArgs;

@@ -182,7 +182,25 @@ int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptV
       --engine.argumentListsInUse_;
     }
   } release{*this, args};
-  int status = ForEachArgument(tokens, nameAt, close, [this, &tokens, &args](const ArgumentSpan& span) {
+  // Built-ins that only read their arguments read a lone literal or variable
+  // where it stands; any other argument is evaluated after the ones before it
+  // are copied, as its evaluation may change them.
+  const bool readInPlace = index >= 0 && index < builtinCount && ReadsOnlyItsArguments(builtins[index].family);
+  int status = ForEachArgument(tokens, nameAt, close, [this, &tokens, &args, readInPlace](const ArgumentSpan& span) {
+    const ScriptToken& first = tokens.GetAt(span.start);
+    if (readInPlace && span.end == span.start + 1) {
+      if (first.type == ScriptTokenType::kLiteral) {
+        args.Borrow(first.value);
+        return 0;
+      }
+      if (first.type == ScriptTokenType::kVariable) {
+        const ScriptValue* variable = FindDeclared(first);
+        if (!variable) return 1;
+        args.Borrow(*variable);
+        return 0;
+      }
+    }
+    args.KeepBorrowed();
     ScriptValue value;
     if (EvalArgument(tokens, span.start, span.end, span.endColumn, value)) return 1;
     args.Add(std::move(value));

@@ -108,4 +108,47 @@ TEST(KeptTokensDifferential, AppendingToItselfMatchesTheScan) {
   EXPECT_EQ(RunScriptText("$n = 5\n$n = $n & 6\n$t = IsString($n)\n", {"n", "t"}), "n=56\nt=1\n");
 }
 
+// Maths and string built-ins read a lone literal or variable argument where
+// it stands; `  $s  ` and `(($s))` put the name at the same column, and the
+// second is always evaluated into a copy. A later argument that changes,
+// redeclares or outgrows the variables must not reach the value read before.
+TEST(KeptTokensDifferential, ArgumentsReadInPlaceMatchCopies) {
+  const char* const calls[] = {
+      "StringMid(ARG, 1, Grow())",
+      "StringMid(ARG, Grow(), 3) & ARG",
+      "Mod(ARG, Bump()) + Mod(ARG, 4)",
+      "StringLen(ARG) + StringLen(ARG)",
+      "StringInStr(ARG, \"c\") & StringLeft(ARG, 2)",
+      "StringLeft(ARG, Redeclare())",
+      "StringLeft(ARG, Many())",
+      "BitOr(ARG, 1, Bump(), ARG)",
+      "StringUpper(ARG)",
+      "StringLen(ARG, 1)",
+      "Mod(ARG, 0)",
+      "Chr(ARG)",
+  };
+  const char* const args[] = {"$s", "$n", "\"abcdef\"", "7", "$undeclared", "$a", "@error"};
+  std::string many = "Func Many()\n";
+  for (int k = 0; k < 300; ++k) many += "  Global $g" + std::to_string(k) + " = " + std::to_string(k) + "\n";
+  many += "  Return 3\nEndFunc\n";
+  const std::string prelude = "Func Grow()\n  $s = \"xyz\"\n  Return 5\nEndFunc\n"
+                              "Func Bump()\n  $n = $n + 1\n  Return 3\nEndFunc\n"
+                              "Func Redeclare()\n  Global $s[10]\n  Global $n = \"new\"\n  Return 2\nEndFunc\n" +
+                              many + "$s = \"abcdef\"\n$n = 9\nDim $a[2]\n";
+  EXPECT_EQ(RunScriptText(prelude + "$v = StringMid($s, 1, Grow())\n", {"v", "s"}), "v=abcde\ns=xyz\n");
+  EXPECT_EQ(RunScriptText(prelude + "$v = StringLeft($s, Redeclare()) & IsArray($s)\n", {"v"}), "v=ab1\n");
+  EXPECT_EQ(RunScriptText(prelude + "$v = StringLeft($s, Many()) & $g299\n", {"v"}), "v=abc299\n");
+  for (const char* call : calls) {
+    for (const char* arg : args) {
+      const std::string inPlace = ReplaceAll(call, "ARG", "  " + std::string(arg) + "  ");
+      const std::string copied = ReplaceAll(call, "ARG", "((" + std::string(arg) + "))");
+      const std::string script = prelude + "$v = ";
+      // An error's report repeats the line up to the column of the fault.
+      const std::string expected = ReplaceAll(
+          ReplaceAll(RunScriptText(script + copied + "\n", {"v", "s", "n"}), copied, inPlace), "((^", "  ^");
+      EXPECT_EQ(RunScriptText(script + inPlace + "\n", {"v", "s", "n"}), expected) << inPlace;
+    }
+  }
+}
+
 }  // namespace
