@@ -36,6 +36,12 @@ class EndKeyWatch {
   };
 
   void SetKeys(std::vector<EndKey> keys) { keys_ = std::move(keys); }
+  const std::vector<EndKey>& Keys() const { return keys_; }
+  // A fresh picture of the keyboard for a new run; the keys stay.
+  void ForgetHeldKeys() {
+    held_ = 0;
+    swallowed_.clear();
+  }
 
   // One keyboard event: the virtual key as the hook reports it (left and
   // right modifiers apart, or the generic code), press or release, whether

@@ -58,13 +58,5 @@ bool ReplaceFileContent(const std::string& target, const std::string& content) {
 
 bool ReplaceFileWithCopy(const std::string& target, const std::string& source) {
   std::string content;
-  {
-    OpenedFile in = OpenFile(source, "rb");
-    if (!in) return false;
-    char buffer[4096];
-    std::size_t read;
-    while ((read = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) content.append(buffer, read);
-    if (std::ferror(in.get())) return false;
-  }
-  return ReplaceFileContent(target, content);
+  return ReadWholeFile(source, content) && ReplaceFileContent(target, content);
 }

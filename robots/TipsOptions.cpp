@@ -2,23 +2,14 @@
 
 #include <cstdio>
 
+#include "engine/ports/TextHelpers.h"
+
 namespace {
 
 constexpr char kShowTipKey[] = "showtip=";
 constexpr size_t kKeyLength = sizeof kShowTipKey - 1;
 // fgets with a 260-character buffer hands out at most 259 characters a time.
 constexpr size_t kLinePiece = 259;
-
-bool ReadWholeFile(const std::string& path, std::string& content) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
-  content.clear();
-  char buffer[4096];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
-  std::fclose(file);
-  return true;
-}
 
 std::string WithoutLineEnd(std::string line) {
   if (!line.empty() && line.back() == '\n') line.pop_back();

@@ -8,6 +8,7 @@
 #include "controls/ListMovePlan.h"
 #include "controls/win32/CheckMsgBox.h"
 #include "engine/ports/MessageBoxPort.h"
+#include "engine/ports/TextHelpers.h"
 #include "robots/AppMessage.h"
 #include "robots/Utilities.h"
 #include "robots/win32/DataFolder.h"
@@ -124,14 +125,8 @@ void CListCtrlEx::SaveDeleteConfirmSetting(bool confirmOff) {
 bool CListCtrlEx::IsDeleteConfirmOff() {
   std::string path = DeleteConfirmPath();
   if (path.empty()) return false;
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
   std::string content;
-  char buffer[512];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
-  std::fclose(file);
-  return IsDeleteConfirmOffIn(content);
+  return ReadWholeFile(path, content) && IsDeleteConfirmOffIn(content);
 }
 
 bool CListCtrlEx::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -82,3 +82,13 @@ bool ReadWholeLine(std::FILE* file, std::string& line) {
 OpenedFile OpenFile(const std::string& path, const char* mode) {
   return OpenedFile(std::fopen(path.c_str(), mode));
 }
+
+bool ReadWholeFile(const std::string& path, std::string& content) {
+  OpenedFile file = OpenFile(path, "rb");
+  if (!file) return false;
+  content.clear();
+  char buffer[4096];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, got);
+  return !std::ferror(file.get());
+}

@@ -37,6 +37,10 @@ struct FileCloser {
 using OpenedFile = std::unique_ptr<std::FILE, FileCloser>;
 OpenedFile OpenFile(const std::string& path, const char* mode);
 
+// Reads the bytes of a whole file into content; false when it cannot be
+// opened or read to its end.
+bool ReadWholeFile(const std::string& path, std::string& content);
+
 // Deletes every "\r" in place.
 void RemoveCR(std::string& text);
 

@@ -19,13 +19,12 @@ void SetEndKeyHookFunction(SetHookFunction setHook) { setHookFunction = setHook;
 
 void EndKeyHook::SetKeys(std::vector<EndKey> keys) {
   std::lock_guard<std::mutex> lock(mutex_);
-  keys_ = keys;
   watch_.SetKeys(std::move(keys));
 }
 
 std::vector<EndKey> EndKeyHook::Keys() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return keys_;
+  return watch_.Keys();
 }
 
 bool EndKeyHook::Start(std::function<void()> onEndKey, std::function<bool()> robotTyping) {
@@ -33,8 +32,7 @@ bool EndKeyHook::Start(std::function<void()> onEndKey, std::function<bool()> rob
   {
     std::lock_guard<std::mutex> lock(mutex_);
     // A fresh picture for every run.
-    watch_ = EndKeyWatch();
-    watch_.SetKeys(keys_);
+    watch_.ForgetHeldKeys();
   }
   onEndKey_ = std::move(onEndKey);
   robotTyping_ = std::move(robotTyping);

@@ -50,7 +50,6 @@ class EndKeyHook {
 
   mutable std::mutex mutex_;  // the watch: the hook's thread and SetKeys
   EndKeyWatch watch_;
-  std::vector<EndKey> keys_;
   std::function<void()> onEndKey_;
   std::function<bool()> robotTyping_;
   std::thread thread_;
