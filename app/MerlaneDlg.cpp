@@ -124,7 +124,7 @@ void CMerlaneDlg::LoadRobots() {
     robot.LoadFromFile(path);
     robots_.push_back(robot);
     int row = list_.AddItem({"", robot.Name, robot.StartKey, robot.EndKey});
-    // No row: -1 would tick every row and rewrite every robot's file.
+    // A robot without a row is listed at the next start.
     if (row < 0) continue;
     // Ticking raises the change notification, which registers the hotkeys.
     if (robot.Enable) SetRowChecked(row, true);
@@ -134,6 +134,9 @@ void CMerlaneDlg::LoadRobots() {
 }
 
 void CMerlaneDlg::SetRowChecked(int row, bool ticked) {
+  // A row the list refused (-1) stands for every row to the list: ticking it
+  // would rewrite every robot's file.
+  if (row < 0) return;
   list_.SetItemState(row, INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1), LVIS_STATEIMAGEMASK);
 }
 

@@ -75,9 +75,8 @@ void CMerlaneDlg::OpenRobotEditor(EditorUse use) {
       robots_.push_back(saved);
       row = list_.AddItem({"", editor.GetName(), editor.GetStartKey(), editor.GetEndKey()});
     }
-    // The editor saved the robot enabled; the tick shows it. Without a row
-    // (-1 would tick every row) the robot is listed at the next start.
-    if (row >= 0) SetRowChecked(row, true);
+    // The editor saved the robot enabled; the tick shows it.
+    SetRowChecked(row, true);
   }
   // Exit from the tray while the editor was open: the program is quitting,
   // so its hidden window stays hidden and no key comes back.
