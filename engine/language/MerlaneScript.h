@@ -29,6 +29,7 @@
 #include "engine/values/VariableTable.h"
 
 class CMerlane_ScriptFile;
+class ExpressionStacks;
 
 // One Func of the prepared script.
 struct UserFunction {
@@ -243,6 +244,9 @@ class CMerlane_Script {
   int TokeniseLine(const std::string& line, ScriptTokenList& tokens);
   int EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value);
   int EvalCondition(ScriptTokenList& tokens, int& position, bool& flag);
+  // Kept lines evaluate their expressions from prepared forms; off, every
+  // expression goes through the operator scan (tests compare the two).
+  bool preparedExpressions = true;
   int ExecuteLine(ScriptTokenList& tokens, int& nextLine);
   int CallBuiltin(ScriptTokenList& tokens, int& position, ScriptValue& callResult);
   int CallUserFunction(ScriptTokenList& tokens, int& position, ScriptValue& callResult);
@@ -258,7 +262,14 @@ class CMerlane_Script {
   ScriptValue* FindDeclared(const ScriptToken& token);
   int ReadSubscripts(ScriptTokenList& tokens, int& position, std::vector<int>& subscripts);
   int EvalMacro(const ScriptToken& token, ScriptValue& value);
-  bool SkipSubExpression(ScriptTokenList& tokens, int& position);
+  // The operator scan from where it stands (the steps of a prepared form may
+  // hand over to it) and the steps themselves (ScriptEvaluator.cpp).
+  int ScanExpression(ScriptTokenList& tokens, int& position, ScriptValue& value, ExpressionStacks& stacks,
+                     int firstColumn, bool afterOperand);
+  int RunPreparedExpression(const PreparedExpression& form, ScriptTokenList& tokens, int& position,
+                            ScriptValue& value, ExpressionStacks& stacks, int firstColumn);
+  // A call, subscripted variable or macro in an operand's place.
+  int EvalOperandApart(ScriptTokenList& tokens, int& position, ScriptValue& operand);
   // Finds the ")" that closes the call whose name is at position (reports a
   // call without its brackets).
   int FindCallClose(ScriptTokenList& tokens, int position, int& close);
