@@ -72,7 +72,8 @@ class ExpressionPreparer {
   };
 
   // A literal or plain variable pushed only to be the right operand of the
-  // very next step is read where it stands: nothing runs between the two.
+  // very next step is read where it stands: nothing runs between the two. An
+  // operand that is the whole expression goes straight to its value.
   void FuseRightOperands() {
     std::vector<PreparedExpression::Step>& steps = form_.steps;
     std::vector<bool> targeted(steps.size() + 1, false);
@@ -93,6 +94,15 @@ class ExpressionPreparer {
         apply.op = steps[i + 1].op;
         apply.at = step.at;
         fused.push_back(apply);
+        moved[i + 1] = moved[i];
+        ++i;
+        continue;
+      }
+      if (step.kind == PreparedExpression::kOperand && i + 1 < steps.size() && !targeted[i + 1] &&
+          steps[i + 1].kind == PreparedExpression::kDone && steps[i + 1].at == step.end) {
+        PreparedExpression::Step whole = step;
+        whole.kind = PreparedExpression::kOperandDone;
+        fused.push_back(whole);
         moved[i + 1] = moved[i];
         ++i;
         continue;

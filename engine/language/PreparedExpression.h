@@ -19,6 +19,7 @@ struct PreparedExpression {
     kApplyVariable, // operand, or the plain variable at `at`, read in place
     kShortCircuit,  // AND/OR `op` decided by its left side: to `target`
     kJump,          // go on at `target`
+    kOperandDone,   // kOperand that is the whole expression: kDone at `end`
     kError,         // report `message` at `column` (-1: the first column)
     kDone,          // the value is the only operand; the expression ends at `at`
   };

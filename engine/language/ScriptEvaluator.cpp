@@ -195,11 +195,18 @@ int CMerlane_Script::RunPreparedExpression(const PreparedExpression& form, Scrip
         stacks.PushValue(*variable);
         break;
       }
-      case PreparedExpression::kOperand: {
+      case PreparedExpression::kOperand:
+      case PreparedExpression::kOperandDone: {
         // Made apart: its own evaluation may grow the shared stacks.
         ScriptValue operand;
         position = first + step.at;
         if (EvalOperandApart(tokens, position, operand)) return 1;
+        // Nothing else on the stack, and the expression ends after it: what
+        // the stack would hand on.
+        if (step.kind == PreparedExpression::kOperandDone && position == first + step.end) {
+          value = std::move(operand);
+          return 0;
+        }
         stacks.PushValue(std::move(operand));
         if (position != first + step.end) {
           // Ended where the steps did not expect: the scan goes on from the

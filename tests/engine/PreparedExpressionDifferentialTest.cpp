@@ -136,7 +136,7 @@ const char* const kCases[] = {
     // Calls in arguments and operands with side effects on what is read.
     "Abs(Note(-3)) + Mod(Note(7), Abs(-4))", "StringLen(StringUpper($s) & Note(\"xy\"))",
     "Note(1) & Note(2) * Note(3)", "BitOr(Note(8), BitAnd(255, Note(12)), 1)", "Note(Note(4) + 1)",
-    "$n + Bump() + $n", "$s & Bump() & $s", "Bump() + $n * 2", "Mod(5)", "Abs(1, 2) + Note(1)",
+    "(Note(1))", "((@error))", "(Abs(-2)) + 1", "(($a[1][2]))", "$n + Bump() + $n", "$s & Bump() & $s", "Bump() + $n * 2", "Mod(5)", "Abs(1, 2) + Note(1)",
     "StringLen(\"ab\" \"cd\")", "Note()", "Abs", "Abs(1", "@CRLF & 1", "@error + Note(1)",
     // Every error and its column.
     "(1 + 2", "1 + 2)", "((1)", "(1))", ")", "()", "(", "1 2", "$n $n", "1 +", "* 2", "1 + * 2",
