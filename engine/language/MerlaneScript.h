@@ -328,6 +328,8 @@ class CMerlane_Script {
   std::function<void(int id)> hotkeyQueue_;
   std::vector<std::unique_ptr<ScriptValueList>> argumentLists_;  // of built-in calls, by nesting
   std::size_t argumentListsInUse_ = 0;
+  std::vector<std::unique_ptr<std::vector<int>>> subscriptLists_;  // of subscripted reads, by nesting
+  std::size_t subscriptListsInUse_ = 0;
   int expressionNesting_ = 0;  // expressions being evaluated
   int expressionColumn_ = -1;  // where the next expression's own errors go (-1: its first token)  // what the pump gives script hot keys to
   bool quitReposted_ = false;

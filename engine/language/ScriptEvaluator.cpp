@@ -367,14 +367,29 @@ int CMerlane_Script::ReadSubscripts(ScriptTokenList& tokens, int& position, std:
   while (tokens.GetAt(position).type == ScriptTokenType::kOpenBracket) {
     int column = tokens.GetAt(position).column;
     ++position;
-    ScriptValue index;
-    if (EvalExpression(tokens, position, index)) return 1;
-    if (index.GetNumber() < 0 || tokens.GetAt(position).type != ScriptTokenType::kCloseBracket) {
+    // A lone literal or variable (most subscripts) is read where it stands,
+    // as the expression it is would give it.
+    const ScriptToken& lone = tokens.GetAt(position);
+    const ScriptValue* index = nullptr;
+    ScriptValue evaluated;
+    if (tokens.GetAt(position + 1).type == ScriptTokenType::kCloseBracket && lone.type == ScriptTokenType::kLiteral) {
+      index = &lone.value;
+      ++position;
+    } else if (tokens.GetAt(position + 1).type == ScriptTokenType::kCloseBracket &&
+               lone.type == ScriptTokenType::kVariable) {
+      index = FindDeclared(lone);
+      if (!index) return 1;
+      ++position;
+    } else {
+      if (EvalExpression(tokens, position, evaluated)) return 1;
+      index = &evaluated;
+    }
+    if (index->GetNumber() < 0 || tokens.GetAt(position).type != ScriptTokenType::kCloseBracket) {
       ReportLineError("Array variable subscript badly formatted.", column);
       return 1;
     }
     ++position;
-    subscripts.push_back(index.GetInt());
+    subscripts.push_back(index->GetInt());
   }
   return 0;
 }
@@ -409,7 +424,15 @@ int CMerlane_Script::ReadVariable(ScriptTokenList& tokens, int& position, Script
     ReportLineError("Subscript used with non-Array variable.", token.column);
     return 1;
   }
-  std::vector<int> subscripts;
+  // The subscript lists are kept for reuse, one per nesting level of reads,
+  // so that a read allocates no list.
+  if (subscriptListsInUse_ == subscriptLists_.size()) subscriptLists_.push_back(std::make_unique<std::vector<int>>());
+  std::vector<int>& subscripts = *subscriptLists_[subscriptListsInUse_++];
+  subscripts.clear();
+  struct Release {
+    std::size_t& inUse;
+    ~Release() { --inUse; }
+  } release{subscriptListsInUse_};
   if (ReadSubscripts(tokens, position, subscripts)) return 1;
   // The subscripts may have run code that changed the variable: look again.
   variable = variables.Find(token.value.GetText(), token.resolved);

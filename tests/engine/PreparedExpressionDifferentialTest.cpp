@@ -172,6 +172,30 @@ TEST(PreparedExpressionDifferential, LongChainsMatchTheScan) {
   ExpectSameAsScan(sum, false);
 }
 
+// A lone literal or variable subscript is read where it stands; in brackets
+// (the same columns) it is evaluated as an expression. Reads, assignments and
+// ByRef elements must not tell them apart.
+TEST(PreparedExpressionDifferential, LoneSubscriptsMatchExpressions) {
+  const char* const indexes[] = {"1", "$k", "\"2\"", "$s", "1.7", "2.5", "$a", "$undeclared", "@error", "7", "$big"};
+  const char* const uses[] = {"$v = $a[IDX][2] & \"|\" & $a[1][IDX]", "$a[IDX][IDX] = 5\n$v = $a[1][1]",
+                              "$v = Twice($a[IDX][3])", "$v = $a[$a[IDX][0]][IDX]", "$v = $a[IDX]",
+                              "$v = $k[IDX]", "Dim $b[IDX]\n$v = UBound($b)"};
+  const std::string prelude = "Func Twice(ByRef $x)\n  $x = $x * 2\n  Return $x\nEndFunc\n"
+                              "Dim $a[3][4]\n$a[0][0] = 1\n$a[1][1] = 11\n$a[1][2] = 12\n$a[1][3] = 13\n"
+                              "$a[2][2] = 22\n$k = 1\n$s = \"abc\"\n$big = 1e10\n";
+  for (const char* use : uses) {
+    for (const char* index : indexes) {
+      const std::string alone = " " + std::string(index) + " ";
+      const std::string bracketed = "(" + std::string(index) + ")";
+      const std::string expected = ReplaceAll(
+          ReplaceAll(RunScriptText(prelude + ReplaceAll(use, "IDX", bracketed) + "\n", {"v", "a"}), bracketed, alone),
+          "[(", "[ ");
+      EXPECT_EQ(RunScriptText(prelude + ReplaceAll(use, "IDX", alone) + "\n", {"v", "a"}), expected)
+          << use << " with " << index;
+    }
+  }
+}
+
 // Seeded expressions of every shape: mostly well formed, some with a token
 // dropped, doubled or swapped in.
 class ExpressionGenerator {
