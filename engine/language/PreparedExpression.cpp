@@ -13,8 +13,14 @@ using namespace expression;
 
 namespace {
 
-// Beyond this the steps would cost more memory than the scan saves time.
+// Beyond these the steps would cost more memory than the scan saves time,
+// or preparing them more than the scan (tokens looked at, states kept).
 constexpr std::size_t kMaxSteps = 512;
+constexpr std::size_t kMaxWork = 1 << 14;
+constexpr std::size_t kMaxOperators = 32;
+// An operand longer than this is not looked through: the scan takes over
+// after it (deep nesting prepares each level, and must not cost the square).
+constexpr int kMaxOperandLength = 256;
 
 // Where the scan stands between two actions.
 struct ScanState {
@@ -132,8 +138,17 @@ class ExpressionPreparer {
     Emit(step);
   }
 
+  // Counts what preparing has looked at; too much hands the line to the scan.
+  void Work(std::size_t amount) {
+    work_ += amount;
+    if (work_ > kMaxWork) form_.scanned = true;
+  }
+
   // False when a state met before takes over (a jump to it is written).
   bool Enter(const ScanState& state, bool first, int& label) {
+    if (state.operators.size() > kMaxOperators) form_.scanned = true;
+    Work(state.operators.size() + 1);
+    if (form_.scanned) return false;
     auto found = labels_.find(state.Key());
     if (found != labels_.end()) {
       if (first) {
@@ -162,8 +177,8 @@ class ExpressionPreparer {
     return true;
   }
 
-  // Where an operand that is evaluated on its own most likely ends; the
-  // steps check it, so a wrong guess costs only speed.
+  // Where an operand that is evaluated on its own most likely ends (-1: not
+  // looked for); the steps check it, so a wrong guess costs only speed.
   int OperandEnd(int position) const {
     const ScriptToken& token = TokenAt(position);
     if (token.type == ScriptTokenType::kMacro) return position + 1;
@@ -172,6 +187,7 @@ class ExpressionPreparer {
       while (TokenAt(at).type == ScriptTokenType::kOpenBracket) {
         int depth = 0;
         for (++at;; ++at) {
+          if (at - position > kMaxOperandLength) return -1;
           const ScriptTokenType type = TokenAt(at).type;
           if (type == ScriptTokenType::kEndOfLine) return position + 1;
           if (type == ScriptTokenType::kOpenBracket) ++depth;
@@ -184,6 +200,7 @@ class ExpressionPreparer {
     if (TokenAt(position + 1).type != ScriptTokenType::kOpenParen) return position + 1;
     int depth = 0;
     for (int at = position + 2;; ++at) {
+      if (at - position > kMaxOperandLength) return -1;
       const ScriptTokenType type = TokenAt(at).type;
       if (type == ScriptTokenType::kEndOfLine) return position + 1;
       if (type == ScriptTokenType::kOpenParen) ++depth;
@@ -217,6 +234,8 @@ class ExpressionPreparer {
         step.target = static_cast<int>(form_.operatorStacks.size());
         form_.operatorStacks.push_back(state.operators);
         Emit(step);
+        // Past an operand whose end is not known the scan goes on.
+        if (step.end < 0) return label;
         state.position = step.end;
         ++state.operands;
         state.afterOperand = true;
@@ -287,6 +306,7 @@ class ExpressionPreparer {
         Skip skip{step, state, false};
         int at = first_ + state.position;
         skip.ends = SkipRightSide(tokens_, at);
+        Work(static_cast<std::size_t>(at - first_ - state.position));
         skip.state.position = at - first_;
         skip.state.operators.pop_back();
         skip.state.afterOperand = true;
@@ -300,6 +320,7 @@ class ExpressionPreparer {
   PreparedExpression form_;
   std::map<std::vector<int>, int> labels_;
   std::vector<Skip> pending_;
+  std::size_t work_ = 0;
 };
 
 }  // namespace

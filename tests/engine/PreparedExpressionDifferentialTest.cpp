@@ -170,6 +170,9 @@ TEST(PreparedExpressionDifferential, LongChainsMatchTheScan) {
   std::string sum = "1";
   for (int k = 0; k < 400; ++k) sum += " + " + std::to_string(k);
   ExpectSameAsScan(sum, false);
+  // Operands too long to look through: the scan goes on after them.
+  ExpectSameAsScan("1 AND Note(" + sum + ") * 2 OR Note(3)", true);
+  ExpectSameAsScan("0 OR $a[1][Note(" + sum + ") - 80000 > 0] & Note(4)", true);
 }
 
 // A lone literal or variable subscript is read where it stands; in brackets
