@@ -29,6 +29,7 @@
 #include "engine/values/VariableTable.h"
 
 class CMerlane_ScriptFile;
+class ExpressionStacks;
 
 // One Func of the prepared script.
 struct UserFunction {
@@ -243,6 +244,9 @@ class CMerlane_Script {
   int TokeniseLine(const std::string& line, ScriptTokenList& tokens);
   int EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value);
   int EvalCondition(ScriptTokenList& tokens, int& position, bool& flag);
+  // Kept lines evaluate their expressions from prepared forms; off, every
+  // expression goes through the operator scan (tests compare the two).
+  bool preparedExpressions = true;
   int ExecuteLine(ScriptTokenList& tokens, int& nextLine);
   int CallBuiltin(ScriptTokenList& tokens, int& position, ScriptValue& callResult);
   int CallUserFunction(ScriptTokenList& tokens, int& position, ScriptValue& callResult);
@@ -258,7 +262,14 @@ class CMerlane_Script {
   ScriptValue* FindDeclared(const ScriptToken& token);
   int ReadSubscripts(ScriptTokenList& tokens, int& position, std::vector<int>& subscripts);
   int EvalMacro(const ScriptToken& token, ScriptValue& value);
-  bool SkipSubExpression(ScriptTokenList& tokens, int& position);
+  // The operator scan from where it stands (the steps of a prepared form may
+  // hand over to it) and the steps themselves (ScriptEvaluator.cpp).
+  int ScanExpression(ScriptTokenList& tokens, int& position, ScriptValue& value, ExpressionStacks& stacks,
+                     int firstColumn, bool afterOperand);
+  int RunPreparedExpression(const PreparedExpression& form, ScriptTokenList& tokens, int& position,
+                            ScriptValue& value, ExpressionStacks& stacks, int firstColumn);
+  // A call, subscripted variable or macro in an operand's place.
+  int EvalOperandApart(ScriptTokenList& tokens, int& position, ScriptValue& operand);
   // Finds the ")" that closes the call whose name is at position (reports a
   // call without its brackets).
   int FindCallClose(ScriptTokenList& tokens, int position, int& close);
@@ -317,6 +328,8 @@ class CMerlane_Script {
   std::function<void(int id)> hotkeyQueue_;
   std::vector<std::unique_ptr<ScriptValueList>> argumentLists_;  // of built-in calls, by nesting
   std::size_t argumentListsInUse_ = 0;
+  std::vector<std::unique_ptr<std::vector<int>>> subscriptLists_;  // of subscripted reads, by nesting
+  std::size_t subscriptListsInUse_ = 0;
   int expressionNesting_ = 0;  // expressions being evaluated
   int expressionColumn_ = -1;  // where the next expression's own errors go (-1: its first token)  // what the pump gives script hot keys to
   bool quitReposted_ = false;

@@ -1,74 +1,16 @@
 // Expression evaluation: an operator-precedence parser over one line's tokens
-// driven by a fixed action table, with short-circuit AND and OR.
+// driven by a fixed action table, with short-circuit AND and OR. A kept
+// line's expression runs from the steps prepared from that scan instead.
 #include <cmath>
 #include <utility>
 #include <vector>
 
+#include "engine/language/ExpressionActions.h"
 #include "engine/language/MerlaneScript.h"
+#include "engine/language/PreparedExpression.h"
 #include "engine/values/ScriptValueCompare.h"
 
-namespace {
-
-// Operator codes: the rows and columns of the action table.
-enum Op : int {
-  kLess, kGreater, kLessEqual, kGreaterEqual, kNotEqual, kEqual, kEqualCase, kAnd, kOr,
-  kConcat, kNot, kAdd, kSubtract, kMultiply, kDivide, kPower, kNegate, kOpen, kClose, kEnd
-};
-
-// 0 push, 1 apply the top operator, 2 close a bracket, 3 done, 4 missing right
-// bracket, 5 missing operator, 6 unbalanced brackets.
-constexpr unsigned char kActions[20][20] = {
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // <
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // >
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // <=
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // >=
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // <>
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // =
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // ==
-    {0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // AND
-    {0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // OR
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 2, 1},  // &
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, 0, 0, 2, 1},  // NOT
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 0, 0, 0, 0, 0, 2, 1},  // +
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 0, 0, 0, 0, 0, 2, 1},  // -
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0, 0, 0, 2, 1},  // *
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 0, 0, 0, 2, 1},  // /
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, 0, 0, 2, 1},  // ^
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 2, 1},  // negate
-    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 4},  // (
-    {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 5, 2, 1},  // )
-    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, 3},  // end
-};
-
-int OperatorCode(const ScriptToken& token, bool afterOperand) {
-  switch (token.type) {
-    case ScriptTokenType::kLess: return kLess;
-    case ScriptTokenType::kGreater: return kGreater;
-    case ScriptTokenType::kLessEqual: return kLessEqual;
-    case ScriptTokenType::kGreaterEqual: return kGreaterEqual;
-    case ScriptTokenType::kNotEqual: return kNotEqual;
-    case ScriptTokenType::kEqual: return kEqual;
-    case ScriptTokenType::kEqualCase: return kEqualCase;
-    case ScriptTokenType::kConcat: return kConcat;
-    case ScriptTokenType::kPlus: return kAdd;
-    case ScriptTokenType::kMinus: return afterOperand ? kSubtract : kNegate;
-    case ScriptTokenType::kMultiply: return kMultiply;
-    case ScriptTokenType::kDivide: return kDivide;
-    case ScriptTokenType::kPower: return kPower;
-    case ScriptTokenType::kOpenParen: return kOpen;
-    case ScriptTokenType::kCloseParen: return kClose;
-    case ScriptTokenType::kKeyword: {
-      int index = token.value.GetInt();
-      if (index == keyword::kAnd) return kAnd;
-      if (index == keyword::kOr) return kOr;
-      if (index == keyword::kNot) return kNot;
-      return kEnd;
-    }
-    default: return kEnd;
-  }
-}
-
-void SetTruth(ScriptValue& value, bool truth) { value.SetInt(truth ? 1 : 0); }
+using namespace expression;
 
 // The operator and operand stacks of one expression: the top part of the
 // interpreter's shared stacks, from the heights they had when it began. Nested
@@ -76,9 +18,10 @@ void SetTruth(ScriptValue& value, bool truth) { value.SetInt(truth ? 1 : 0); }
 // allocates stacks of its own; the part goes when the expression ends.
 class ExpressionStacks {
  public:
-  ExpressionStacks(std::vector<int>& ops, std::vector<ScriptValue>& values)
+  // Prepared steps keep their operators in the steps: no end mark.
+  ExpressionStacks(std::vector<int>& ops, std::vector<ScriptValue>& values, bool endMark)
       : ops_(ops), values_(values), opBase_(ops.size()), valueBase_(values.size()) {
-    ops_.push_back(kEnd);
+    if (endMark) ops_.push_back(kEnd);
   }
   ~ExpressionStacks() {
     ops_.resize(opBase_);
@@ -109,14 +52,15 @@ class ExpressionStacks {
   size_t valueBase_;
 };
 
-// Applies the operator on top of the stack to its operands; false when they
-// are missing.
-bool ApplyOperator(ExpressionStacks& stacks) {
-  int op = stacks.TopOp();
-  bool unary = op == kNot || op == kNegate;
-  if (stacks.ValueCount() < (unary ? 1u : 2u)) return false;
-  stacks.PopOp();
-  if (unary) {
+namespace {
+
+void SetTruth(ScriptValue& value, bool truth) { value.SetInt(truth ? 1 : 0); }
+
+// Applies an operator to the operands on top of the stack, which are there.
+void ApplyBinary(int op, ScriptValue& left, const ScriptValue& right);
+
+void ApplyOperatorTo(int op, ExpressionStacks& stacks) {
+  if (IsUnary(op)) {
     ScriptValue& operand = stacks.TopValue();
     if (op == kNot) {
       operand.Not();
@@ -125,11 +69,14 @@ bool ApplyOperator(ExpressionStacks& stacks) {
       minusOne.SetInt(-1);
       operand.Multiply(minusOne);
     }
-    return true;
+    return;
   }
   // Applied in place: the result goes into the left operand's slot.
-  const ScriptValue& right = stacks.TopValue();
-  ScriptValue& left = stacks.SecondValue();
+  ApplyBinary(op, stacks.SecondValue(), stacks.TopValue());
+  stacks.DropValue();
+}
+
+void ApplyBinary(int op, ScriptValue& left, const ScriptValue& right) {
   switch (op) {
     case kLess: SetTruth(left, ScriptValueLess(left, right)); break;
     case kGreater: SetTruth(left, ScriptValueGreater(left, right)); break;
@@ -152,10 +99,28 @@ bool ApplyOperator(ExpressionStacks& stacks) {
       else
         left.SetDouble(std::pow(left.GetNumber(), right.GetNumber()));
       break;
-    default: return false;
+    default: break;
   }
-  stacks.DropValue();
+}
+
+// Applies the operator on top of the stack to its operands; false when they
+// are missing.
+bool ApplyOperator(ExpressionStacks& stacks) {
+  const int op = stacks.TopOp();
+  if (op > kNegate) return false;
+  if (stacks.ValueCount() < (IsUnary(op) ? 1u : 2u)) return false;
+  stacks.PopOp();
+  ApplyOperatorTo(op, stacks);
   return true;
+}
+
+const char* MessageText(int message) {
+  switch (message) {
+    case PreparedExpression::kMissingRightBracket: return "Missing right bracket ')' in expression.";
+    case PreparedExpression::kMissingOperator: return "Missing operator in expression.";
+    case PreparedExpression::kUnbalanced: return "Unbalanced brackets in expression.";
+    default: return "Error in expression.";
+  }
 }
 
 }  // namespace
@@ -182,9 +147,116 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     explicit Nesting(int& c) : count(c) { ++count; }
     ~Nesting() { --count; }
   } nesting(expressionNesting_);
-  ExpressionStacks stacks(operatorStack_, operandStack_);
-  const int firstColumn = columnGiven >= 0 ? columnGiven : tokens.GetAt(position).column;
-  bool afterOperand = false;
+  const int firstColumn = columnGiven >= 0 ? columnGiven : lone.column;
+  // A kept line's expression is prepared on its first evaluation; a line
+  // tokenised each time would prepare more than it runs.
+  if (preparedExpressions && tokens.IsKept() && position < tokens.Count()) {
+    if (!lone.prepared.Get()) lone.prepared.Reset(new PreparedExpression(PrepareExpression(tokens, position)));
+    const PreparedExpression& form = *lone.prepared.Get();
+    if (!form.scanned && form.tokensLeft == tokens.Count() - position) {
+      ExpressionStacks stacks(operatorStack_, operandStack_, false);
+      return RunPreparedExpression(form, tokens, position, value, stacks, firstColumn);
+    }
+  }
+  ExpressionStacks stacks(operatorStack_, operandStack_, true);
+  return ScanExpression(tokens, position, value, stacks, firstColumn, false);
+}
+
+int CMerlane_Script::EvalOperandApart(ScriptTokenList& tokens, int& position, ScriptValue& operand) {
+  const ScriptToken& token = tokens.GetAt(position);
+  switch (token.type) {
+    case ScriptTokenType::kVariable: return ReadVariable(tokens, position, operand);
+    case ScriptTokenType::kMacro: {
+      const int status = EvalMacro(token, operand);
+      ++position;
+      return status;
+    }
+    case ScriptTokenType::kBuiltin: return CallBuiltin(tokens, position, operand);
+    default: return CallUserFunction(tokens, position, operand);
+  }
+}
+
+int CMerlane_Script::RunPreparedExpression(const PreparedExpression& form, ScriptTokenList& tokens, int& position,
+                                           ScriptValue& value, ExpressionStacks& stacks, int firstColumn) {
+  const int first = position;
+  const PreparedExpression::Step* const steps = form.steps.data();
+  for (int next = 0;;) {
+    const PreparedExpression::Step& step = steps[next++];
+    switch (step.kind) {
+      case PreparedExpression::kLiteral:
+        stacks.PushValue(tokens.GetAt(first + step.at).value);
+        break;
+      case PreparedExpression::kVariable: {
+        const ScriptValue* variable = FindDeclared(tokens.GetAt(first + step.at));
+        if (!variable) {
+          position = first + step.at;
+          return 1;
+        }
+        stacks.PushValue(*variable);
+        break;
+      }
+      case PreparedExpression::kOperand:
+      case PreparedExpression::kOperandDone: {
+        // Made apart: its own evaluation may grow the shared stacks.
+        ScriptValue operand;
+        position = first + step.at;
+        if (EvalOperandApart(tokens, position, operand)) return 1;
+        // Nothing else on the stack, and the expression ends after it: what
+        // the stack would hand on.
+        if (step.kind == PreparedExpression::kOperandDone && position == first + step.end) {
+          value = std::move(operand);
+          return 0;
+        }
+        stacks.PushValue(std::move(operand));
+        if (position != first + step.end) {
+          // Ended where the steps did not expect: the scan goes on from the
+          // operator stack the steps stand for.
+          const std::vector<int>& operators = form.operatorStacks[static_cast<size_t>(step.target)];
+          for (int op : operators) stacks.PushOp(op);
+          return ScanExpression(tokens, position, value, stacks, firstColumn, true);
+        }
+        break;
+      }
+      case PreparedExpression::kApply:
+        ApplyOperatorTo(step.op, stacks);
+        break;
+      case PreparedExpression::kApplyLiteral:
+        ApplyBinary(step.op, stacks.TopValue(), tokens.GetAt(first + step.at).value);
+        break;
+      case PreparedExpression::kApplyVariable: {
+        const ScriptValue* variable = FindDeclared(tokens.GetAt(first + step.at));
+        if (!variable) {
+          position = first + step.at;
+          return 1;
+        }
+        ApplyBinary(step.op, stacks.TopValue(), *variable);
+        break;
+      }
+      case PreparedExpression::kShortCircuit: {
+        const bool isOr = step.op == kOr;
+        if (stacks.TopValue().IsTrue() == isOr) {
+          stacks.TopValue().SetInt(isOr ? 1 : 0);
+          next = step.target;
+        }
+        break;
+      }
+      case PreparedExpression::kJump:
+        next = step.target;
+        break;
+      case PreparedExpression::kError:
+        position = first + step.at;
+        ReportLineError(MessageText(step.op), step.end >= 0 ? step.end : firstColumn);
+        return 1;
+      default:
+        position = first + step.at;
+        stacks.TakeTopValue(value);
+        return 0;
+    }
+  }
+}
+
+int CMerlane_Script::ScanExpression(ScriptTokenList& tokens, int& position, ScriptValue& value,
+                                    ExpressionStacks& stacks, int firstColumn, bool afterOperand) {
   for (;;) {
     const ScriptToken& token = tokens.GetAt(position);
     if (token.type == ScriptTokenType::kLiteral) {
@@ -207,17 +279,7 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
       // The operand is made apart: its own evaluation may grow the shared
       // stacks.
       ScriptValue operand;
-      int status = 0;
-      switch (token.type) {
-        case ScriptTokenType::kVariable: status = ReadVariable(tokens, position, operand); break;
-        case ScriptTokenType::kMacro:
-          status = EvalMacro(token, operand);
-          ++position;
-          break;
-        case ScriptTokenType::kBuiltin: status = CallBuiltin(tokens, position, operand); break;
-        default: status = CallUserFunction(tokens, position, operand); break;
-      }
-      if (status) return 1;
+      if (EvalOperandApart(tokens, position, operand)) return 1;
       stacks.PushValue(std::move(operand));
       afterOperand = true;
       continue;
@@ -227,20 +289,20 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     bool pushed = false;
     for (bool looking = true; looking;) {
       switch (kActions[stacks.TopOp()][code]) {
-        case 0:
+        case kPush:
           stacks.PushOp(code);
           ++position;
           afterOperand = false;
           pushed = true;
           looking = false;
           break;
-        case 1:
+        case kApply:
           if (!ApplyOperator(stacks)) {
             ReportLineError("Error in expression.", firstColumn);
             return 1;
           }
           break;
-        case 2:
+        case kCloseBracket:
           while (stacks.TopOp() != kOpen) {
             if (stacks.TopOp() == kEnd) {
               ReportLineError("Unbalanced brackets in expression.", token.column);
@@ -256,17 +318,17 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
           afterOperand = true;
           looking = false;
           break;
-        case 3:
+        case kDone:
           if (stacks.ValueCount() != 1) {
             ReportLineError("Error in expression.", firstColumn);
             return 1;
           }
           stacks.TakeTopValue(value);
           return 0;
-        case 4:
+        case kMissingRightBracket:
           ReportLineError("Missing right bracket ')' in expression.", firstColumn);
           return 1;
-        case 5:
+        case kMissingOperator:
           ReportLineError("Missing operator in expression.", token.column);
           return 1;
         default:
@@ -282,7 +344,7 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
       bool left = stacks.TopValue().IsTrue();
       bool isOr = stacks.TopOp() == kOr;
       if (left == isOr) {
-        if (!SkipSubExpression(tokens, position)) {
+        if (!SkipRightSide(tokens, position)) {
           ReportLineError("Error in expression.", firstColumn);
           return 1;
         }
@@ -301,54 +363,33 @@ int CMerlane_Script::EvalCondition(ScriptTokenList& tokens, int& position, bool&
   return 0;
 }
 
-bool CMerlane_Script::SkipSubExpression(ScriptTokenList& tokens, int& position) {
-  int depth = 0;
-  int squareDepth = 0;
-  for (;;) {
-    const ScriptToken& token = tokens.GetAt(position);
-    switch (token.type) {
-      case ScriptTokenType::kEndOfLine:
-        return depth == 0;
-      case ScriptTokenType::kKeyword:
-        if (depth == 0 && token.value.GetInt() != keyword::kNot) return true;
-        break;
-      case ScriptTokenType::kComma:
-        if (depth == 0 && squareDepth == 0) return true;
-        break;
-      case ScriptTokenType::kOpenParen:
-        ++depth;
-        break;
-      case ScriptTokenType::kCloseParen:
-        if (depth == 0) return true;
-        --depth;
-        break;
-      case ScriptTokenType::kOpenBracket:
-        ++squareDepth;
-        break;
-      case ScriptTokenType::kCloseBracket:
-        // An unmatched "]" closes the subscript this expression stands in.
-        if (squareDepth == 0 && depth == 0) return true;
-        if (squareDepth > 0) --squareDepth;
-        break;
-      default:
-        break;
-    }
-    ++position;
-  }
-}
-
 int CMerlane_Script::ReadSubscripts(ScriptTokenList& tokens, int& position, std::vector<int>& subscripts) {
   while (tokens.GetAt(position).type == ScriptTokenType::kOpenBracket) {
     int column = tokens.GetAt(position).column;
     ++position;
-    ScriptValue index;
-    if (EvalExpression(tokens, position, index)) return 1;
-    if (index.GetNumber() < 0 || tokens.GetAt(position).type != ScriptTokenType::kCloseBracket) {
+    // A lone literal or variable (most subscripts) is read where it stands,
+    // as the expression it is would give it.
+    const ScriptToken& lone = tokens.GetAt(position);
+    const ScriptValue* index = nullptr;
+    ScriptValue evaluated;
+    if (tokens.GetAt(position + 1).type == ScriptTokenType::kCloseBracket && lone.type == ScriptTokenType::kLiteral) {
+      index = &lone.value;
+      ++position;
+    } else if (tokens.GetAt(position + 1).type == ScriptTokenType::kCloseBracket &&
+               lone.type == ScriptTokenType::kVariable) {
+      index = FindDeclared(lone);
+      if (!index) return 1;
+      ++position;
+    } else {
+      if (EvalExpression(tokens, position, evaluated)) return 1;
+      index = &evaluated;
+    }
+    if (index->GetNumber() < 0 || tokens.GetAt(position).type != ScriptTokenType::kCloseBracket) {
       ReportLineError("Array variable subscript badly formatted.", column);
       return 1;
     }
     ++position;
-    subscripts.push_back(index.GetInt());
+    subscripts.push_back(index->GetInt());
   }
   return 0;
 }
@@ -383,7 +424,15 @@ int CMerlane_Script::ReadVariable(ScriptTokenList& tokens, int& position, Script
     ReportLineError("Subscript used with non-Array variable.", token.column);
     return 1;
   }
-  std::vector<int> subscripts;
+  // The subscript lists are kept for reuse, one per nesting level of reads,
+  // so that a read allocates no list.
+  if (subscriptListsInUse_ == subscriptLists_.size()) subscriptLists_.push_back(std::make_unique<std::vector<int>>());
+  std::vector<int>& subscripts = *subscriptLists_[subscriptListsInUse_++];
+  subscripts.clear();
+  struct Release {
+    std::size_t& inUse;
+    ~Release() { --inUse; }
+  } release{subscriptListsInUse_};
   if (ReadSubscripts(tokens, position, subscripts)) return 1;
   // The subscripts may have run code that changed the variable: look again.
   variable = variables.Find(token.value.GetText(), token.resolved);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/language/PreparedExpression.h"
 #include "engine/values/ScriptValue.h"
 #include "engine/values/VariableTable.h"
 
@@ -53,4 +54,7 @@ struct ScriptToken {
     // The target of an assignment: whether the statement appends to its own
     // variable in place (-1: not known yet).
     mutable std::int8_t appendsToItself = -1;
+    // The first token of an expression in a kept line: the expression's
+    // prepared form (made on its first evaluation).
+    mutable PreparedExpressionSlot prepared;
 };

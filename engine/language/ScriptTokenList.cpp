@@ -14,6 +14,7 @@ ScriptTokenList ScriptTokenList::Slice(int begin, int end, int endColumn) const 
     static const ScriptToken kNone;
     slice.view_ = end > begin ? &GetAt(begin) : &kNone;
     slice.viewCount_ = end - begin;
+    slice.kept_ = kept_;
     slice.endOfLine_.column = endColumn;
     return slice;
 }

@@ -28,10 +28,15 @@ public:
     // counted from 0; reading at or past its end yields an end-of-line token
     // at endColumn.
     ScriptTokenList Slice(int begin, int end, int endColumn) const;
+    // A kept line's tokens (and its slices) last as long as the line's text,
+    // so what is prepared from them may be kept with them.
+    void MarkKept() { kept_ = true; }
+    bool IsKept() const { return kept_; }
 
 private:
     std::vector<ScriptToken> items_;
     const ScriptToken* view_ = nullptr;
     int viewCount_ = 0;
+    bool kept_ = false;
     ScriptToken endOfLine_;
 };
