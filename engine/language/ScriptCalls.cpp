@@ -10,18 +10,6 @@ bool IsEnd(const ScriptTokenList& tokens, int position) {
   return tokens.GetAt(position).type == ScriptTokenType::kEndOfLine;
 }
 
-// What a ByRef parameter is bound to: the caller's variable itself, or a copy
-// of an array element that goes back by name and subscripts at return (the
-// function may resize the array meanwhile).
-struct Argument {
-  ScriptValue value;
-  ScriptValue* target = nullptr;
-  bool element = false;
-  std::string variable;
-  std::vector<int> subscripts;
-  std::string parameter;  // element only: the parameter's name
-};
-
 }  // namespace
 
 int CMerlane_Script::TokeniseLine(const std::string& line, ScriptTokenList& tokens) {
@@ -237,8 +225,16 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
 
   // Evaluates a value parameter's argument, or binds a ByRef parameter to
   // the caller's variable or array element.
-  const auto bind = [this, &tokens](const ArgumentSpan& span, bool byRef, Argument& argument) {
+  const auto bind = [this, &tokens](const ArgumentSpan& span, bool byRef, UserCallArgument& argument) {
     if (!byRef) return EvalArgument(tokens, span.start, span.end, span.endColumn, argument.value);
+    const ScriptToken& lone = tokens.GetAt(span.start);
+    if (span.end == span.start + 1 && lone.type == ScriptTokenType::kVariable) {
+      // A lone variable, the common case: bound to it without a slice.
+      argument.target = variables.Find(lone.value.GetText(), lone.resolved);
+      if (argument.target) return 0;
+      ReportLineError("Variable used without being declared.", lone.column);
+      return 1;
+    }
     ScriptTokenList arg = ArgumentTokens(tokens, span);
     int at = 0;
     const ScriptToken& first = arg.GetAt(0);
@@ -246,8 +242,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
       ReportLineError("Expected a variable in user function call.", first.column);
       return 1;
     }
-    argument.variable = first.value.GetText();
-    ScriptValue* variable = variables.Find(argument.variable.c_str(), first.resolved);
+    const char* name = first.value.GetText();
+    ScriptValue* variable = variables.Find(name, first.resolved);
     if (!variable) {
       ReportLineError("Variable used without being declared.", first.column);
       return 1;
@@ -258,6 +254,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
         ReportLineError("Subscript used with non-Array variable.", first.column);
         return 1;
       }
+      argument.variable = name;
+      argument.subscripts.clear();
       if (ReadSubscripts(arg, at, argument.subscripts)) return 1;
       variable = variables.Find(argument.variable.c_str(), first.resolved);
       ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
@@ -277,7 +275,16 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     }
     return 0;
   };
-  std::vector<Argument> bound(count);
+  // The records come from a pool of this nesting level; they go back however
+  // the call ends.
+  const size_t argumentCount = static_cast<size_t>(count);
+  struct GiveBack {
+    UserCallArgumentPool& pool;
+    size_t count;
+    bool valuesMoved = false;
+    ~GiveBack() { pool.Give(count, valuesMoved); }
+  } giveBack{userCallArguments_, argumentCount};
+  std::vector<UserCallArgument>& bound = userCallArguments_.Take(argumentCount);
   size_t next = 0;
   const int bindStatus = ForEachArgument(tokens, nameAt, close, [&](const ArgumentSpan& span) {
     const size_t i = next++;
@@ -288,15 +295,15 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   // The function record is not read after the run (nothing may rely on the
   // function list then): what the element write-back needs is in `bound`.
   const int funcLine = function->funcLine;
-  for (size_t i = 0; i < bound.size(); ++i) {
+  for (size_t i = 0; i < argumentCount; ++i) {
     if (bound[i].element) bound[i].parameter = function->parameters[i].name;
   }
   ScriptValue saved = std::move(result);
   result.SetInt(0);
-  variables.PushScope();
+  variables.PushScope(function);
   int status = 0;
   try {
-    for (size_t i = 0; i < bound.size(); ++i) {
+    for (size_t i = 0; i < argumentCount; ++i) {
       const UserFunction::Parameter& declared = function->parameters[i];
       const char* parameter = variables.Upper(declared.name.c_str(), declared.upper);
       if (bound[i].target)
@@ -304,8 +311,10 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
       else
         variables.AssignUpper(parameter, std::move(bound[i].value), VariableTable::kLocal);
     }
+    giveBack.valuesMoved = true;
     status = RunNested(funcLine + 1, false, false);
-    for (Argument& argument : bound) {
+    for (size_t i = 0; i < argumentCount; ++i) {
+      UserCallArgument& argument = bound[i];
       if (argument.element) {
         ScriptValue* local = variables.Find(argument.parameter.c_str(), VariableTable::kLocal);
         if (local) argument.value = *local;
@@ -319,7 +328,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     throw;
   }
   variables.PopScope();
-  for (Argument& argument : bound) {
+  for (size_t i = 0; i < argumentCount; ++i) {
+    UserCallArgument& argument = bound[i];
     if (!argument.element) continue;
     ScriptValue* variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);
     ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;

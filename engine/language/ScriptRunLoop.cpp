@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "engine/values/AsciiNoCase.h"
 #include "engine/ports/ClockPort.h"
@@ -137,12 +138,13 @@ bool CMerlane_Script::PumpMessages() {
 }
 
 int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {
-  const std::string savedTitle = searchTitle;
-  const std::string savedText = searchText;
+  // The saved texts go back by move: a nested run copies them once.
+  std::string savedTitle = searchTitle;
+  std::string savedText = searchText;
   void* const savedWindow = foundWindow;
   const unsigned savedWaitStart = waitStart;
   const int savedWaitLength = waitLength;
-  const std::string savedProcessName = processWaitName;
+  std::string savedProcessName = processWaitName;
   const int savedProcessTimeout = processWaitTimeout;
   const unsigned savedProcessStart = processWaitStart;
   void* const savedRunWaitProcess = runWaitProcess;
@@ -159,12 +161,12 @@ int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {
   while (loopStack.Count() > loopHeight) loopStack.Pop();
   while (selectStack.Count() > selectHeight) selectStack.Pop();
 
-  searchTitle = savedTitle;
-  searchText = savedText;
+  searchTitle = std::move(savedTitle);
+  searchText = std::move(savedText);
   foundWindow = savedWindow;
   waitStart = savedWaitStart;
   waitLength = savedWaitLength;
-  processWaitName = savedProcessName;
+  processWaitName = std::move(savedProcessName);
   processWaitTimeout = savedProcessTimeout;
   processWaitStart = savedProcessStart;
   runWaitProcess = savedRunWaitProcess;
