@@ -1,5 +1,7 @@
 // Calls of built-ins and user functions, with their argument lists and ByRef
 // parameters.
+#include <cmath>
+
 #include "engine/values/AsciiNoCase.h"
 #include "engine/language/MerlaneScript.h"
 #include "engine/language/ScriptLexer.h"
@@ -120,6 +122,29 @@ int CountArguments(const ScriptTokenList& tokens, int name, int close) {
   return count;
 }
 
+// True when tokens [start, end) are one call whose ")" (found before, and
+// kept by its "(") is the last of them.
+bool IsWholeCall(const ScriptTokenList& tokens, int start, int end) {
+  const ScriptToken& open = tokens.GetAt(start + 1);
+  if (open.type != ScriptTokenType::kOpenParen || open.closeOffset <= 0) return false;
+  const int close = start + 1 + open.closeOffset;
+  return close == end - 1 && tokens.GetAt(close).type == ScriptTokenType::kCloseParen;
+}
+
+// True for the number 0 as SetInt(0) makes it (no negative zero, no
+// pending subscripts): a value that SetInt(0) gives back exactly.
+bool IsPlainZero(const ScriptValue& value) {
+  return value.IsNumber() && value.GetSubscriptCount() == 0 && value.GetNumber() == 0 &&
+         !std::signbit(value.GetNumber());
+}
+
+void RestoreResult(ScriptValue& result, ScriptValue& saved, bool wasZero) {
+  if (wasZero)
+    result.SetInt(0);
+  else
+    result = std::move(saved);
+}
+
 // An argument as a list of its own: a slice of the line's tokens (nothing is
 // copied) that ends at the ")" column.
 ScriptTokenList ArgumentTokens(const ScriptTokenList& tokens, const ArgumentSpan& span) {
@@ -139,6 +164,20 @@ int CMerlane_Script::EvalArgument(ScriptTokenList& tokens, int start, int end, i
   if (end == start + 1 && first.type == ScriptTokenType::kVariable) {
     int at = start;
     return ReadVariable(tokens, at, value);
+  }
+  if (first.type == ScriptTokenType::kUserFunction && IsWholeCall(tokens, start, end)) {
+    // A lone user-function call: what the expression scan does for it (its
+    // nesting count and stack check included), with the call's result
+    // going straight into the argument.
+    expressionColumn_ = -1;
+    if (expressionNesting_ > 0 && !EnoughStackToNest()) return 1;
+    struct Nesting {
+      int& count;
+      explicit Nesting(int& c) : count(c) { ++count; }
+      ~Nesting() { --count; }
+    } nesting(expressionNesting_);
+    int at = start;
+    return CallUserFunction(tokens, at, value);
   }
   ScriptTokenList arg = ArgumentTokens(tokens, ArgumentSpan{start, end, endColumn});
   int at = 0;
@@ -226,7 +265,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   // Evaluates a value parameter's argument, or binds a ByRef parameter to
   // the caller's variable or array element.
   const auto bind = [this, &tokens](const ArgumentSpan& span, bool byRef, UserCallArgument& argument) {
-    if (!byRef) return EvalArgument(tokens, span.start, span.end, span.endColumn, argument.value);
+    if (!byRef) return EvalArgument(tokens, span.start, span.end, span.endColumn, *argument.value);
     const ScriptToken& lone = tokens.GetAt(span.start);
     if (span.end == span.start + 1 && lone.type == ScriptTokenType::kVariable) {
       // A lone variable, the common case: bound to it without a slice.
@@ -265,7 +304,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
         return 1;
       }
       argument.element = true;
-      argument.value = *element;
+      *argument.value = *element;
     } else {
       argument.target = variable;
     }
@@ -298,7 +337,11 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   for (size_t i = 0; i < argumentCount; ++i) {
     if (bound[i].element) bound[i].parameter = function->parameters[i].name;
   }
-  ScriptValue saved = std::move(result);
+  // The caller's result is usually the 0 its own call began with: it is
+  // then made again afterwards rather than moved out and back.
+  const bool callerResultIsZero = IsPlainZero(result);
+  ScriptValue saved;
+  if (!callerResultIsZero) saved = std::move(result);
   result.SetInt(0);
   variables.PushScope(function);
   int status = 0;
@@ -309,7 +352,9 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
       if (bound[i].target)
         variables.AssignReferenceUpper(parameter, bound[i].target);
       else
-        variables.AssignUpper(parameter, std::move(bound[i].value), VariableTable::kLocal);
+        variables.AssignOwnedUpper(parameter, bound[i].value);
+      // An element's value comes back here from the function's scope.
+      if (bound[i].element && !bound[i].value) bound[i].value = std::make_unique<ScriptValue>();
     }
     giveBack.valuesMoved = true;
     status = RunNested(funcLine + 1, false, false);
@@ -317,14 +362,14 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
       UserCallArgument& argument = bound[i];
       if (argument.element) {
         ScriptValue* local = variables.Find(argument.parameter.c_str(), VariableTable::kLocal);
-        if (local) argument.value = *local;
+        if (local) *argument.value = *local;
       }
     }
   } catch (...) {
     // Out of memory on the way: the caller's scope and result come back
     // before the run ends.
     variables.PopScope();
-    result = std::move(saved);
+    RestoreResult(result, saved, callerResultIsZero);
     throw;
   }
   variables.PopScope();
@@ -333,10 +378,10 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     if (!argument.element) continue;
     ScriptValue* variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);
     ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
-    if (element) *element = argument.value;
+    if (element) *element = *argument.value;
   }
   callResult = std::move(result);
-  result = std::move(saved);
+  RestoreResult(result, saved, callerResultIsZero);
   if (status != 0 || runState == run_state::kEnded) return 1;
   return 0;
 }

@@ -12,7 +12,9 @@
 // goes back by name and subscripts at return (the function may resize the
 // array meanwhile).
 struct UserCallArgument {
-  ScriptValue value;
+  // On the heap: a value parameter's storage goes into the function's scope
+  // as it is, and the scope's spare storage comes back for the next call.
+  std::unique_ptr<ScriptValue> value;
   ScriptValue* target = nullptr;
   bool element = false;
   std::string variable;          // element only: the array's name
@@ -34,16 +36,18 @@ class UserCallArgumentPool {
       UserCallArgument& argument = level[i];
       argument.target = nullptr;
       argument.element = false;
+      if (!argument.value) argument.value = std::make_unique<ScriptValue>();
     }
     return level;
   }
-  // Gives the last level taken back. Values moved into the function's
-  // scope are new ones already; the rest (copies of elements, what a failed
+  // Gives the last level taken back. Values that went into the function's
+  // scope left new ones behind; the rest (copies of elements, what a failed
   // call had evaluated) go now.
   void Give(std::size_t count, bool valuesMoved) {
     std::vector<UserCallArgument>& level = *levels_[--inUse_];
     for (std::size_t i = 0; i < count; ++i) {
-      if (!valuesMoved || level[i].element) level[i].value = ScriptValue();
+      UserCallArgument& argument = level[i];
+      if (argument.value && (!valuesMoved || argument.element)) *argument.value = ScriptValue();
     }
   }
 

@@ -2,7 +2,19 @@
 
 #include <atomic>
 #include <cstring>
+#include <new>
 #include <utility>
+
+namespace {
+
+// A value made new in place (no move, no temporary): what a recycled
+// variable holds until its next call assigns it.
+void MakeNew(ScriptValue& value) noexcept {
+    value.~ScriptValue();
+    new (&value) ScriptValue();
+}
+
+} // namespace
 
 // Unique in the process: a name resolved in one table or scope never
 // matches another, even one at the same address.
@@ -78,6 +90,16 @@ void VariableScope::Assign(const char* name, ScriptValue&& value) {
     }
 }
 
+void VariableScope::AssignOwned(const char* name, std::unique_ptr<ScriptValue>& value) {
+    const std::size_t length = std::strlen(name);
+    if (Variable* variable = FindVariable(name, length)) {
+        *variable->Value() = *value;  // as Assign does
+        return;
+    }
+    Variable& variable = AddVariable(name, length);
+    variable.owned.swap(value);
+}
+
 void VariableScope::AssignReference(const char* name, ScriptValue* target) {
     const std::size_t length = std::strlen(name);
     Variable* variable = FindVariable(name, length);
@@ -88,7 +110,7 @@ void VariableScope::AssignReference(const char* name, ScriptValue* target) {
         variable = &AddVariable(name, length);
     } else if (variable->referenced == nullptr && variable->owned) {
         // The own value goes now, as it always did; its storage stays.
-        *variable->owned = ScriptValue();
+        MakeNew(*variable->owned);
     }
     variable->referenced = target;
     ++version_;
@@ -100,7 +122,7 @@ void VariableScope::Recycle() {
         if (variable.owned && variable.referenced == nullptr) {
             // A fresh value: nothing of the old one (text, array, pending
             // subscripts) stays for the next call.
-            *variable.owned = ScriptValue();
+            MakeNew(*variable.owned);
         }
         variable.referenced = nullptr;
     }

@@ -126,6 +126,14 @@ bool VariableTable::AssignReferenceUpper(const char* upperName, ScriptValue* tar
     return true;
 }
 
+bool VariableTable::AssignOwnedUpper(const char* upperName, std::unique_ptr<ScriptValue>& value) {
+    if (locals_.empty() || !value) {
+        return false;
+    }
+    locals_.back()->AssignOwned(upperName, value);
+    return true;
+}
+
 // Scopes are kept for reuse: a call then allocates nothing for its scope or
 // for variables that an earlier call of that depth had. A function called
 // again gets the scope it had (when it is among the last few popped), so

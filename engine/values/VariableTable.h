@@ -43,6 +43,9 @@ public:
     // Assign and AssignReference for a name upper-cased already (Upper).
     bool AssignUpper(const char* upperName, ScriptValue&& value, int scope);
     bool AssignReferenceUpper(const char* upperName, ScriptValue* target);
+    // AssignUpper of a local taking the value's storage over (see
+    // VariableScope::AssignOwned); false without a local scope.
+    bool AssignOwnedUpper(const char* upperName, std::unique_ptr<ScriptValue>& value);
     // The name upper-cased, made once and kept in `resolved`.
     const char* Upper(const char* name, ResolvedName& resolved) const;
     // Automatic: top local scope, then global. Local: the top local scope
