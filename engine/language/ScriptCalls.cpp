@@ -139,10 +139,10 @@ bool IsPlainZero(const ScriptValue& value) {
 }
 
 void RestoreResult(ScriptValue& result, ScriptValue& saved, bool wasZero) {
-  if (wasZero)
-    result.SetInt(0);
-  else
+  if (!wasZero)
     result = std::move(saved);
+  else if (!IsPlainZero(result))  // a plain value moved away leaves such a 0
+    result.SetInt(0);
 }
 
 // An argument as a list of its own: a slice of the line's tokens (nothing is
@@ -341,8 +341,10 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   // then made again afterwards rather than moved out and back.
   const bool callerResultIsZero = IsPlainZero(result);
   ScriptValue saved;
-  if (!callerResultIsZero) saved = std::move(result);
-  result.SetInt(0);
+  if (!callerResultIsZero) {
+    saved = std::move(result);
+    result.SetInt(0);
+  }
   variables.PushScope(function);
   int status = 0;
   try {

@@ -36,6 +36,13 @@ bool PollDelay(CMerlane_Script& engine) {
   return true;
 }
 
+std::string CopyUnlessEmpty(const std::string& text) { return text.empty() ? std::string() : text; }
+
+// Puts a saved text back; an empty one over an empty one costs nothing.
+void MoveBack(std::string& text, std::string& saved) {
+  if (!saved.empty() || !text.empty()) text = std::move(saved);
+}
+
 struct DefaultPolls {
   DefaultPolls() {
     if (!GetWaitPoll(run_state::kDelay)) SetWaitPoll(run_state::kDelay, &PollDelay);
@@ -138,13 +145,14 @@ bool CMerlane_Script::PumpMessages() {
 }
 
 int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {
-  // The saved texts go back by move: a nested run copies them once.
-  std::string savedTitle = searchTitle;
-  std::string savedText = searchText;
+  // The saved texts go back by move: a nested run copies them once, and
+  // not at all while they are empty (the common case).
+  std::string savedTitle = CopyUnlessEmpty(searchTitle);
+  std::string savedText = CopyUnlessEmpty(searchText);
   void* const savedWindow = foundWindow;
   const unsigned savedWaitStart = waitStart;
   const int savedWaitLength = waitLength;
-  std::string savedProcessName = processWaitName;
+  std::string savedProcessName = CopyUnlessEmpty(processWaitName);
   const int savedProcessTimeout = processWaitTimeout;
   const unsigned savedProcessStart = processWaitStart;
   void* const savedRunWaitProcess = runWaitProcess;
@@ -161,12 +169,12 @@ int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {
   while (loopStack.Count() > loopHeight) loopStack.Pop();
   while (selectStack.Count() > selectHeight) selectStack.Pop();
 
-  searchTitle = std::move(savedTitle);
-  searchText = std::move(savedText);
+  MoveBack(searchTitle, savedTitle);
+  MoveBack(searchText, savedText);
   foundWindow = savedWindow;
   waitStart = savedWaitStart;
   waitLength = savedWaitLength;
-  processWaitName = std::move(savedProcessName);
+  MoveBack(processWaitName, savedProcessName);
   processWaitTimeout = savedProcessTimeout;
   processWaitStart = savedProcessStart;
   runWaitProcess = savedRunWaitProcess;
