@@ -325,16 +325,19 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   } giveBack{userCallArguments_, argumentCount};
   std::vector<UserCallArgument>& bound = userCallArguments_.Take(argumentCount);
   size_t next = 0;
+  bool anyElement = false;  // most calls have none: their write-back is skipped
   const int bindStatus = ForEachArgument(tokens, nameAt, close, [&](const ArgumentSpan& span) {
     const size_t i = next++;
-    return bind(span, function->parameters[i].byRef, bound[i]);
+    const int status = bind(span, function->parameters[i].byRef, bound[i]);
+    anyElement = anyElement || bound[i].element;
+    return status;
   });
   if (bindStatus) return 1;
 
   // The function record is not read after the run (nothing may rely on the
   // function list then): what the element write-back needs is in `bound`.
   const int funcLine = function->funcLine;
-  for (size_t i = 0; i < argumentCount; ++i) {
+  for (size_t i = 0; anyElement && i < argumentCount; ++i) {
     if (bound[i].element) bound[i].parameter = function->parameters[i].name;
   }
   // The caller's result is usually the 0 its own call began with: it is
@@ -360,7 +363,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     }
     giveBack.valuesMoved = true;
     status = RunNested(funcLine + 1, false, false);
-    for (size_t i = 0; i < argumentCount; ++i) {
+    for (size_t i = 0; anyElement && i < argumentCount; ++i) {
       UserCallArgument& argument = bound[i];
       if (argument.element) {
         ScriptValue* local = variables.Find(argument.parameter.c_str(), VariableTable::kLocal);
@@ -375,7 +378,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     throw;
   }
   variables.PopScope();
-  for (size_t i = 0; i < argumentCount; ++i) {
+  for (size_t i = 0; anyElement && i < argumentCount; ++i) {
     UserCallArgument& argument = bound[i];
     if (!argument.element) continue;
     ScriptValue* variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "engine/ports/CaseMapping.h"
 
@@ -156,8 +157,10 @@ void VariableTable::PushScope(const void* owner) {
     if (pick == spare_.size()) {
         pick = spare_.size() - 1;
     }
-    locals_.push_back(std::move(spare_[pick]));
-    spare_.erase(spare_.begin() + static_cast<std::ptrdiff_t>(pick));
+    // The order of the spare ones does not matter: the pick leaves from the end.
+    std::swap(spare_[pick], spare_.back());
+    locals_.push_back(std::move(spare_.back()));
+    spare_.pop_back();
     locals_.back()->SetOwner(owner);
 }
 
