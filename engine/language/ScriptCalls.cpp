@@ -317,13 +317,13 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   // The records come from a pool of this nesting level; they go back however
   // the call ends.
   const size_t argumentCount = static_cast<size_t>(count);
+  std::vector<UserCallArgument>& bound = userCallArguments_.Take(argumentCount);
   struct GiveBack {
     UserCallArgumentPool& pool;
     size_t count;
     bool valuesMoved = false;
     ~GiveBack() { pool.Give(count, valuesMoved); }
   } giveBack{userCallArguments_, argumentCount};
-  std::vector<UserCallArgument>& bound = userCallArguments_.Take(argumentCount);
   size_t next = 0;
   bool anyElement = false;  // most calls have none: their write-back is skipped
   const int bindStatus = ForEachArgument(tokens, nameAt, close, [&](const ArgumentSpan& span) {
@@ -356,8 +356,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
       const char* parameter = variables.Upper(declared.name.c_str(), declared.upper);
       if (bound[i].target)
         variables.AssignReferenceUpper(parameter, bound[i].target);
-      else
-        variables.AssignOwnedUpper(parameter, bound[i].value);
+      else if (!variables.AssignOwnedUpper(parameter, bound[i].value))
+        *bound[i].value = ScriptValue();  // a parameter's name twice: the record is made new
       // An element's value comes back here from the function's scope.
       if (bound[i].element && !bound[i].value) bound[i].value = std::make_unique<ScriptValue>();
     }

@@ -30,7 +30,7 @@ class UserCallArgumentPool {
   // Records [0, count) of the next level, each as a new one's.
   std::vector<UserCallArgument>& Take(std::size_t count) {
     if (inUse_ == levels_.size()) levels_.push_back(std::make_unique<std::vector<UserCallArgument>>());
-    std::vector<UserCallArgument>& level = *levels_[inUse_++];
+    std::vector<UserCallArgument>& level = *levels_[inUse_];
     if (level.size() < count) level.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
       UserCallArgument& argument = level[i];
@@ -38,6 +38,7 @@ class UserCallArgumentPool {
       argument.element = false;
       if (!argument.value) argument.value = std::make_unique<ScriptValue>();
     }
+    ++inUse_;  // only once nothing can throw: a failed Take takes nothing
     return level;
   }
   // Gives the last level taken back. Values that went into the function's

@@ -90,14 +90,15 @@ void VariableScope::Assign(const char* name, ScriptValue&& value) {
     }
 }
 
-void VariableScope::AssignOwned(const char* name, std::unique_ptr<ScriptValue>& value) {
+bool VariableScope::AssignOwned(const char* name, std::unique_ptr<ScriptValue>& value) {
     const std::size_t length = std::strlen(name);
     if (Variable* variable = FindVariable(name, length)) {
         *variable->Value() = *value;  // as Assign does
-        return;
+        return false;
     }
     Variable& variable = AddVariable(name, length);
     variable.owned.swap(value);
+    return true;
 }
 
 void VariableScope::AssignReference(const char* name, ScriptValue* target) {

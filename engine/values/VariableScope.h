@@ -31,8 +31,9 @@ public:
     // Rebinds the name to a value owned elsewhere (a ByRef parameter).
     void AssignReference(const char* name, ScriptValue* target);
     // Assign for a value on the heap: a new name takes the value itself and
-    // leaves `value` holding the storage it replaced (a new value, or null).
-    void AssignOwned(const char* name, std::unique_ptr<ScriptValue>& value);
+    // leaves `value` holding the storage it replaced (a new value, or null);
+    // true then. A name already there gets a copy, as Assign gives (false).
+    bool AssignOwned(const char* name, std::unique_ptr<ScriptValue>& value);
 
     // Frees every own value and forgets every name (their storage stays).
     void Recycle();

@@ -131,8 +131,7 @@ bool VariableTable::AssignOwnedUpper(const char* upperName, std::unique_ptr<Scri
     if (locals_.empty() || !value) {
         return false;
     }
-    locals_.back()->AssignOwned(upperName, value);
-    return true;
+    return locals_.back()->AssignOwned(upperName, value);
 }
 
 // Scopes are kept for reuse: a call then allocates nothing for its scope or

@@ -44,7 +44,8 @@ public:
     bool AssignUpper(const char* upperName, ScriptValue&& value, int scope);
     bool AssignReferenceUpper(const char* upperName, ScriptValue* target);
     // AssignUpper of a local taking the value's storage over (see
-    // VariableScope::AssignOwned); false without a local scope.
+    // VariableScope::AssignOwned): true when it did; false when the name was
+    // there already (it got a copy) or there is no local scope.
     bool AssignOwnedUpper(const char* upperName, std::unique_ptr<ScriptValue>& value);
     // The name upper-cased, made once and kept in `resolved`.
     const char* Upper(const char* name, ResolvedName& resolved) const;
