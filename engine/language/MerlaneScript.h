@@ -24,6 +24,7 @@
 #include "engine/language/ScriptBlockStack.h"
 #include "engine/language/ScriptToken.h"
 #include "engine/language/ScriptTokenList.h"
+#include "engine/language/UserCallArguments.h"
 #include "engine/values/ScriptValue.h"
 #include "engine/values/ScriptValueList.h"
 #include "engine/values/VariableTable.h"
@@ -330,6 +331,7 @@ class CMerlane_Script {
   std::size_t argumentListsInUse_ = 0;
   std::vector<std::unique_ptr<std::vector<int>>> subscriptLists_;  // of subscripted reads, by nesting
   std::size_t subscriptListsInUse_ = 0;
+  UserCallArgumentPool userCallArguments_;  // of user-function calls, by nesting
   int expressionNesting_ = 0;  // expressions being evaluated
   int expressionColumn_ = -1;  // where the next expression's own errors go (-1: its first token)  // what the pump gives script hot keys to
   bool quitReposted_ = false;

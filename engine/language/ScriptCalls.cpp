@@ -1,5 +1,7 @@
 // Calls of built-ins and user functions, with their argument lists and ByRef
 // parameters.
+#include <cmath>
+
 #include "engine/values/AsciiNoCase.h"
 #include "engine/language/MerlaneScript.h"
 #include "engine/language/ScriptLexer.h"
@@ -9,18 +11,6 @@ namespace {
 bool IsEnd(const ScriptTokenList& tokens, int position) {
   return tokens.GetAt(position).type == ScriptTokenType::kEndOfLine;
 }
-
-// What a ByRef parameter is bound to: the caller's variable itself, or a copy
-// of an array element that goes back by name and subscripts at return (the
-// function may resize the array meanwhile).
-struct Argument {
-  ScriptValue value;
-  ScriptValue* target = nullptr;
-  bool element = false;
-  std::string variable;
-  std::vector<int> subscripts;
-  std::string parameter;  // element only: the parameter's name
-};
 
 }  // namespace
 
@@ -132,6 +122,29 @@ int CountArguments(const ScriptTokenList& tokens, int name, int close) {
   return count;
 }
 
+// True when tokens [start, end) are one call whose ")" (found before, and
+// kept by its "(") is the last of them.
+bool IsWholeCall(const ScriptTokenList& tokens, int start, int end) {
+  const ScriptToken& open = tokens.GetAt(start + 1);
+  if (open.type != ScriptTokenType::kOpenParen || open.closeOffset <= 0) return false;
+  const int close = start + 1 + open.closeOffset;
+  return close == end - 1 && tokens.GetAt(close).type == ScriptTokenType::kCloseParen;
+}
+
+// True for the number 0 as SetInt(0) makes it (no negative zero, no
+// pending subscripts): a value that SetInt(0) gives back exactly.
+bool IsPlainZero(const ScriptValue& value) {
+  return value.IsNumber() && value.GetSubscriptCount() == 0 && value.GetNumber() == 0 &&
+         !std::signbit(value.GetNumber());
+}
+
+void RestoreResult(ScriptValue& result, ScriptValue& saved, bool wasZero) {
+  if (!wasZero)
+    result = std::move(saved);
+  else if (!IsPlainZero(result))  // a plain value moved away leaves such a 0
+    result.SetInt(0);
+}
+
 // An argument as a list of its own: a slice of the line's tokens (nothing is
 // copied) that ends at the ")" column.
 ScriptTokenList ArgumentTokens(const ScriptTokenList& tokens, const ArgumentSpan& span) {
@@ -151,6 +164,20 @@ int CMerlane_Script::EvalArgument(ScriptTokenList& tokens, int start, int end, i
   if (end == start + 1 && first.type == ScriptTokenType::kVariable) {
     int at = start;
     return ReadVariable(tokens, at, value);
+  }
+  if (first.type == ScriptTokenType::kUserFunction && IsWholeCall(tokens, start, end)) {
+    // A lone user-function call: what the expression scan does for it (its
+    // nesting count and stack check included), with the call's result
+    // going straight into the argument.
+    expressionColumn_ = -1;
+    if (expressionNesting_ > 0 && !EnoughStackToNest()) return 1;
+    struct Nesting {
+      int& count;
+      explicit Nesting(int& c) : count(c) { ++count; }
+      ~Nesting() { --count; }
+    } nesting(expressionNesting_);
+    int at = start;
+    return CallUserFunction(tokens, at, value);
   }
   ScriptTokenList arg = ArgumentTokens(tokens, ArgumentSpan{start, end, endColumn});
   int at = 0;
@@ -237,8 +264,16 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
 
   // Evaluates a value parameter's argument, or binds a ByRef parameter to
   // the caller's variable or array element.
-  const auto bind = [this, &tokens](const ArgumentSpan& span, bool byRef, Argument& argument) {
-    if (!byRef) return EvalArgument(tokens, span.start, span.end, span.endColumn, argument.value);
+  const auto bind = [this, &tokens](const ArgumentSpan& span, bool byRef, UserCallArgument& argument) {
+    if (!byRef) return EvalArgument(tokens, span.start, span.end, span.endColumn, *argument.value);
+    const ScriptToken& lone = tokens.GetAt(span.start);
+    if (span.end == span.start + 1 && lone.type == ScriptTokenType::kVariable) {
+      // A lone variable, the common case: bound to it without a slice.
+      argument.target = variables.Find(lone.value.GetText(), lone.resolved);
+      if (argument.target) return 0;
+      ReportLineError("Variable used without being declared.", lone.column);
+      return 1;
+    }
     ScriptTokenList arg = ArgumentTokens(tokens, span);
     int at = 0;
     const ScriptToken& first = arg.GetAt(0);
@@ -246,8 +281,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
       ReportLineError("Expected a variable in user function call.", first.column);
       return 1;
     }
-    argument.variable = first.value.GetText();
-    ScriptValue* variable = variables.Find(argument.variable.c_str(), first.resolved);
+    const char* name = first.value.GetText();
+    ScriptValue* variable = variables.Find(name, first.resolved);
     if (!variable) {
       ReportLineError("Variable used without being declared.", first.column);
       return 1;
@@ -258,6 +293,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
         ReportLineError("Subscript used with non-Array variable.", first.column);
         return 1;
       }
+      argument.variable = name;
+      argument.subscripts.clear();
       if (ReadSubscripts(arg, at, argument.subscripts)) return 1;
       variable = variables.Find(argument.variable.c_str(), first.resolved);
       ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
@@ -267,7 +304,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
         return 1;
       }
       argument.element = true;
-      argument.value = *element;
+      *argument.value = *element;
     } else {
       argument.target = variable;
     }
@@ -277,56 +314,79 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     }
     return 0;
   };
-  std::vector<Argument> bound(count);
+  // The records come from a pool of this nesting level; they go back however
+  // the call ends.
+  const size_t argumentCount = static_cast<size_t>(count);
+  std::vector<UserCallArgument>& bound = userCallArguments_.Take(argumentCount);
+  struct GiveBack {
+    UserCallArgumentPool& pool;
+    size_t count;
+    bool valuesMoved = false;
+    ~GiveBack() { pool.Give(count, valuesMoved); }
+  } giveBack{userCallArguments_, argumentCount};
   size_t next = 0;
+  bool anyElement = false;  // most calls have none: their write-back is skipped
   const int bindStatus = ForEachArgument(tokens, nameAt, close, [&](const ArgumentSpan& span) {
     const size_t i = next++;
-    return bind(span, function->parameters[i].byRef, bound[i]);
+    const int status = bind(span, function->parameters[i].byRef, bound[i]);
+    anyElement = anyElement || bound[i].element;
+    return status;
   });
   if (bindStatus) return 1;
 
   // The function record is not read after the run (nothing may rely on the
   // function list then): what the element write-back needs is in `bound`.
   const int funcLine = function->funcLine;
-  for (size_t i = 0; i < bound.size(); ++i) {
+  for (size_t i = 0; anyElement && i < argumentCount; ++i) {
     if (bound[i].element) bound[i].parameter = function->parameters[i].name;
   }
-  ScriptValue saved = std::move(result);
-  result.SetInt(0);
-  variables.PushScope();
+  // The caller's result is usually the 0 its own call began with: it is
+  // then made again afterwards rather than moved out and back.
+  const bool callerResultIsZero = IsPlainZero(result);
+  ScriptValue saved;
+  if (!callerResultIsZero) {
+    saved = std::move(result);
+    result.SetInt(0);
+  }
+  variables.PushScope(function);
   int status = 0;
   try {
-    for (size_t i = 0; i < bound.size(); ++i) {
+    for (size_t i = 0; i < argumentCount; ++i) {
       const UserFunction::Parameter& declared = function->parameters[i];
       const char* parameter = variables.Upper(declared.name.c_str(), declared.upper);
       if (bound[i].target)
         variables.AssignReferenceUpper(parameter, bound[i].target);
-      else
-        variables.AssignUpper(parameter, std::move(bound[i].value), VariableTable::kLocal);
+      else if (!variables.AssignOwnedUpper(parameter, bound[i].value))
+        *bound[i].value = ScriptValue();  // a parameter's name twice: the record is made new
+      // An element's value comes back here from the function's scope.
+      if (bound[i].element && !bound[i].value) bound[i].value = std::make_unique<ScriptValue>();
     }
+    giveBack.valuesMoved = true;
     status = RunNested(funcLine + 1, false, false);
-    for (Argument& argument : bound) {
+    for (size_t i = 0; anyElement && i < argumentCount; ++i) {
+      UserCallArgument& argument = bound[i];
       if (argument.element) {
         ScriptValue* local = variables.Find(argument.parameter.c_str(), VariableTable::kLocal);
-        if (local) argument.value = *local;
+        if (local) *argument.value = *local;
       }
     }
   } catch (...) {
     // Out of memory on the way: the caller's scope and result come back
     // before the run ends.
     variables.PopScope();
-    result = std::move(saved);
+    RestoreResult(result, saved, callerResultIsZero);
     throw;
   }
   variables.PopScope();
-  for (Argument& argument : bound) {
+  for (size_t i = 0; anyElement && i < argumentCount; ++i) {
+    UserCallArgument& argument = bound[i];
     if (!argument.element) continue;
     ScriptValue* variable = variables.Find(argument.variable.c_str(), VariableTable::kAutomatic);
     ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
-    if (element) *element = argument.value;
+    if (element) *element = *argument.value;
   }
   callResult = std::move(result);
-  result = std::move(saved);
+  RestoreResult(result, saved, callerResultIsZero);
   if (status != 0 || runState == run_state::kEnded) return 1;
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "engine/values/AsciiNoCase.h"
 #include "engine/ports/ClockPort.h"
@@ -33,6 +34,13 @@ bool PollDelay(CMerlane_Script& engine) {
     engine.runState = run_state::kRunning;
   }
   return true;
+}
+
+std::string CopyUnlessEmpty(const std::string& text) { return text.empty() ? std::string() : text; }
+
+// Puts a saved text back; an empty one over an empty one costs nothing.
+void MoveBack(std::string& text, std::string& saved) {
+  if (!saved.empty() || !text.empty()) text = std::move(saved);
 }
 
 struct DefaultPolls {
@@ -137,12 +145,14 @@ bool CMerlane_Script::PumpMessages() {
 }
 
 int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {
-  const std::string savedTitle = searchTitle;
-  const std::string savedText = searchText;
+  // The saved texts go back by move: a nested run copies them once, and
+  // not at all while they are empty (the common case).
+  std::string savedTitle = CopyUnlessEmpty(searchTitle);
+  std::string savedText = CopyUnlessEmpty(searchText);
   void* const savedWindow = foundWindow;
   const unsigned savedWaitStart = waitStart;
   const int savedWaitLength = waitLength;
-  const std::string savedProcessName = processWaitName;
+  std::string savedProcessName = CopyUnlessEmpty(processWaitName);
   const int savedProcessTimeout = processWaitTimeout;
   const unsigned savedProcessStart = processWaitStart;
   void* const savedRunWaitProcess = runWaitProcess;
@@ -159,12 +169,12 @@ int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {
   while (loopStack.Count() > loopHeight) loopStack.Pop();
   while (selectStack.Count() > selectHeight) selectStack.Pop();
 
-  searchTitle = savedTitle;
-  searchText = savedText;
+  MoveBack(searchTitle, savedTitle);
+  MoveBack(searchText, savedText);
   foundWindow = savedWindow;
   waitStart = savedWaitStart;
   waitLength = savedWaitLength;
-  processWaitName = savedProcessName;
+  MoveBack(processWaitName, savedProcessName);
   processWaitTimeout = savedProcessTimeout;
   processWaitStart = savedProcessStart;
   runWaitProcess = savedRunWaitProcess;

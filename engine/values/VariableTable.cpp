@@ -1,8 +1,8 @@
 #include "engine/values/VariableTable.h"
 
-#include <atomic>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "engine/ports/CaseMapping.h"
 
@@ -36,16 +36,9 @@ private:
     const char* text_ = buffer_;
 };
 
-// Serials of scopes, unique in the process: a name resolved in one table or
-// scope never matches another, even one at the same address.
-std::uint64_t NextScopeSerial() {
-    static std::atomic<std::uint64_t> last{0};
-    return ++last;
-}
-
 } // namespace
 
-VariableTable::VariableTable() : global_(NextScopeSerial()) {}
+VariableTable::VariableTable() : global_(VariableScope::FreshSerial()) {}
 
 VariableScope& VariableTable::Innermost() {
     return locals_.empty() ? global_ : *locals_.back();
@@ -109,18 +102,15 @@ ScriptValue* VariableTable::Find(const char* name, int scope) const {
 ScriptValue* VariableTable::Resolve(const char* name, ResolvedName& resolved) const {
     Upper(name, resolved);
     const VariableScope* local = TopLocal();
-    const std::uint64_t localSerial = local != nullptr ? local->Serial() : 0;
-    const std::uint32_t localVersion = local != nullptr ? local->Version() : 0;
-    ScriptValue* value = local != nullptr ? local->Find(resolved.upper.Text()) : nullptr;
-    if (value == nullptr) {
-        value = global_.Find(resolved.upper.Text());
-    }
+    const int slot = local != nullptr ? local->SlotOf(resolved.upper.Text()) : -1;
+    ScriptValue* value = slot >= 0 ? local->ValueAt(slot) : global_.Find(resolved.upper.Text());
     // A miss is not kept: the name is usually made right after.
     resolved.value = value;
     resolved.globalSerial = global_.Serial();
-    resolved.localSerial = localSerial;
-    resolved.localVersion = localVersion;
+    resolved.localSerial = local != nullptr ? local->Serial() : 0;
+    resolved.localCount = local != nullptr ? local->Count() : 0;
     resolved.globalVersion = global_.Version();
+    resolved.localSlot = slot;
     return value;
 }
 
@@ -137,16 +127,40 @@ bool VariableTable::AssignReferenceUpper(const char* upperName, ScriptValue* tar
     return true;
 }
 
+bool VariableTable::AssignOwnedUpper(const char* upperName, std::unique_ptr<ScriptValue>& value) {
+    if (locals_.empty() || !value) {
+        return false;
+    }
+    return locals_.back()->AssignOwned(upperName, value);
+}
+
 // Scopes are kept for reuse: a call then allocates nothing for its scope or
-// for variables that an earlier call of that depth had.
-void VariableTable::PushScope() {
-    if (spare_.empty()) {
-        locals_.push_back(std::make_unique<VariableScope>(NextScopeSerial()));
+// for variables that an earlier call of that depth had. A function called
+// again gets the scope it had (when it is among the last few popped), so
+// its names are neither written nor resolved again.
+void VariableTable::PushScope(const void* owner) {
+    constexpr std::size_t kLookBack = 8;
+    std::size_t pick = spare_.size();
+    for (std::size_t i = spare_.size(), looked = 0; i-- > 0 && looked < kLookBack; ++looked) {
+        if (spare_[i]->Owner() == owner) {
+            pick = i;
+            break;
+        }
+    }
+    // A few owners get scopes of their own before they share the last one.
+    if (pick == spare_.size() && spare_.size() < kLookBack) {
+        locals_.push_back(std::make_unique<VariableScope>(VariableScope::FreshSerial()));
+        locals_.back()->SetOwner(owner);
         return;
     }
+    if (pick == spare_.size()) {
+        pick = spare_.size() - 1;
+    }
+    // The order of the spare ones does not matter: the pick leaves from the end.
+    std::swap(spare_[pick], spare_.back());
     locals_.push_back(std::move(spare_.back()));
     spare_.pop_back();
-    locals_.back()->Recycle(NextScopeSerial());
+    locals_.back()->SetOwner(owner);
 }
 
 void VariableTable::PopScope() {
@@ -156,7 +170,7 @@ void VariableTable::PopScope() {
     std::unique_ptr<VariableScope> scope = std::move(locals_.back());
     locals_.pop_back();
     // Its own values go now, as a popped scope's always did.
-    scope->Recycle(NextScopeSerial());
+    scope->Recycle();
     spare_.push_back(std::move(scope));
 }
 

@@ -24,8 +24,9 @@ struct ResolvedName {
     ScriptValue* value = nullptr;
     std::uint64_t globalSerial = 0;
     std::uint64_t localSerial = 0;  // 0: no local scope
-    std::uint32_t localVersion = 0;
+    std::uint32_t localCount = 0;
     std::uint32_t globalVersion = 0;
+    std::int32_t localSlot = -1;    // where in the local scope; -1: global
 };
 
 class VariableTable {
@@ -42,20 +43,27 @@ public:
     // Assign and AssignReference for a name upper-cased already (Upper).
     bool AssignUpper(const char* upperName, ScriptValue&& value, int scope);
     bool AssignReferenceUpper(const char* upperName, ScriptValue* target);
+    // AssignUpper of a local taking the value's storage over (see
+    // VariableScope::AssignOwned): true when it did; false when the name was
+    // there already (it got a copy) or there is no local scope.
+    bool AssignOwnedUpper(const char* upperName, std::unique_ptr<ScriptValue>& value);
     // The name upper-cased, made once and kept in `resolved`.
     const char* Upper(const char* name, ResolvedName& resolved) const;
     // Automatic: top local scope, then global. Local: the top local scope
     // when there is one, else global. Global: global only. Else null.
     ScriptValue* Find(const char* name, int scope) const;
     // Find(name, kAutomatic) through what `resolved` kept of the last lookup.
-    // Inline: every variable a kept line reads comes through here.
+    // Inline: every variable a kept line reads comes through here. A local
+    // name is kept by its slot, so it holds for the next call of the same
+    // function too (its scope then has the same serial and names).
     ScriptValue* Find(const char* name, ResolvedName& resolved) const {
         if (resolved.value != nullptr && resolved.globalSerial == global_.Serial() &&
             resolved.globalVersion == global_.Version()) {
             const VariableScope* local = TopLocal();
-            if (local == nullptr ? resolved.localSerial == 0
-                                 : resolved.localSerial == local->Serial() && resolved.localVersion == local->Version()) {
-                return resolved.value;
+            if (local == nullptr) {
+                if (resolved.localSerial == 0) return resolved.value;
+            } else if (resolved.localSerial == local->Serial() && resolved.localCount == local->Count()) {
+                return resolved.localSlot < 0 ? resolved.value : local->ValueAt(resolved.localSlot);
             }
         }
         return Resolve(name, resolved);
@@ -64,7 +72,9 @@ public:
     // scope or no target.
     bool AssignReference(const char* name, ScriptValue* target);
 
-    void PushScope();
+    // The scope comes from the popped ones, preferably one last pushed for
+    // the same owner (a function), whose names then come back in place.
+    void PushScope(const void* owner = nullptr);
     // Frees the top scope's own values; referenced values are left alone.
     void PopScope();
     bool HasLocalScope() const { return !locals_.empty(); }

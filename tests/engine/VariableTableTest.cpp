@@ -128,4 +128,80 @@ TEST(VariableTableTest, PopWithoutALocalScopeKeepsTheGlobals) {
     EXPECT_STREQ(TextOf(table.Find("kept", VariableTable::kLocal)), "yes");
 }
 
+// A kept name (ResolvedName) lives across calls: the scope of the next call
+// of a function is its old one again, and the name must find that call's
+// variable, never the last call's value, a rebound reference's old target or
+// a variable of another function or depth.
+TEST(VariableTableTest, KeptNamesFindTheVariablesOfTheCurrentCall) {
+    VariableTable table;
+    table.Assign("shared", Text("global"), VariableTable::kGlobal);
+    ScriptValue first = Text("first target");
+    ScriptValue second = Text("second target");
+    const int functionA = 0;
+    const int functionB = 0;
+    ResolvedName x;
+    ResolvedName y;
+    ResolvedName shared;
+
+    table.PushScope(&functionA);
+    table.AssignReference("X", &first);
+    table.Assign("Y", Text("y1"), VariableTable::kLocal);
+    EXPECT_EQ(table.Find("X", x), &first);
+    EXPECT_STREQ(TextOf(table.Find("Y", y)), "y1");
+    EXPECT_STREQ(TextOf(table.Find("SHARED", shared)), "global");
+    table.PopScope();
+
+    // The next call binds the reference elsewhere.
+    table.PushScope(&functionA);
+    table.AssignReference("X", &second);
+    table.Assign("Y", Text("y2"), VariableTable::kLocal);
+    EXPECT_EQ(table.Find("X", x), &second);
+    EXPECT_STREQ(TextOf(table.Find("Y", y)), "y2");
+    // A local of the name read as a global before hides the global now.
+    table.Assign("SHARED", Text("local"), VariableTable::kLocal);
+    EXPECT_STREQ(TextOf(table.Find("SHARED", shared)), "local");
+
+    // A recursive call has a scope of its own.
+    table.PushScope(&functionA);
+    table.Assign("Y", Text("deeper"), VariableTable::kLocal);
+    EXPECT_STREQ(TextOf(table.Find("Y", y)), "deeper");
+    EXPECT_EQ(table.Find("X", x), nullptr);
+    EXPECT_STREQ(TextOf(table.Find("SHARED", shared)), "global");
+    table.PopScope();
+    EXPECT_EQ(table.Find("X", x), &second);
+    EXPECT_STREQ(TextOf(table.Find("Y", y)), "y2");
+    table.PopScope();
+
+    // Another function, and the first one with its names in another order.
+    table.PushScope(&functionB);
+    table.Assign("Y", Text("b"), VariableTable::kLocal);
+    EXPECT_STREQ(TextOf(table.Find("Y", y)), "b");
+    EXPECT_EQ(table.Find("X", x), nullptr);
+    table.PopScope();
+    table.PushScope(&functionA);
+    table.Assign("Y", Text("y3"), VariableTable::kLocal);
+    table.AssignReference("X", &first);
+    EXPECT_STREQ(TextOf(table.Find("Y", y)), "y3");
+    EXPECT_EQ(table.Find("X", x), &first);
+    table.PopScope();
+
+    // Popped, the function's values are gone; the reference targets stay.
+    EXPECT_EQ(table.Find("Y", y), nullptr);
+    EXPECT_STREQ(first.GetText(), "first target");
+    EXPECT_STREQ(second.GetText(), "second target");
+}
+
+TEST(VariableScopeTest, RebindingAnOwnValueFreesItAndAssignGoesThroughTheReference) {
+    VariableScope scope;
+    ScriptValue target = Text("target");
+    scope.Assign("R", Text("own"));
+    scope.AssignReference("R", &target);
+    scope.Recycle();
+    // The name comes back as a value of its own, new, not the old text.
+    scope.Assign("R", Text("again"));
+    EXPECT_STREQ(TextOf(scope.Find("R")), "again");
+    EXPECT_NE(scope.Find("R"), &target);
+    EXPECT_STREQ(target.GetText(), "target");
+}
+
 } // namespace

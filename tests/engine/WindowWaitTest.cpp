@@ -131,3 +131,40 @@ TEST_F(WindowWaitTest, AStopRequestDuringTheWaitEndsTheRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// A function that waits sets the search texts and wait fields for its own
+// wait; the caller gets its own back when the function returns, however it
+// was called (alone on a line, in an expression, twice in a row, nested).
+TEST_F(WindowWaitTest, AFunctionThatWaitsGivesTheCallerItsSearchAndWaitFieldsBack) {
+  struct Case {
+    const char* call;
+    const char* inner;  // the title the last wait inside looked for
+  };
+  const Case cases[] = {
+      {"Waits(\"Inner\")", "Inner"},
+      {"$r = 1 + Waits(\"Inner\")", "Inner"},
+      {"Waits(\"First\")\nWaits(\"Second\")", "Second"},
+      {"$r = Waits(Waits(\"Deep\") & \"er\")", "0er"},  // the inner wait timed out
+  };
+  for (const Case& c : cases) {
+    clock.sleeps.clear();
+    const std::string script = std::string("Func Waits($title)\n"
+                                           "  Return WinWait($title, \"inner text\", 3)\n"
+                                           "EndFunc\n"
+                                           "WinWait(\"Outer\", \"outer text\", 1)\n") +
+                               c.call + "\n$after = 1";
+    ScriptRunner fresh;
+    fresh.Load("wait.txt", script);
+    fresh.Run();
+    EXPECT_EQ(fresh.Report({"after"}), "after=1\n") << c.call;
+    EXPECT_EQ(fake.title, c.inner) << c.call;
+    EXPECT_EQ(fake.text, "inner text") << c.call;
+    EXPECT_EQ(fresh.engine.searchTitle, "Outer") << c.call;
+    EXPECT_EQ(fresh.engine.searchText, "outer text") << c.call;
+    EXPECT_EQ(fresh.engine.waitLength, 1000) << c.call;
+  }
+}
+
+}  // namespace
