@@ -18,8 +18,8 @@ TEST(SmallBlockHeapTest, BlocksOfEverySizeKeepTheirBytes) {
   const struct {
     std::size_t size;
     std::size_t classSize;
-  } cases[] = {{0, 16},     {1, 16},     {15, 16},  {16, 16},       {17, 32},          {100, 112},
-               {255, 256},  {256, 256},  {257, 0},  {4096, 0},      {1 << 20, 0}};
+  } cases[] = {{0, 16},     {1, 16},      {15, 16},   {16, 16},    {17, 32},     {100, 112},
+               {257, 272},  {1023, 1024}, {1024, 1024}, {1025, 0}, {4096, 0},    {1 << 20, 0}};
   std::vector<std::pair<char*, std::size_t>> blocks;
   for (int round = 0; round < 3; ++round) {
     for (const auto& c : cases) {
@@ -67,7 +67,7 @@ TEST(SmallBlockHeapTest, ThreadsNeverShareABlock) {
       const unsigned char mark = static_cast<unsigned char>(0xa0 + t);
       for (int i = 0; i < 200000; ++i) {
         if (held.size() < 64 && random() % 2 == 0) {
-          const std::size_t size = random() % 300;
+          const std::size_t size = random() % 1200;
           auto* block = static_cast<unsigned char*>(::operator new(size));
           std::memset(block, mark, size);
           held.emplace_back(block, size);
