@@ -45,7 +45,16 @@ ScriptString::ScriptString(const char* text) : buffer_(inline_) {
     length_ = length;
 }
 
+// An inline text is copied as the whole fixed-size buffer: a copy of known
+// size needs no call into the C library, whose copy under Windows is slow
+// for a few bytes. Nothing reads past the terminator.
 ScriptString::ScriptString(const ScriptString& other) : buffer_(inline_) {
+    if (!other.OnHeap()) {
+        std::memcpy(inline_, other.inline_, kInlineSize);
+        length_ = other.length_;
+        capacity_ = other.capacity_;
+        return;
+    }
     ReplaceBuffer(other.capacity_);
     std::memcpy(buffer_, other.buffer_, other.length_ + 1);
     length_ = other.length_;
@@ -128,7 +137,11 @@ void ScriptString::Assign(const ScriptString& other) {
     if (capacity_ < other.capacity_) {
         ReplaceBuffer(other.capacity_);
     }
-    std::memcpy(buffer_, other.buffer_, other.length_ + 1);
+    if (!OnHeap() && !other.OnHeap()) {
+        std::memcpy(inline_, other.inline_, kInlineSize);
+    } else {
+        std::memcpy(buffer_, other.buffer_, other.length_ + 1);
+    }
     length_ = other.length_;
 }
 

@@ -127,6 +127,11 @@ int ScriptValue::GetTextLength() const {
     return text_.Length();
 }
 
+const ScriptString& ScriptValue::GetTextString() const {
+    GetText();
+    return text_;
+}
+
 double ScriptValue::GetNumber() const {
     if (!numberValid_) {
         const auto hex = HexPrefixedValue(text_.Text());
@@ -207,7 +212,11 @@ void ScriptValue::SetDouble(double d) {
 }
 
 void ScriptValue::SetText(const char* s) {
-    ScriptString text(s);  // s may point into this value
+    SetText(ScriptString(s));  // s may point into this value
+}
+
+// The text cannot be this value's own: that is never handed out mutable.
+void ScriptValue::SetText(ScriptString&& text) {
     Reset();
     text_ = std::move(text);
     textValid_ = true;

@@ -37,6 +37,8 @@ public:
 
     const char* GetText() const;
     int GetTextLength() const;
+    // The text form itself, for reading without a copy.
+    const ScriptString& GetTextString() const;
     double GetNumber() const;
     int GetInt() const;
 
@@ -49,6 +51,7 @@ public:
     void SetInt(int i);
     void SetDouble(double d);
     void SetText(const char* s);
+    void SetText(ScriptString&& text);
     void SetReference(ScriptValue* target);
     // Keeps the pending subscripts: CreateArray reads them after a reset.
     void Reset();
