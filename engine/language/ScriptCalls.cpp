@@ -67,15 +67,23 @@ int CMerlane_Script::FindCallClose(ScriptTokenList& tokens, int position, int& c
 
 namespace {
 
+// The end an argument's first token kept, when it still holds: the call's
+// ")" at `close`, or a comma before it. `call` is the token at `name`, the
+// tokens to `close` follow it.
+inline bool KeptArgumentEnd(const ScriptToken* call, int name, int start, int close, int& end) {
+  const ScriptToken& first = call[start - name];
+  if (first.argumentEnd < 0) return false;
+  end = start + first.argumentEnd;
+  return end == close || (end < close && call[end - name].type == ScriptTokenType::kComma);
+}
+
 // Where the argument that starts at `start` ends: its top-level comma, or the
 // call's ")" at `close`.
 int ArgumentEnd(const ScriptTokenList& tokens, int start, int close) {
   const ScriptToken& first = tokens.GetAt(start);
-  if (first.argumentEnd >= 0) {
-    const int end = start + first.argumentEnd;
-    if (end == close || (end < close && tokens.GetAt(end).type == ScriptTokenType::kComma)) return end;
-  }
   int end = close;
+  if (start < close && KeptArgumentEnd(&first, start, start, close, end)) return end;
+  end = close;
   int depth = 0;
   for (int i = start; i < close; ++i) {
     const ScriptTokenType type = tokens.GetAt(i).type;
@@ -165,10 +173,11 @@ int CMerlane_Script::EvalArgument(ScriptTokenList& tokens, int start, int end, i
     int at = start;
     return ReadVariable(tokens, at, value);
   }
-  if (first.type == ScriptTokenType::kUserFunction && IsWholeCall(tokens, start, end)) {
-    // A lone user-function call: what the expression scan does for it (its
-    // nesting count and stack check included), with the call's result
-    // going straight into the argument.
+  const bool builtin = first.type == ScriptTokenType::kBuiltin;
+  if ((builtin || first.type == ScriptTokenType::kUserFunction) && IsWholeCall(tokens, start, end)) {
+    // A lone call: what the expression scan does for it (its nesting count
+    // and stack check included), with the call's result going straight
+    // into the argument.
     expressionColumn_ = -1;
     if (expressionNesting_ > 0 && !EnoughStackToNest()) return 1;
     struct Nesting {
@@ -177,7 +186,7 @@ int CMerlane_Script::EvalArgument(ScriptTokenList& tokens, int start, int end, i
       ~Nesting() { --count; }
     } nesting(expressionNesting_);
     int at = start;
-    return CallUserFunction(tokens, at, value);
+    return builtin ? CallBuiltin(tokens, at, value) : CallUserFunction(tokens, at, value);
   }
   ScriptTokenList arg = ArgumentTokens(tokens, ArgumentSpan{start, end, endColumn});
   int at = 0;
@@ -189,14 +198,28 @@ int CMerlane_Script::EvalArgument(ScriptTokenList& tokens, int start, int end, i
   return 0;
 }
 
+namespace {
+
+// The ")" of the call whose name is at `name` as its "(" kept it, when it
+// still stands there: what FindCallClose answers first, without the call.
+inline bool KeptCallClose(const ScriptTokenList& tokens, int name, int& close) {
+  const ScriptToken& open = tokens.GetAt(name + 1);
+  if (open.type != ScriptTokenType::kOpenParen || open.closeOffset <= 0) return false;
+  close = name + 1 + open.closeOffset;
+  return tokens.GetAt(close).type == ScriptTokenType::kCloseParen;
+}
+
+}  // namespace
+
 int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptValue& callResult) {
-  const ScriptToken& name = tokens.GetAt(position);
+  const int nameAt = position;
+  const ScriptToken& name = tokens.GetAt(nameAt);
   const int index = name.value.GetInt();
   const int column = name.column;
   int close = 0;
-  if (FindCallClose(tokens, position, close)) return 1;
-  const int nameAt = position;
+  if (!KeptCallClose(tokens, nameAt, close) && FindCallClose(tokens, nameAt, close)) return 1;
   position = close + 1;
+  const BuiltinRow* row = index >= 0 && index < builtinCount ? &builtins[index] : nullptr;
   // The argument lists are kept for reuse, one per nesting level of calls,
   // so that a call allocates no list.
   if (argumentListsInUse_ == argumentLists_.size()) argumentLists_.push_back(std::make_unique<ScriptValueList>());
@@ -211,31 +234,32 @@ int CMerlane_Script::CallBuiltin(ScriptTokenList& tokens, int& position, ScriptV
   } release{*this, args};
   // Built-ins that only read their arguments read a lone literal or variable
   // where it stands; any other argument is evaluated after the ones before it
-  // are copied, as its evaluation may change them.
-  const bool readInPlace = index >= 0 && index < builtinCount && ReadsOnlyItsArguments(builtins[index].family);
-  int status = ForEachArgument(tokens, nameAt, close, [this, &tokens, &args, readInPlace](const ArgumentSpan& span) {
-    const ScriptToken& first = tokens.GetAt(span.start);
-    if (readInPlace && span.end == span.start + 1) {
-      if (first.type == ScriptTokenType::kLiteral) {
-        args.Borrow(first.value);
-        return 0;
-      }
-      if (first.type == ScriptTokenType::kVariable) {
-        const ScriptValue* variable = FindDeclared(first);
-        if (!variable) return 1;
-        args.Borrow(*variable);
-        return 0;
-      }
+  // are copied, as its evaluation may change them. Each argument ends where
+  // its first token kept, as ForEachArgument finds it.
+  const bool readInPlace = row && ReadsOnlyItsArguments(row->family);
+  // The tokens from the name to the ")" stand together in the list.
+  const ScriptToken* const call = &name;
+  for (int start = nameAt + 2; close > nameAt + 2;) {
+    const ScriptToken& first = call[start - nameAt];
+    int end = close;
+    if (!KeptArgumentEnd(call, nameAt, start, close, end)) end = ArgumentEnd(tokens, start, close);
+    if (readInPlace && end == start + 1 && first.type == ScriptTokenType::kLiteral) {
+      args.Borrow(first.value);
+    } else if (readInPlace && end == start + 1 && first.type == ScriptTokenType::kVariable) {
+      const ScriptValue* variable = FindDeclared(first);
+      if (!variable) return 1;
+      args.Borrow(*variable);
+    } else {
+      args.KeepBorrowed();
+      // Evaluated straight into the list: nothing else adds to this level's
+      // list meanwhile (nested calls take the levels above).
+      if (EvalArgument(tokens, start, end, call[close - nameAt].column, args.AddNew())) return 1;
     }
-    args.KeepBorrowed();
-    ScriptValue value;
-    if (EvalArgument(tokens, span.start, span.end, span.endColumn, value)) return 1;
-    args.Add(std::move(value));
-    return 0;
-  });
-  if (status) return 1;
+    if (end >= close) break;
+    start = end + 1;
+  }
   const int count = args.Count();
-  if (index < 0 || index >= builtinCount || count < builtins[index].minArgs || count > builtins[index].maxArgs) {
+  if (!row || count < row->minArgs || count > row->maxArgs) {
     ReportLineError("Incorrect number of parameters in function call.", column);
     return 1;
   }

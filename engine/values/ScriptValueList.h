@@ -19,6 +19,13 @@ public:
         items_.push_back(std::move(value));
         slots_.push_back(Slot{nullptr, static_cast<int>(items_.size()) - 1});
     }
+    // A new argument of its own (the number 0), to be evaluated in place;
+    // the reference holds until the list next grows.
+    ScriptValue& AddNew() {
+        items_.emplace_back();
+        slots_.push_back(Slot{nullptr, static_cast<int>(items_.size()) - 1});
+        return items_.back();
+    }
     void Borrow(const ScriptValue& value) {
         slots_.push_back(Slot{&value, -1});
         ++borrowed_;
@@ -35,7 +42,12 @@ public:
         borrowed_ = 0;
     }
     // Past the end: the number 0, so optional arguments read as 0.
-    const ScriptValue& GetAt(int i) const;
+    // Inline: every built-in reads its arguments through here.
+    const ScriptValue& GetAt(int i) const {
+        if (i < 0 || i >= Count()) return missing_;
+        const Slot& slot = slots_[static_cast<std::size_t>(i)];
+        return slot.borrowed ? *slot.borrowed : items_[static_cast<std::size_t>(slot.item)];
+    }
 
 private:
     struct Slot {
