@@ -256,7 +256,13 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   if (FindCallClose(tokens, position, close)) return 1;
   const int nameAt = position;
   position = close + 1;
-  const int count = CountArguments(tokens, nameAt, close);
+  // Counted before any argument is evaluated (a wrong count is reported
+  // first), once per kept line.
+  int count = tokens.IsKept() ? name.argumentCount : -1;
+  if (count < 0) {
+    count = CountArguments(tokens, nameAt, close);
+    if (tokens.IsKept()) name.argumentCount = count;
+  }
   if (count != static_cast<int>(function->parameters.size())) {
     ReportLineError("Incorrect number of parameters in function call.", column);
     return 1;
@@ -349,6 +355,10 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     result.SetInt(0);
   }
   variables.PushScope(function);
+  // Return puts its value straight into callResult and clears the slot.
+  ScriptValue* const outerReturnSlot = returnSlot_;
+  returnSlot_ = &callResult;
+  bool returned = false;
   int status = 0;
   try {
     for (size_t i = 0; i < argumentCount; ++i) {
@@ -363,6 +373,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     }
     giveBack.valuesMoved = true;
     status = RunNested(funcLine + 1, false, false);
+    returned = returnSlot_ == nullptr;
+    returnSlot_ = outerReturnSlot;
     for (size_t i = 0; anyElement && i < argumentCount; ++i) {
       UserCallArgument& argument = bound[i];
       if (argument.element) {
@@ -373,6 +385,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   } catch (...) {
     // Out of memory on the way: the caller's scope and result come back
     // before the run ends.
+    returnSlot_ = outerReturnSlot;
     variables.PopScope();
     RestoreResult(result, saved, callerResultIsZero);
     throw;
@@ -385,7 +398,9 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
     if (element) *element = *argument.value;
   }
-  callResult = std::move(result);
+  // Without a Return the function's value is what `result` holds (0, or
+  // what a wait set).
+  if (!returned) callResult = std::move(result);
   RestoreResult(result, saved, callerResultIsZero);
   if (status != 0 || runState == run_state::kEnded) return 1;
   return 0;
