@@ -1,6 +1,7 @@
 // Calls of built-ins and user functions, with their argument lists and ByRef
 // parameters.
 #include <cmath>
+#include <optional>
 
 #include "engine/values/AsciiNoCase.h"
 #include "engine/language/MerlaneScript.h"
@@ -134,13 +135,15 @@ bool IsWholeCall(const ScriptTokenList& tokens, int start, int end) {
 // True for the number 0 as SetInt(0) makes it (no negative zero, no
 // pending subscripts): a value that SetInt(0) gives back exactly.
 bool IsPlainZero(const ScriptValue& value) {
-  return value.IsNumber() && value.GetSubscriptCount() == 0 && value.GetNumber() == 0 &&
-         !std::signbit(value.GetNumber());
+  if (!value.IsNumber() || value.GetSubscriptCount() != 0) return false;
+  const double number = value.GetNumber();
+  return number == 0 && !std::signbit(number);
 }
 
-void RestoreResult(ScriptValue& result, ScriptValue& saved, bool wasZero) {
-  if (!wasZero)
-    result = std::move(saved);
+// The caller's result is kept apart only when it is not that 0.
+void RestoreResult(ScriptValue& result, std::optional<ScriptValue>& saved) {
+  if (saved)
+    result = std::move(*saved);
   else if (!IsPlainZero(result))  // a plain value moved away leaves such a 0
     result.SetInt(0);
 }
@@ -348,10 +351,9 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   }
   // The caller's result is usually the 0 its own call began with: it is
   // then made again afterwards rather than moved out and back.
-  const bool callerResultIsZero = IsPlainZero(result);
-  ScriptValue saved;
-  if (!callerResultIsZero) {
-    saved = std::move(result);
+  std::optional<ScriptValue> saved;
+  if (!IsPlainZero(result)) {
+    saved.emplace(std::move(result));
     result.SetInt(0);
   }
   variables.PushScope(function);
@@ -387,7 +389,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     // before the run ends.
     returnSlot_ = outerReturnSlot;
     variables.PopScope();
-    RestoreResult(result, saved, callerResultIsZero);
+    RestoreResult(result, saved);
     throw;
   }
   variables.PopScope();
@@ -401,7 +403,7 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   // Without a Return the function's value is what `result` holds (0, or
   // what a wait set).
   if (!returned) callResult = std::move(result);
-  RestoreResult(result, saved, callerResultIsZero);
+  RestoreResult(result, saved);
   if (status != 0 || runState == run_state::kEnded) return 1;
   return 0;
 }
