@@ -97,7 +97,6 @@ TEST(ScriptControl, ThreadHotKeysFromThePumpRunTheirFunctionAndMissingFunctionsA
   FakePump pump;
   ScriptRunner runner;
   runner.Load("hotkeys.txt",
-              "Global $during = \"\"\nGlobal $where = \"\"\n"
               "Func OnKey()\n  $pressed = $pressed + 1\nEndFunc\nGlobal $pressed = 0\nDelay(100)\n$after = 1");
   runner.engine.hotkeySlots[2] = std::make_unique<HotkeySlot>(HotkeySlot{2, 0x780006, "OnKey"});
   // A key set by an earlier script whose function this script lacks.
