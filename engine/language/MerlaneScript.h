@@ -332,6 +332,10 @@ class CMerlane_Script {
   std::vector<std::unique_ptr<std::vector<int>>> subscriptLists_;  // of subscripted reads, by nesting
   std::size_t subscriptListsInUse_ = 0;
   UserCallArgumentPool userCallArguments_;  // of user-function calls, by nesting
+  // Where Return puts its value: the result slot of the user-function call
+  // under way (its caller's), or null for `result` (top level, hot keys,
+  // AdlibEnable and Call functions). Return leaves it null behind it.
+  ScriptValue* returnSlot_ = nullptr;
   int expressionNesting_ = 0;  // expressions being evaluated
   int expressionColumn_ = -1;  // where the next expression's own errors go (-1: its first token)  // what the pump gives script hot keys to
   bool quitReposted_ = false;

@@ -1,6 +1,7 @@
 // Calls of built-ins and user functions, with their argument lists and ByRef
 // parameters.
 #include <cmath>
+#include <optional>
 
 #include "engine/values/AsciiNoCase.h"
 #include "engine/language/MerlaneScript.h"
@@ -142,13 +143,15 @@ bool IsWholeCall(const ScriptTokenList& tokens, int start, int end) {
 // True for the number 0 as SetInt(0) makes it (no negative zero, no
 // pending subscripts): a value that SetInt(0) gives back exactly.
 bool IsPlainZero(const ScriptValue& value) {
-  return value.IsNumber() && value.GetSubscriptCount() == 0 && value.GetNumber() == 0 &&
-         !std::signbit(value.GetNumber());
+  if (!value.IsNumber() || value.GetSubscriptCount() != 0) return false;
+  const double number = value.GetNumber();
+  return number == 0 && !std::signbit(number);
 }
 
-void RestoreResult(ScriptValue& result, ScriptValue& saved, bool wasZero) {
-  if (!wasZero)
-    result = std::move(saved);
+// The caller's result is kept apart only when it is not that 0.
+void RestoreResult(ScriptValue& result, std::optional<ScriptValue>& saved) {
+  if (saved)
+    result = std::move(*saved);
   else if (!IsPlainZero(result))  // a plain value moved away leaves such a 0
     result.SetInt(0);
 }
@@ -280,7 +283,13 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   if (FindCallClose(tokens, position, close)) return 1;
   const int nameAt = position;
   position = close + 1;
-  const int count = CountArguments(tokens, nameAt, close);
+  // Counted before any argument is evaluated (a wrong count is reported
+  // first), once per kept line.
+  int count = tokens.IsKept() ? name.argumentCount : -1;
+  if (count < 0) {
+    count = CountArguments(tokens, nameAt, close);
+    if (tokens.IsKept()) name.argumentCount = count;
+  }
   if (count != static_cast<int>(function->parameters.size())) {
     ReportLineError("Incorrect number of parameters in function call.", column);
     return 1;
@@ -366,13 +375,16 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   }
   // The caller's result is usually the 0 its own call began with: it is
   // then made again afterwards rather than moved out and back.
-  const bool callerResultIsZero = IsPlainZero(result);
-  ScriptValue saved;
-  if (!callerResultIsZero) {
-    saved = std::move(result);
+  std::optional<ScriptValue> saved;
+  if (!IsPlainZero(result)) {
+    saved.emplace(std::move(result));
     result.SetInt(0);
   }
   variables.PushScope(function);
+  // Return puts its value straight into callResult and clears the slot.
+  ScriptValue* const outerReturnSlot = returnSlot_;
+  returnSlot_ = &callResult;
+  bool returned = false;
   int status = 0;
   try {
     for (size_t i = 0; i < argumentCount; ++i) {
@@ -387,6 +399,8 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     }
     giveBack.valuesMoved = true;
     status = RunNested(funcLine + 1, false, false);
+    returned = returnSlot_ == nullptr;
+    returnSlot_ = outerReturnSlot;
     for (size_t i = 0; anyElement && i < argumentCount; ++i) {
       UserCallArgument& argument = bound[i];
       if (argument.element) {
@@ -397,8 +411,9 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
   } catch (...) {
     // Out of memory on the way: the caller's scope and result come back
     // before the run ends.
+    returnSlot_ = outerReturnSlot;
     variables.PopScope();
-    RestoreResult(result, saved, callerResultIsZero);
+    RestoreResult(result, saved);
     throw;
   }
   variables.PopScope();
@@ -409,8 +424,10 @@ int CMerlane_Script::CallUserFunction(ScriptTokenList& tokens, int& position, Sc
     ScriptValue* element = variable && variable->IsArray() ? ElementAt(*variable, argument.subscripts) : nullptr;
     if (element) *element = *argument.value;
   }
-  callResult = std::move(result);
-  RestoreResult(result, saved, callerResultIsZero);
+  // Without a Return the function's value is what `result` holds (0, or
+  // what a wait set).
+  if (!returned) callResult = std::move(result);
+  RestoreResult(result, saved);
   if (status != 0 || runState == run_state::kEnded) return 1;
   return 0;
 }

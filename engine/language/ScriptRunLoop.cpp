@@ -162,9 +162,17 @@ int CMerlane_Script::RunNested(int line, bool newScope, bool restoreError) {
   const int loopHeight = loopStack.Count();
   const int selectHeight = selectStack.Count();
 
-  if (newScope) variables.PushScope();
+  // A function of its own (hot key, adlib, Call) returns into `result`.
+  ScriptValue* const savedReturnSlot = returnSlot_;
+  if (newScope) {
+    variables.PushScope();
+    returnSlot_ = nullptr;
+  }
   int status = RunFromLine(line, 0);
-  if (newScope) variables.PopScope();
+  if (newScope) {
+    variables.PopScope();
+    returnSlot_ = savedReturnSlot;
+  }
   while (ifStack.Count() > ifHeight) ifStack.Pop();
   while (loopStack.Count() > loopHeight) loopStack.Pop();
   while (selectStack.Count() > selectHeight) selectStack.Pop();

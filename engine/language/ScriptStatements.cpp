@@ -256,14 +256,21 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
 
 int CMerlane_Script::ExecReturn(ScriptTokenList& tokens) {
   int position = 1;
+  ScriptValue* const slot = returnSlot_;
   if (tokens.GetAt(position).type == ScriptTokenType::kEndOfLine) {
-    result.SetInt(0);
+    (slot ? *slot : result).SetInt(0);
+  } else if (slot) {
+    // Straight into the caller's slot: nothing the script can reach, and a
+    // failed expression ends the run.
+    if (EvalExpression(tokens, position, *slot)) return 1;
+    if (!ExpectEnd(tokens, position)) return 1;
   } else {
     ScriptValue value;
     if (EvalExpression(tokens, position, value)) return 1;
     if (!ExpectEnd(tokens, position)) return 1;
     result = std::move(value);
   }
+  returnSlot_ = nullptr;
   returnFlag = 1;
   return 0;
 }

@@ -54,6 +54,9 @@ struct ScriptToken {
     // The target of an assignment: whether the statement appends to its own
     // variable in place (-1: not known yet).
     mutable std::int8_t appendsToItself = -1;
+    // A user-function token of a kept line: its call's argument count (-1:
+    // not known yet).
+    mutable std::int32_t argumentCount = -1;
     // The first token of an expression in a kept line: the expression's
     // prepared form (made on its first evaluation).
     mutable PreparedExpressionSlot prepared;

@@ -110,6 +110,31 @@ TEST(ScriptControl, ThreadHotKeysFromThePumpRunTheirFunctionAndMissingFunctionsA
   EXPECT_EQ(runner.Report({"pressed", "after"}), "pressed=2\nafter=1\n");
 }
 
+// A hot-key function's Return goes to no call: a function that waits while
+// the key comes keeps the value it returns itself (or 0 without a Return).
+TEST(ScriptControl, AHotKeyFunctionsReturnDuringAFunctionsWaitLeavesThatFunctionsValue) {
+  FakeClock clock;
+  FakePump pump;
+  ScriptRunner runner;
+  runner.Load("hotkeys.txt",
+              "Global $during = \"\"\nGlobal $where = \"\"\n"
+              "Func OnKey()\n  $during = $during & $where\n  Return \"key\"\nEndFunc\n"
+              "Func Waits()\n  $where = \"w\"\n  Delay(100)\n  Return \"waited\"\nEndFunc\n"
+              "Func WaitsBare()\n  $where = \"b\"\n  Delay(100)\nEndFunc\n"
+              "$waited = Waits()\n$bare = WaitsBare()");
+  runner.engine.hotkeySlots[2] = std::make_unique<HotkeySlot>(HotkeySlot{2, 0x780006, "OnKey"});
+  // A key now and then, over both waits (the key's own lines pump too).
+  pump.onPump = [&](int turn) {
+    if (turn % 5 == 0 && turn < 500) pump.hotkeys = {2};
+    return false;
+  };
+  runner.Run();
+  EXPECT_EQ(runner.Report({"waited", "bare"}), "waited=waited\nbare=0\n");
+  const std::string during = runner.Report({"during"});
+  EXPECT_NE(during.find('w'), std::string::npos) << during;
+  EXPECT_NE(during.find('b'), std::string::npos) << during;
+}
+
 TEST(ScriptControl, BreakRecordsWhetherItsNumberIsNonzero) {
   ScriptRunner runner;
   runner.Load("break.txt", "Break(3)\n$on = 1");
