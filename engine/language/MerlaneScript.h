@@ -216,8 +216,9 @@ class CMerlane_Script {
   // when it took a quit message, which ends every run.
   bool PumpMessages();
   int RunNested(int line, bool newScope, bool restoreError);
-  // Tokenises (unless its tokens are kept) and executes the current line.
-  void RunLine(const std::string& text, int& next);
+  // Tokenises (unless its tokens are kept: `kept`, or null to look them up)
+  // and executes the current line.
+  void RunLine(const std::string& text, ScriptTokenList* kept, int& next);
   // Every nested run, call and bracket of a script nests C++ calls too: false,
   // after reporting the script error, when the stack left is too short to go
   // deeper. The depth limit of runs alone cannot tell, as one line may nest
@@ -302,7 +303,12 @@ class CMerlane_Script {
   int ExecFuncSkip(int& nextLine);
 
   // Helpers of the statements.
-  bool ExpectEnd(ScriptTokenList& tokens, int position);
+  // Whether the line ends at position; else reports the text there. Inline:
+  // nearly every statement ends with it.
+  bool ExpectEnd(ScriptTokenList& tokens, int position) {
+    return tokens.GetAt(position).type == ScriptTokenType::kEndOfLine || ReportIllegalText(tokens, position);
+  }
+  bool ReportIllegalText(ScriptTokenList& tokens, int position);  // false
   int ReportAt(const std::string& message, ScriptTokenList& tokens, int position);
   int FindBlockEnd(int fromLine, int openKeyword, int closeKeyword);
   // The tokens of a line without reporting (its kept tokens, or `scratch`

@@ -98,6 +98,10 @@ void CMerlane_Script::PushLoop(int kind, int openLine, int closeLine, const std:
   loop.name.Assign(var.c_str());
   loop.endValue = end;
   loop.stepValue = step;
+  // The bound and the step are copies that nothing changes: Next compares
+  // with their numbers read here.
+  loop.endNumber = end.GetNumber();
+  loop.stepsUp = step.GetNumber() >= 0;
   loop.ifDepth = ifStack.Count();
   loop.selectDepth = selectStack.Count();
   loop.callLevel = depth;
@@ -236,8 +240,9 @@ int CMerlane_Script::ExecUntil(ScriptTokenList& tokens, int& nextLine) {
 
 namespace {
 
-bool ForGoesOn(const ScriptValue& variable, const ScriptValue& end, const ScriptValue& step) {
-  return step.GetNumber() >= 0 ? variable.GetNumber() <= end.GetNumber() : variable.GetNumber() >= end.GetNumber();
+bool ForGoesOn(const ScriptValue& variable, double end, bool stepsUp) {
+  const double at = variable.GetNumber();
+  return stepsUp ? at <= end : at >= end;
 }
 
 }  // namespace
@@ -274,7 +279,7 @@ int CMerlane_Script::ExecFor(ScriptTokenList& tokens, int& nextLine) {
     ReportLineError(NoCloserMessage("For", "Next"), -1);
     return 1;
   }
-  if (ForGoesOn(*variable, end, step))
+  if (ForGoesOn(*variable, end.GetNumber(), step.GetNumber() >= 0))
     PushLoop(keyword::kFor, currentLine, next, name, end, step);
   else
     nextLine = next + 1;
@@ -288,7 +293,7 @@ int CMerlane_Script::ExecNext(ScriptTokenList& tokens, int& nextLine) {
   ScriptValue* variable = variables.Find(loop.name.Text(), loop.variable);
   if (!variable) return ReportAt("Variable used without being declared.", tokens, 0);
   variable->Add(loop.stepValue);
-  if (ForGoesOn(*variable, loop.endValue, loop.stepValue))
+  if (ForGoesOn(*variable, loop.endNumber, loop.stepsUp))
     nextLine = loop.openLine + 1;
   else
     loopStack.Pop();

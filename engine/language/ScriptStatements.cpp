@@ -122,12 +122,43 @@ bool AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, 
   }
 }
 
+// Whether the expression at `position` of a kept line is evaluated from
+// prepared steps that read nothing but literals and plain variables through
+// operators, and that end at the end of the line: it then runs no code and
+// changes no variable, and its value is handed over only when it succeeds,
+// by the same move the assignment would make. -1: not known yet (the steps
+// are made on its first evaluation).
+int EvaluatesWithoutSideEffects(const ScriptTokenList& tokens, int position) {
+  if (!tokens.IsKept()) return 0;
+  const ScriptToken& first = tokens.GetAt(position);
+  // A lone literal or variable is read without steps.
+  if (tokens.GetAt(position + 1).type == ScriptTokenType::kEndOfLine) return 0;
+  const PreparedExpression* form = first.prepared.Get();
+  if (!form) return -1;
+  if (form->scanned || form->tokensLeft != tokens.Count() - position) return 0;
+  for (const PreparedExpression::Step& step : form->steps) {
+    switch (step.kind) {
+      case PreparedExpression::kLiteral:
+      case PreparedExpression::kVariable:
+      case PreparedExpression::kApply:
+      case PreparedExpression::kApplyLiteral:
+      case PreparedExpression::kApplyVariable:
+      case PreparedExpression::kShortCircuit:
+      case PreparedExpression::kJump:
+      case PreparedExpression::kError: break;
+      case PreparedExpression::kDone:
+        if (tokens.GetAt(position + step.at).type != ScriptTokenType::kEndOfLine) return 0;
+        break;
+      default: return 0;
+    }
+  }
+  return 1;
+}
+
 }  // namespace
 
-bool CMerlane_Script::ExpectEnd(ScriptTokenList& tokens, int position) {
-  const ScriptToken& token = tokens.GetAt(position);
-  if (token.type == ScriptTokenType::kEndOfLine) return true;
-  ReportLineError(kIllegalText, token.column);
+bool CMerlane_Script::ReportIllegalText(ScriptTokenList& tokens, int position) {
+  ReportLineError(kIllegalText, tokens.GetAt(position).column);
   return false;
 }
 
@@ -162,7 +193,14 @@ int CMerlane_Script::ExecuteLine(ScriptTokenList& tokens, int& nextLine) {
 }
 
 int CMerlane_Script::ExecKeyword(ScriptTokenList& tokens, int& nextLine) {
-  switch (tokens.GetAt(0).value.GetInt()) {
+  // A kept line's keyword is read from its value once.
+  const ScriptToken& first = tokens.GetAt(0);
+  if (first.keywordIndex < 0) {
+    const int index = first.value.GetInt();
+    if (index < 0 || index >= keyword::kCount) return ReportAt("Invalid keyword at the start of this line.", tokens, 0);
+    first.keywordIndex = static_cast<std::int8_t>(index);
+  }
+  switch (first.keywordIndex) {
     case keyword::kIf: return ExecIf(tokens, nextLine);
     case keyword::kElse:
     case keyword::kElseIf: return ExecElse(tokens, nextLine);
@@ -230,6 +268,14 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
     if (!ExpectEnd(tokens, at)) return 1;
     variable->Concat(rest);
     return 0;
+  }
+  if (variable && !subscripted && preparedExpressions) {
+    if (target.assignsInPlace < 0) target.assignsInPlace = static_cast<std::int8_t>(EvaluatesWithoutSideEffects(tokens, position));
+    if (target.assignsInPlace > 0) {
+      // Written once: the steps' result moves straight into the variable.
+      if (EvalExpression(tokens, position, *variable)) return 1;
+      return ExpectEnd(tokens, position) ? 0 : 1;
+    }
   }
   ScriptValue value;
   if (EvalExpression(tokens, position, value)) return 1;
