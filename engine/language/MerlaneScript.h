@@ -219,6 +219,8 @@ class CMerlane_Script {
   // Tokenises (unless its tokens are kept: `kept`, or null to look them up)
   // and executes the current line.
   void RunLine(const std::string& text, ScriptTokenList* kept, int& next);
+  // RunLine's part for a line without kept tokens.
+  void RunTokenisedLine(const std::string& text, int& next);
   // Every nested run, call and bracket of a script nests C++ calls too: false,
   // after reporting the script error, when the stack left is too short to go
   // deeper. The depth limit of runs alone cannot tell, as one line may nest
@@ -281,6 +283,8 @@ class CMerlane_Script {
 
   // Statements.
   int ExecKeyword(ScriptTokenList& tokens, int& nextLine);
+  // A line that is a call of a built-in or user function.
+  int ExecCallLine(ScriptTokenList& tokens);
   int ExecAssignment(ScriptTokenList& tokens);
   int ExecIf(ScriptTokenList& tokens, int& nextLine);
   int ExecElse(ScriptTokenList& tokens, int& nextLine);

@@ -49,9 +49,9 @@ class ScannedLine {
 }  // namespace
 
 int CMerlane_Script::ScanLine(int line, ScriptTokenList& scratch, ScriptTokenList*& tokens) {
-  const std::string* text = scriptFile.GetLineText(line);
+  const std::string* text = scriptFile.GetLine(line, ExpandEnvStrings != 0, tokens);
   if (!text) return -2;
-  tokens = scriptFile.GetLineTokens(line, ExpandEnvStrings != 0);
+  if (!tokens) tokens = scriptFile.GetLineTokens(line, ExpandEnvStrings != 0);
   if (!tokens) {
     TokeniseScriptLine(*text, ExpandEnvStrings != 0, scratch, nullptr);
     tokens = &scratch;
@@ -76,8 +76,11 @@ void CMerlane_Script::EnterBlock(ScriptBlockStack& stack, int closeLine, int tak
 
 int CMerlane_Script::FindBlockEnd(int fromLine, int openKeyword, int closeKeyword) {
   int nesting = 0;
+  // One scratch list for the scan: each line tokenised afresh replaces it.
+  ScriptTokenList scratch;
   for (int line = fromLine + 1;; ++line) {
-    int first = FirstKeyword(line);
+    ScriptTokenList* tokens = nullptr;
+    const int first = ScanLine(line, scratch, tokens);
     if (first == -2) return 0;
     if (first == openKeyword) ++nesting;
     if (first == closeKeyword && nesting-- == 0) return line;
@@ -134,8 +137,8 @@ int CMerlane_Script::ExecIf(ScriptTokenList& tokens, int& nextLine) {
   bool elseSeen = false;
   int nesting = 0;
   int endIfLine = 0;
+  ScriptTokenList scratch;  // each line tokenised afresh replaces it
   for (int line = ifLine + 1; !endIfLine; ++line) {
-    ScriptTokenList scratch;
     ScriptTokenList* tokensOfLine = nullptr;
     const int kind = ScanLine(line, scratch, tokensOfLine);
     ScriptTokenList& scanned = kind == -2 ? scratch : *tokensOfLine;
@@ -339,8 +342,8 @@ int CMerlane_Script::ExecSelect(ScriptTokenList& tokens, int& nextLine) {
   int nesting = 0;
   bool caseSeen = false;
   int endLine = 0;
+  ScriptTokenList scratch;  // each line tokenised afresh replaces it
   for (int line = selectLine + 1; !endLine; ++line) {
-    ScriptTokenList scratch;
     ScriptTokenList* tokensOfLine = nullptr;
     const int kind = ScanLine(line, scratch, tokensOfLine);
     ScriptTokenList& scanned = kind == -2 ? scratch : *tokensOfLine;

@@ -116,14 +116,18 @@ void CMerlane_Script::RunLine(const std::string& text, ScriptTokenList* kept, in
       ExecuteLine(*kept, next);
       return;
     }
-    ScriptTokenList tokens;
-    if (TokeniseLine(text, tokens)) return;
-    ExecuteLine(tokens, next);
+    RunTokenisedLine(text, next);
   } catch (const std::bad_alloc&) {
     ReportLineError(kOutOfMemory, -1);
   } catch (const std::length_error&) {
     ReportLineError(kOutOfMemory, -1);
   }
+}
+
+void CMerlane_Script::RunTokenisedLine(const std::string& text, int& next) {
+  ScriptTokenList tokens;
+  if (TokeniseLine(text, tokens)) return;
+  ExecuteLine(tokens, next);
 }
 
 bool CMerlane_Script::EnoughStackToNest() {

@@ -168,21 +168,12 @@ int CMerlane_Script::ReportAt(const std::string& message, ScriptTokenList& token
 }
 
 int CMerlane_Script::ExecuteLine(ScriptTokenList& tokens, int& nextLine) {
-  const ScriptToken& first = tokens.GetAt(0);
-  int position = 0;
-  switch (first.type) {
+  switch (tokens.GetAt(0).type) {
     case ScriptTokenType::kKeyword:
       return ExecKeyword(tokens, nextLine);
-    case ScriptTokenType::kBuiltin: {
-      ScriptValue callResult;
-      if (CallBuiltin(tokens, position, callResult)) return 1;
-      return ExpectEnd(tokens, position) ? 0 : 1;
-    }
-    case ScriptTokenType::kUserFunction: {
-      ScriptValue callResult;
-      if (CallUserFunction(tokens, position, callResult)) return 1;
-      return ExpectEnd(tokens, position) ? 0 : 1;
-    }
+    case ScriptTokenType::kBuiltin:
+    case ScriptTokenType::kUserFunction:
+      return ExecCallLine(tokens);
     case ScriptTokenType::kVariable:
       return ExecAssignment(tokens);
     case ScriptTokenType::kEndOfLine:
@@ -190,6 +181,15 @@ int CMerlane_Script::ExecuteLine(ScriptTokenList& tokens, int& nextLine) {
     default:
       return ReportAt("Unable to parse line.", tokens, 0);
   }
+}
+
+int CMerlane_Script::ExecCallLine(ScriptTokenList& tokens) {
+  int position = 0;
+  ScriptValue callResult;
+  const int status = tokens.GetAt(0).type == ScriptTokenType::kBuiltin ? CallBuiltin(tokens, position, callResult)
+                                                                         : CallUserFunction(tokens, position, callResult);
+  if (status) return 1;
+  return ExpectEnd(tokens, position) ? 0 : 1;
 }
 
 int CMerlane_Script::ExecKeyword(ScriptTokenList& tokens, int& nextLine) {
