@@ -234,8 +234,9 @@ int CMerlane_Script::ExecKeyword(ScriptTokenList& tokens, int& nextLine) {
 
 int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   const ScriptToken& target = tokens.GetAt(0);
-  const char* name = target.value.GetText();
-  ScriptValue* variable = variables.Find(name, target.resolved);
+  // The name's text is read only where a lookup needs it.
+  const auto name = [&target] { return target.value.GetText(); };
+  ScriptValue* variable = variables.FindNamedBy(name, target.resolved);
   int position = 1;
   const bool subscripted = tokens.GetAt(position).type == ScriptTokenType::kOpenBracket;
   std::vector<int> subscripts;
@@ -245,11 +246,11 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
     // The variable exists, empty, while its expression is evaluated.
     ScriptValue empty;
     empty.SetText("");
-    variables.Assign(name, empty, VariableTable::kAutomatic);
+    variables.Assign(name(), empty, VariableTable::kAutomatic);
   } else if (subscripted) {
     if (!variable->IsArray()) return ReportAt("You must DIM an array before you can assign to it.", tokens, 0);
     if (ReadSubscripts(tokens, position, subscripts)) return 1;
-    variable = variables.Find(name, target.resolved);
+    variable = variables.FindNamedBy(name, target.resolved);
     if (!variable || !variable->IsArray() || !ElementAt(*variable, subscripts))
       return ReportAt("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",
                       tokens, 0);
@@ -282,10 +283,10 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   if (!ExpectEnd(tokens, position)) return 1;
   // The expression may have called code that resized or replaced the array:
   // resolve the target again.
-  variable = variables.Find(name, target.resolved);
+  variable = variables.FindNamedBy(name, target.resolved);
   // The value is a temporary of this line: it moves in, no copy.
   if (!variable) {
-    variables.Assign(name, std::move(value), VariableTable::kAutomatic);
+    variables.Assign(name(), std::move(value), VariableTable::kAutomatic);
     return 0;
   }
   if (!subscripted) {
