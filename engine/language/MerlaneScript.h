@@ -216,8 +216,11 @@ class CMerlane_Script {
   // when it took a quit message, which ends every run.
   bool PumpMessages();
   int RunNested(int line, bool newScope, bool restoreError);
-  // Tokenises (unless its tokens are kept) and executes the current line.
-  void RunLine(const std::string& text, int& next);
+  // Tokenises (unless its tokens are kept: `kept`, or null to look them up)
+  // and executes the current line.
+  void RunLine(const std::string& text, ScriptTokenList* kept, int& next);
+  // RunLine's part for a line without kept tokens.
+  void RunTokenisedLine(const std::string& text, int& next);
   // Every nested run, call and bracket of a script nests C++ calls too: false,
   // after reporting the script error, when the stack left is too short to go
   // deeper. The depth limit of runs alone cannot tell, as one line may nest
@@ -280,6 +283,8 @@ class CMerlane_Script {
 
   // Statements.
   int ExecKeyword(ScriptTokenList& tokens, int& nextLine);
+  // A line that is a call of a built-in or user function.
+  int ExecCallLine(ScriptTokenList& tokens);
   int ExecAssignment(ScriptTokenList& tokens);
   int ExecIf(ScriptTokenList& tokens, int& nextLine);
   int ExecElse(ScriptTokenList& tokens, int& nextLine);
@@ -302,7 +307,12 @@ class CMerlane_Script {
   int ExecFuncSkip(int& nextLine);
 
   // Helpers of the statements.
-  bool ExpectEnd(ScriptTokenList& tokens, int position);
+  // Whether the line ends at position; else reports the text there. Inline:
+  // nearly every statement ends with it.
+  bool ExpectEnd(ScriptTokenList& tokens, int position) {
+    return tokens.GetAt(position).type == ScriptTokenType::kEndOfLine || ReportIllegalText(tokens, position);
+  }
+  bool ReportIllegalText(ScriptTokenList& tokens, int position);  // false
   int ReportAt(const std::string& message, ScriptTokenList& tokens, int position);
   int FindBlockEnd(int fromLine, int openKeyword, int closeKeyword);
   // The tokens of a line without reporting (its kept tokens, or `scratch`

@@ -121,6 +121,7 @@ ScriptTokenList* CMerlane_ScriptFile::GetLineTokens(int line, bool expandEnv) co
     auto tokens = std::make_unique<ScriptTokenList>();
     if (TokeniseScriptLine(entry.text, false, *tokens, nullptr)) {
       entry.longLiteral = HasLiteralLongerThan(*tokens, kMaxExpandedLength);
+      entry.expandsApart = entry.longLiteral || entry.text.find('%') != std::string::npos;
       tokens->MarkKept();
       entry.tokens = std::move(tokens);
     } else {

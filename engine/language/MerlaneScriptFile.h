@@ -38,6 +38,16 @@ class CMerlane_ScriptFile {
   // expansion on, for a line holding a "%" (its tokens depend on variables
   // that a run may change) or a literal that expansion cuts.
   ScriptTokenList* GetLineTokens(int line, bool expandEnv) const;
+  // The run loop's look-up of a line, once per line run: its text (null
+  // outside 1..count), and its tokens when they are kept already and hold
+  // for this setting of expansion (else null: GetLineTokens tells).
+  const std::string* GetLine(int line, bool expandEnv, ScriptTokenList*& keptTokens) const {
+    keptTokens = nullptr;
+    if (!indexBuilt_ || line < 1 || line > LineCount()) return nullptr;
+    const Line& entry = lines_[static_cast<std::size_t>(line - 1)];
+    if (!expandEnv || !entry.expandsApart) keptTokens = entry.tokens.get();
+    return &entry.text;
+  }
   int LineCount() const { return static_cast<int>(lines_.size()); }
   // Frees the lines and the source files; the recorded windows, their map,
   // RepeatTimes and the background flag stay until the next LoadRobotFile.
@@ -71,6 +81,8 @@ class CMerlane_ScriptFile {
     mutable std::unique_ptr<ScriptTokenList> tokens;
     mutable bool lexFailed = false;
     mutable bool longLiteral = false;  // expansion would cut one of its literals
+    // Expansion tokenises it each time: it holds a "%" or such a literal.
+    mutable bool expandsApart = false;
   };
   struct SourceFile {
     std::string path;

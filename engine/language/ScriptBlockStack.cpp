@@ -6,6 +6,7 @@ void ScriptBlockStack::Push(const ScriptBlock& block) {
     } else {
         items_.push_back(block);
     }
+    top_ = &items_[static_cast<std::size_t>(count_)];
     ++count_;
 }
 
@@ -20,5 +21,6 @@ void ScriptBlockStack::Pop() {
         if (top.stepValue.IsArray()) {
             top.stepValue.Reset();
         }
+        top_ = count_ > 0 ? &items_[static_cast<std::size_t>(count_ - 1)] : nullptr;
     }
 }

@@ -19,6 +19,8 @@ struct ScriptBlock {
     std::int32_t selectDepth = 0; // loop: Select stack height when entered
     ScriptValue endValue;         // For: the bound
     ScriptValue stepValue;        // For: the step
+    double endNumber = 0;         // For: endValue as a number, read once
+    bool stepsUp = true;          // For: the step is not negative
     std::int32_t callLevel = 0;   // loop: the call level when entered
     mutable ResolvedName variable; // For: the variable as Next last found it
 };
@@ -28,13 +30,19 @@ struct ScriptBlock {
 // records stay valid while others are pushed.
 class ScriptBlockStack {
 public:
+    ScriptBlockStack() = default;
+    // The top is kept as a pointer into the records.
+    ScriptBlockStack(const ScriptBlockStack&) = delete;
+    ScriptBlockStack& operator=(const ScriptBlockStack&) = delete;
+
     int Count() const { return count_; }
     bool IsEmpty() const { return count_ == 0; }
     void Push(const ScriptBlock& block);
     // Popping an empty stack does nothing.
     void Pop();
-    // An empty stack's top is a default record.
-    const ScriptBlock& Top() const { return FromTop(0); }
+    // An empty stack's top is a default record. Inline and without the
+    // deque's index: loops look at their top on every turn.
+    const ScriptBlock& Top() const { return top_ ? *top_ : empty_; }
     // The i-th record counted from the top (0 = top), for walks such as the
     // label search; past the bottom, a default record.
     const ScriptBlock& FromTop(int i) const {
@@ -47,5 +55,6 @@ public:
 private:
     std::deque<ScriptBlock> items_;  // [0, count_) are the stack
     int count_ = 0;
+    const ScriptBlock* top_ = nullptr;  // items_[count_ - 1], null when empty
     ScriptBlock empty_;
 };

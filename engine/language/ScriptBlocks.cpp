@@ -49,9 +49,9 @@ class ScannedLine {
 }  // namespace
 
 int CMerlane_Script::ScanLine(int line, ScriptTokenList& scratch, ScriptTokenList*& tokens) {
-  const std::string* text = scriptFile.GetLineText(line);
+  const std::string* text = scriptFile.GetLine(line, ExpandEnvStrings != 0, tokens);
   if (!text) return -2;
-  tokens = scriptFile.GetLineTokens(line, ExpandEnvStrings != 0);
+  if (!tokens) tokens = scriptFile.GetLineTokens(line, ExpandEnvStrings != 0);
   if (!tokens) {
     TokeniseScriptLine(*text, ExpandEnvStrings != 0, scratch, nullptr);
     tokens = &scratch;
@@ -76,8 +76,11 @@ void CMerlane_Script::EnterBlock(ScriptBlockStack& stack, int closeLine, int tak
 
 int CMerlane_Script::FindBlockEnd(int fromLine, int openKeyword, int closeKeyword) {
   int nesting = 0;
+  // One scratch list for the scan: each line tokenised afresh replaces it.
+  ScriptTokenList scratch;
   for (int line = fromLine + 1;; ++line) {
-    int first = FirstKeyword(line);
+    ScriptTokenList* tokens = nullptr;
+    const int first = ScanLine(line, scratch, tokens);
     if (first == -2) return 0;
     if (first == openKeyword) ++nesting;
     if (first == closeKeyword && nesting-- == 0) return line;
@@ -98,6 +101,10 @@ void CMerlane_Script::PushLoop(int kind, int openLine, int closeLine, const std:
   loop.name.Assign(var.c_str());
   loop.endValue = end;
   loop.stepValue = step;
+  // The bound and the step are copies that nothing changes: Next compares
+  // with their numbers read here.
+  loop.endNumber = end.GetNumber();
+  loop.stepsUp = step.GetNumber() >= 0;
   loop.ifDepth = ifStack.Count();
   loop.selectDepth = selectStack.Count();
   loop.callLevel = depth;
@@ -130,8 +137,8 @@ int CMerlane_Script::ExecIf(ScriptTokenList& tokens, int& nextLine) {
   bool elseSeen = false;
   int nesting = 0;
   int endIfLine = 0;
+  ScriptTokenList scratch;  // each line tokenised afresh replaces it
   for (int line = ifLine + 1; !endIfLine; ++line) {
-    ScriptTokenList scratch;
     ScriptTokenList* tokensOfLine = nullptr;
     const int kind = ScanLine(line, scratch, tokensOfLine);
     ScriptTokenList& scanned = kind == -2 ? scratch : *tokensOfLine;
@@ -236,8 +243,9 @@ int CMerlane_Script::ExecUntil(ScriptTokenList& tokens, int& nextLine) {
 
 namespace {
 
-bool ForGoesOn(const ScriptValue& variable, const ScriptValue& end, const ScriptValue& step) {
-  return step.GetNumber() >= 0 ? variable.GetNumber() <= end.GetNumber() : variable.GetNumber() >= end.GetNumber();
+bool ForGoesOn(const ScriptValue& variable, double end, bool stepsUp) {
+  const double at = variable.GetNumber();
+  return stepsUp ? at <= end : at >= end;
 }
 
 }  // namespace
@@ -274,7 +282,7 @@ int CMerlane_Script::ExecFor(ScriptTokenList& tokens, int& nextLine) {
     ReportLineError(NoCloserMessage("For", "Next"), -1);
     return 1;
   }
-  if (ForGoesOn(*variable, end, step))
+  if (ForGoesOn(*variable, end.GetNumber(), step.GetNumber() >= 0))
     PushLoop(keyword::kFor, currentLine, next, name, end, step);
   else
     nextLine = next + 1;
@@ -288,7 +296,7 @@ int CMerlane_Script::ExecNext(ScriptTokenList& tokens, int& nextLine) {
   ScriptValue* variable = variables.Find(loop.name.Text(), loop.variable);
   if (!variable) return ReportAt("Variable used without being declared.", tokens, 0);
   variable->Add(loop.stepValue);
-  if (ForGoesOn(*variable, loop.endValue, loop.stepValue))
+  if (ForGoesOn(*variable, loop.endNumber, loop.stepsUp))
     nextLine = loop.openLine + 1;
   else
     loopStack.Pop();
@@ -334,8 +342,8 @@ int CMerlane_Script::ExecSelect(ScriptTokenList& tokens, int& nextLine) {
   int nesting = 0;
   bool caseSeen = false;
   int endLine = 0;
+  ScriptTokenList scratch;  // each line tokenised afresh replaces it
   for (int line = selectLine + 1; !endLine; ++line) {
-    ScriptTokenList scratch;
     ScriptTokenList* tokensOfLine = nullptr;
     const int kind = ScanLine(line, scratch, tokensOfLine);
     ScriptTokenList& scanned = kind == -2 ? scratch : *tokensOfLine;

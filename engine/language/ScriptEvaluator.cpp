@@ -405,7 +405,7 @@ ScriptValue* ElementAt(ScriptValue& array, const std::vector<int>& subscripts) {
 }
 
 ScriptValue* CMerlane_Script::FindDeclared(const ScriptToken& token) {
-  ScriptValue* variable = variables.Find(token.value.GetText(), token.resolved);
+  ScriptValue* variable = variables.FindNamedBy([&token] { return token.value.GetText(); }, token.resolved);
   if (!variable) ReportLineError("Variable used without being declared.", token.column);
   return variable;
 }

@@ -84,14 +84,15 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
     }
     windowCheckPending = 0;
     currentLine = next;
-    const std::string* text = scriptFile.GetLineText(next);
+    ScriptTokenList* kept = nullptr;
+    const std::string* text = scriptFile.GetLine(next, ExpandEnvStrings != 0, kept);
     ++next;
     if (!text || stopRequest) {
       StopWaitLong();
       runState = run_state::kEnded;
       continue;
     }
-    RunLine(*text, next);
+    RunLine(*text, kept, next);
   }
 
   if (!keepDepth) --depth;
@@ -103,25 +104,30 @@ int CMerlane_Script::RunFromLine(int line, int keepDepth) {
   return 0;
 }
 
-void CMerlane_Script::RunLine(const std::string& text, int& next) {
+void CMerlane_Script::RunLine(const std::string& text, ScriptTokenList* kept, int& next) {
   // A string or array that cannot grow ends the run with a script error; what
   // the line had built so far is freed on the way out.
   try {
     // Lines do not change during a run, so the kept tokens stay valid while
     // the line executes (user functions may run it again meanwhile: the
     // tokens are only read).
-    if (ScriptTokenList* kept = scriptFile.GetLineTokens(currentLine, ExpandEnvStrings != 0)) {
+    if (!kept) kept = scriptFile.GetLineTokens(currentLine, ExpandEnvStrings != 0);
+    if (kept) {
       ExecuteLine(*kept, next);
       return;
     }
-    ScriptTokenList tokens;
-    if (TokeniseLine(text, tokens)) return;
-    ExecuteLine(tokens, next);
+    RunTokenisedLine(text, next);
   } catch (const std::bad_alloc&) {
     ReportLineError(kOutOfMemory, -1);
   } catch (const std::length_error&) {
     ReportLineError(kOutOfMemory, -1);
   }
+}
+
+void CMerlane_Script::RunTokenisedLine(const std::string& text, int& next) {
+  ScriptTokenList tokens;
+  if (TokeniseLine(text, tokens)) return;
+  ExecuteLine(tokens, next);
 }
 
 bool CMerlane_Script::EnoughStackToNest() {

@@ -122,12 +122,43 @@ bool AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, 
   }
 }
 
+// Whether the expression at `position` of a kept line is evaluated from
+// prepared steps that read nothing but literals and plain variables through
+// operators, and that end at the end of the line: it then runs no code and
+// changes no variable, and its value is handed over only when it succeeds,
+// by the same move the assignment would make. -1: not known yet (the steps
+// are made on its first evaluation).
+int EvaluatesWithoutSideEffects(const ScriptTokenList& tokens, int position) {
+  if (!tokens.IsKept()) return 0;
+  const ScriptToken& first = tokens.GetAt(position);
+  // A lone literal or variable is read without steps.
+  if (tokens.GetAt(position + 1).type == ScriptTokenType::kEndOfLine) return 0;
+  const PreparedExpression* form = first.prepared.Get();
+  if (!form) return -1;
+  if (form->scanned || form->tokensLeft != tokens.Count() - position) return 0;
+  for (const PreparedExpression::Step& step : form->steps) {
+    switch (step.kind) {
+      case PreparedExpression::kLiteral:
+      case PreparedExpression::kVariable:
+      case PreparedExpression::kApply:
+      case PreparedExpression::kApplyLiteral:
+      case PreparedExpression::kApplyVariable:
+      case PreparedExpression::kShortCircuit:
+      case PreparedExpression::kJump:
+      case PreparedExpression::kError: break;
+      case PreparedExpression::kDone:
+        if (tokens.GetAt(position + step.at).type != ScriptTokenType::kEndOfLine) return 0;
+        break;
+      default: return 0;
+    }
+  }
+  return 1;
+}
+
 }  // namespace
 
-bool CMerlane_Script::ExpectEnd(ScriptTokenList& tokens, int position) {
-  const ScriptToken& token = tokens.GetAt(position);
-  if (token.type == ScriptTokenType::kEndOfLine) return true;
-  ReportLineError(kIllegalText, token.column);
+bool CMerlane_Script::ReportIllegalText(ScriptTokenList& tokens, int position) {
+  ReportLineError(kIllegalText, tokens.GetAt(position).column);
   return false;
 }
 
@@ -137,21 +168,12 @@ int CMerlane_Script::ReportAt(const std::string& message, ScriptTokenList& token
 }
 
 int CMerlane_Script::ExecuteLine(ScriptTokenList& tokens, int& nextLine) {
-  const ScriptToken& first = tokens.GetAt(0);
-  int position = 0;
-  switch (first.type) {
+  switch (tokens.GetAt(0).type) {
     case ScriptTokenType::kKeyword:
       return ExecKeyword(tokens, nextLine);
-    case ScriptTokenType::kBuiltin: {
-      ScriptValue callResult;
-      if (CallBuiltin(tokens, position, callResult)) return 1;
-      return ExpectEnd(tokens, position) ? 0 : 1;
-    }
-    case ScriptTokenType::kUserFunction: {
-      ScriptValue callResult;
-      if (CallUserFunction(tokens, position, callResult)) return 1;
-      return ExpectEnd(tokens, position) ? 0 : 1;
-    }
+    case ScriptTokenType::kBuiltin:
+    case ScriptTokenType::kUserFunction:
+      return ExecCallLine(tokens);
     case ScriptTokenType::kVariable:
       return ExecAssignment(tokens);
     case ScriptTokenType::kEndOfLine:
@@ -161,8 +183,24 @@ int CMerlane_Script::ExecuteLine(ScriptTokenList& tokens, int& nextLine) {
   }
 }
 
+int CMerlane_Script::ExecCallLine(ScriptTokenList& tokens) {
+  int position = 0;
+  ScriptValue callResult;
+  const int status = tokens.GetAt(0).type == ScriptTokenType::kBuiltin ? CallBuiltin(tokens, position, callResult)
+                                                                         : CallUserFunction(tokens, position, callResult);
+  if (status) return 1;
+  return ExpectEnd(tokens, position) ? 0 : 1;
+}
+
 int CMerlane_Script::ExecKeyword(ScriptTokenList& tokens, int& nextLine) {
-  switch (tokens.GetAt(0).value.GetInt()) {
+  // A kept line's keyword is read from its value once.
+  const ScriptToken& first = tokens.GetAt(0);
+  if (first.keywordIndex < 0) {
+    const int index = first.value.GetInt();
+    if (index < 0 || index >= keyword::kCount) return ReportAt("Invalid keyword at the start of this line.", tokens, 0);
+    first.keywordIndex = static_cast<std::int8_t>(index);
+  }
+  switch (first.keywordIndex) {
     case keyword::kIf: return ExecIf(tokens, nextLine);
     case keyword::kElse:
     case keyword::kElseIf: return ExecElse(tokens, nextLine);
@@ -196,8 +234,9 @@ int CMerlane_Script::ExecKeyword(ScriptTokenList& tokens, int& nextLine) {
 
 int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   const ScriptToken& target = tokens.GetAt(0);
-  const char* name = target.value.GetText();
-  ScriptValue* variable = variables.Find(name, target.resolved);
+  // The name's text is read only where a lookup needs it.
+  const auto name = [&target] { return target.value.GetText(); };
+  ScriptValue* variable = variables.FindNamedBy(name, target.resolved);
   int position = 1;
   const bool subscripted = tokens.GetAt(position).type == ScriptTokenType::kOpenBracket;
   std::vector<int> subscripts;
@@ -207,11 +246,11 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
     // The variable exists, empty, while its expression is evaluated.
     ScriptValue empty;
     empty.SetText("");
-    variables.Assign(name, empty, VariableTable::kAutomatic);
+    variables.Assign(name(), empty, VariableTable::kAutomatic);
   } else if (subscripted) {
     if (!variable->IsArray()) return ReportAt("You must DIM an array before you can assign to it.", tokens, 0);
     if (ReadSubscripts(tokens, position, subscripts)) return 1;
-    variable = variables.Find(name, target.resolved);
+    variable = variables.FindNamedBy(name, target.resolved);
     if (!variable || !variable->IsArray() || !ElementAt(*variable, subscripts))
       return ReportAt("Array variable has incorrect number of subscripts or subscript dimension range exceeded.",
                       tokens, 0);
@@ -231,15 +270,23 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
     variable->Concat(rest);
     return 0;
   }
+  if (variable && !subscripted && preparedExpressions) {
+    if (target.assignsInPlace < 0) target.assignsInPlace = static_cast<std::int8_t>(EvaluatesWithoutSideEffects(tokens, position));
+    if (target.assignsInPlace > 0) {
+      // Written once: the steps' result moves straight into the variable.
+      if (EvalExpression(tokens, position, *variable)) return 1;
+      return ExpectEnd(tokens, position) ? 0 : 1;
+    }
+  }
   ScriptValue value;
   if (EvalExpression(tokens, position, value)) return 1;
   if (!ExpectEnd(tokens, position)) return 1;
   // The expression may have called code that resized or replaced the array:
   // resolve the target again.
-  variable = variables.Find(name, target.resolved);
+  variable = variables.FindNamedBy(name, target.resolved);
   // The value is a temporary of this line: it moves in, no copy.
   if (!variable) {
-    variables.Assign(name, std::move(value), VariableTable::kAutomatic);
+    variables.Assign(name(), std::move(value), VariableTable::kAutomatic);
     return 0;
   }
   if (!subscripted) {

@@ -54,6 +54,11 @@ struct ScriptToken {
     // The target of an assignment: whether the statement appends to its own
     // variable in place (-1: not known yet).
     mutable std::int8_t appendsToItself = -1;
+    // The target of an assignment: whether its value may be evaluated
+    // straight into the variable (-1: not known yet).
+    mutable std::int8_t assignsInPlace = -1;
+    // A keyword token's index, read from its value once (-1: not yet).
+    mutable std::int8_t keywordIndex = -1;
     // A user-function token of a kept line: its call's argument count (-1:
     // not known yet).
     mutable std::int32_t argumentCount = -1;

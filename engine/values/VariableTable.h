@@ -57,16 +57,15 @@ public:
     // name is kept by its slot, so it holds for the next call of the same
     // function too (its scope then has the same serial and names).
     ScriptValue* Find(const char* name, ResolvedName& resolved) const {
-        if (resolved.value != nullptr && resolved.globalSerial == global_.Serial() &&
-            resolved.globalVersion == global_.Version()) {
-            const VariableScope* local = TopLocal();
-            if (local == nullptr) {
-                if (resolved.localSerial == 0) return resolved.value;
-            } else if (resolved.localSerial == local->Serial() && resolved.localCount == local->Count()) {
-                return resolved.localSlot < 0 ? resolved.value : local->ValueAt(resolved.localSlot);
-            }
-        }
-        return Resolve(name, resolved);
+        ScriptValue* found = nullptr;
+        return Kept(resolved, found) ? found : Resolve(name, resolved);
+    }
+    // The same for a name that costs something to make (a token's text):
+    // made only when what `resolved` kept no longer holds.
+    template <typename NameOf>
+    ScriptValue* FindNamedBy(NameOf nameOf, ResolvedName& resolved) const {
+        ScriptValue* found = nullptr;
+        return Kept(resolved, found) ? found : Resolve(nameOf(), resolved);
     }
     // Binds the name in the top local scope; false when there is no local
     // scope or no target.
@@ -85,6 +84,21 @@ public:
 private:
     VariableScope& Innermost();
     const VariableScope* TopLocal() const { return locals_.empty() ? nullptr : locals_.back().get(); }
+    // Whether what `resolved` kept of the last lookup still holds, and then
+    // the variable it gives.
+    bool Kept(const ResolvedName& resolved, ScriptValue*& found) const {
+        if (resolved.value == nullptr || resolved.globalSerial != global_.Serial() ||
+            resolved.globalVersion != global_.Version())
+            return false;
+        const VariableScope* local = TopLocal();
+        if (local == nullptr) {
+            found = resolved.value;
+            return resolved.localSerial == 0;
+        }
+        if (resolved.localSerial != local->Serial() || resolved.localCount != local->Count()) return false;
+        found = resolved.localSlot < 0 ? resolved.value : local->ValueAt(resolved.localSlot);
+        return true;
+    }
     // Find through `resolved` when what it kept no longer holds.
     ScriptValue* Resolve(const char* name, ResolvedName& resolved) const;
 
