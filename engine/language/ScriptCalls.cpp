@@ -5,6 +5,7 @@
 
 #include "engine/values/AsciiNoCase.h"
 #include "engine/language/MerlaneScript.h"
+#include "engine/language/NestingCount.h"
 #include "engine/language/ScriptLexer.h"
 
 namespace {
@@ -183,11 +184,7 @@ int CMerlane_Script::EvalArgument(ScriptTokenList& tokens, int start, int end, i
     // into the argument.
     expressionColumn_ = -1;
     if (expressionNesting_ > 0 && !EnoughStackToNest()) return 1;
-    struct Nesting {
-      int& count;
-      explicit Nesting(int& c) : count(c) { ++count; }
-      ~Nesting() { --count; }
-    } nesting(expressionNesting_);
+    const NestingCount nesting(expressionNesting_);
     int at = start;
     return builtin ? CallBuiltin(tokens, at, value) : CallUserFunction(tokens, at, value);
   }

@@ -7,6 +7,7 @@
 
 #include "engine/language/ExpressionActions.h"
 #include "engine/language/MerlaneScript.h"
+#include "engine/language/NestingCount.h"
 #include "engine/language/PreparedExpression.h"
 #include "engine/values/ScriptValueCompare.h"
 
@@ -142,11 +143,7 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
   // outermost expression of a line needs no check: the run that executes the
   // line checked the stack, and only a few frames lie between.
   if (expressionNesting_ > 0 && !EnoughStackToNest()) return 1;
-  struct Nesting {
-    int& count;
-    explicit Nesting(int& c) : count(c) { ++count; }
-    ~Nesting() { --count; }
-  } nesting(expressionNesting_);
+  const NestingCount nesting(expressionNesting_);
   const int firstColumn = columnGiven >= 0 ? columnGiven : lone.column;
   // A kept line's expression is prepared on its first evaluation; a line
   // tokenised each time would prepare more than it runs.
