@@ -177,6 +177,12 @@ int CMerlane_Script::RunPreparedExpression(const PreparedExpression& form, Scrip
                                            ScriptValue& value, ExpressionStacks& stacks, int firstColumn) {
   const int first = position;
   const PreparedExpression::Step* const steps = form.steps.data();
+  // The variable a step reads; null after its error, with the position at it.
+  const auto declared = [&](const PreparedExpression::Step& step) -> const ScriptValue* {
+    const ScriptValue* variable = FindDeclared(tokens.GetAt(first + step.at));
+    if (!variable) position = first + step.at;
+    return variable;
+  };
   for (int next = 0;;) {
     const PreparedExpression::Step& step = steps[next++];
     switch (step.kind) {
@@ -184,11 +190,8 @@ int CMerlane_Script::RunPreparedExpression(const PreparedExpression& form, Scrip
         stacks.PushValue(tokens.GetAt(first + step.at).value);
         break;
       case PreparedExpression::kVariable: {
-        const ScriptValue* variable = FindDeclared(tokens.GetAt(first + step.at));
-        if (!variable) {
-          position = first + step.at;
-          return 1;
-        }
+        const ScriptValue* variable = declared(step);
+        if (!variable) return 1;
         stacks.PushValue(*variable);
         break;
       }
@@ -221,11 +224,8 @@ int CMerlane_Script::RunPreparedExpression(const PreparedExpression& form, Scrip
         ApplyBinary(step.op, stacks.TopValue(), tokens.GetAt(first + step.at).value);
         break;
       case PreparedExpression::kApplyVariable: {
-        const ScriptValue* variable = FindDeclared(tokens.GetAt(first + step.at));
-        if (!variable) {
-          position = first + step.at;
-          return 1;
-        }
+        const ScriptValue* variable = declared(step);
+        if (!variable) return 1;
         ApplyBinary(step.op, stacks.TopValue(), *variable);
         break;
       }
