@@ -26,8 +26,8 @@ HotkeyKey HotkeyTextToId(const std::string& text) {
   return hotkey;
 }
 
-EndKey EndKeyOf(const HotkeyKey& hotkey) {
-  EndKey key;
+KeyCombination KeyCombinationOf(const HotkeyKey& hotkey) {
+  KeyCombination key;
   key.key = static_cast<int>(hotkey.key);
   key.ctrl = (hotkey.modifiers & MOD_CONTROL) != 0;
   key.shift = (hotkey.modifiers & MOD_SHIFT) != 0;

@@ -17,5 +17,5 @@ struct HotkeyKey {
 // "None" and the empty text are no hotkey.
 HotkeyKey HotkeyTextToId(const std::string& text);
 
-// The key and modifiers of a hotkey as the end-key watch matches them.
-EndKey EndKeyOf(const HotkeyKey& hotkey);
+// The key and modifiers of a hotkey as the watch of a run's keys matches them.
+KeyCombination KeyCombinationOf(const HotkeyKey& hotkey);

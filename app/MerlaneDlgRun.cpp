@@ -25,17 +25,26 @@ constexpr char kHotkeyExamples[] =
 
 void CMerlaneDlg::SyncHotkeys() {
   std::vector<std::string> live;
-  std::vector<EndKey> endKeys;
+  std::vector<KeyCombination> endKeys;
+  std::vector<KeyCombination> startKeys;
+  auto watch = [](std::vector<KeyCombination>& keys, const std::string& text) {
+    if (HotkeyKey key = HotkeyTextToId(text); key.id) keys.push_back(KeyCombinationOf(key));
+  };
   auto addEndKey = [&](const std::string& text) {
     live.push_back(text);
-    if (HotkeyKey key = HotkeyTextToId(text); key.id) endKeys.push_back(EndKeyOf(key));
+    watch(endKeys, text);
   };
   if (!allKeysOff_ && !exiting_) {
     for (const CRobot& robot : robots_) {
       if (!robot.Enable) continue;
       // Not while a robot runs, whatever an editor closed meanwhile asks:
-      // a start key the robot types would be taken from it.
-      if (!startKeysOff_ && !running_) live.push_back(robot.StartKey);
+      // a start key the robot types would be taken from it. The person's
+      // press of it is kept from the window instead.
+      if (running_) {
+        watch(startKeys, robot.StartKey);
+      } else if (!startKeysOff_) {
+        live.push_back(robot.StartKey);
+      }
       addEndKey(robot.EndKey);
     }
   }
@@ -44,7 +53,7 @@ void CMerlaneDlg::SyncHotkeys() {
   hotkeys_.Sync(live);
   // Every live end key, registered or held by another program: a typing
   // robot hides its modifiers from the system's hotkeys.
-  endKeyHook_.SetKeys(std::move(endKeys));
+  endKeyHook_.SetKeys(std::move(endKeys), std::move(startKeys));
 }
 
 void CMerlaneDlg::RunWatchingEndKeys(const std::function<void()>& run) {

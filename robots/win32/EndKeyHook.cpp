@@ -10,21 +10,54 @@ thread_local EndKeyHook* hookOfThisThread = nullptr;
 
 std::atomic<SetHookFunction> setHookFunction{nullptr};
 
-constexpr int kModifierKeys[] = {VK_LCONTROL, VK_RCONTROL, VK_LSHIFT, VK_RSHIFT,
-                                 VK_LMENU,    VK_RMENU,    VK_LWIN,   VK_RWIN};
+// Keys whose state the picture does not take: the mouse buttons, and the
+// generic modifier codes, which the left and right codes stand for.
+bool TakenFromTheKeyboard(int vk) {
+  switch (vk) {
+    case VK_LBUTTON:
+    case VK_RBUTTON:
+    case VK_MBUTTON:
+    case VK_XBUTTON1:
+    case VK_XBUTTON2:
+    case VK_SHIFT:
+    case VK_CONTROL:
+    case VK_MENU: return false;
+    default: return true;
+  }
+}
+
+// The masking key, down and up: injected, so the watch lets it pass. The
+// window sees a combination with the person's Alt or Win instead of a lone
+// tap, which would open its menu or the Start menu.
+void SendMaskKey() {
+  INPUT keys[2] = {};
+  for (INPUT& key : keys) {
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = EndKeyWatch::kMaskKey;
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof(INPUT));
+}
 
 }  // namespace
 
 void SetEndKeyHookFunction(SetHookFunction setHook) { setHookFunction = setHook; }
 
-void EndKeyHook::SetKeys(std::vector<EndKey> keys) {
+void EndKeyHook::SetKeys(std::vector<KeyCombination> endKeys,
+                         std::vector<KeyCombination> startKeys) {
   std::lock_guard<std::mutex> lock(mutex_);
-  watch_.SetKeys(std::move(keys));
+  watch_.SetEndKeys(std::move(endKeys));
+  watch_.SetStartKeys(std::move(startKeys));
 }
 
-std::vector<EndKey> EndKeyHook::Keys() const {
+std::vector<KeyCombination> EndKeyHook::EndKeys() const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return watch_.Keys();
+  return watch_.EndKeys();
+}
+
+std::vector<KeyCombination> EndKeyHook::StartKeys() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return watch_.StartKeys();
 }
 
 bool EndKeyHook::Start(std::function<void()> onEndKey, std::function<bool()> robotTyping) {
@@ -63,7 +96,7 @@ void EndKeyHook::ThreadMain(HANDLE started, bool& installed) {
   HHOOK hook = setHook(WH_KEYBOARD_LL, &EndKeyHook::HookProc, GetModuleHandleA(nullptr), 0);
   // Events that come meanwhile wait for this thread's loop, so they follow
   // the picture taken here.
-  if (hook) TakeHeldModifiers();
+  if (hook) TakeHeldKeys();
   installed = hook != nullptr;
   SetEvent(started);
   if (!hook) return;
@@ -71,12 +104,13 @@ void EndKeyHook::ThreadMain(HANDLE started, bool& installed) {
   UnhookWindowsHookEx(hook);
 }
 
-void EndKeyHook::TakeHeldModifiers() {
-  // A start key's modifiers may still be held: the person can go straight on
-  // to the end key.
+void EndKeyHook::TakeHeldKeys() {
+  // A start key may still be held: the person can go straight on from its
+  // modifiers to the end key, and its letter's repeats and release must
+  // reach the window that saw it go down.
   std::lock_guard<std::mutex> lock(mutex_);
-  for (int vk : kModifierKeys) {
-    if (GetAsyncKeyState(vk) < 0) watch_.OnKeyEvent(vk, false, false);
+  for (int vk = 1; vk < 255; ++vk) {
+    if (TakenFromTheKeyboard(vk) && GetAsyncKeyState(vk) < 0) watch_.NoteHeldAtStart(vk);
   }
 }
 
@@ -89,6 +123,7 @@ bool EndKeyHook::OnKeyEvent(const KBDLLHOOKSTRUCT& event) {
     verdict = watch_.OnKeyEvent(static_cast<int>(event.vkCode), (event.flags & LLKHF_UP) != 0,
                                 injected, typing);
   }
+  if (verdict.mask) SendMaskKey();
   if (verdict.stop && onEndKey_) onEndKey_();
   return verdict.swallow;
 }

@@ -1,5 +1,5 @@
-// The end-key watch (robots/EndKeyWatch.h) on the keyboard's own events while
-// a run is in progress: a low-level keyboard hook owned by a thread of its
+// The watch of the robots' keys (robots/EndKeyWatch.h) on the keyboard's own
+// events while a run is in progress: a low-level keyboard hook owned by a thread of its
 // own, with its own message loop. The run's thread cannot own it: it is busy
 // typing and sleeps between keys, so the system would skip its hook (or the
 // key sender's own input would wait on it).
@@ -26,11 +26,13 @@ class EndKeyHook {
   EndKeyHook& operator=(const EndKeyHook&) = delete;
   ~EndKeyHook() { Stop(); }
 
-  // The keys to watch; they may change while the hook runs.
-  void SetKeys(std::vector<EndKey> keys);
-  std::vector<EndKey> Keys() const;
+  // The keys to watch: end keys stop the run, start keys are only kept
+  // from the window. They may change while the hook runs.
+  void SetKeys(std::vector<KeyCombination> endKeys, std::vector<KeyCombination> startKeys);
+  std::vector<KeyCombination> EndKeys() const;
+  std::vector<KeyCombination> StartKeys() const;
 
-  // Installs the hook on a thread of its own, its picture of the modifiers
+  // Installs the hook on a thread of its own, its picture of the keys held
   // taken from the keyboard as it stands. Both calls run on that thread, so
   // they must be safe there: `onEndKey` when the person presses an end key,
   // `robotTyping` for each key event of the person (true while the robot
@@ -44,7 +46,7 @@ class EndKeyHook {
  private:
   static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
   void ThreadMain(HANDLE started, bool& installed);
-  void TakeHeldModifiers();
+  void TakeHeldKeys();
   // True when the event must not reach the focused window.
   bool OnKeyEvent(const KBDLLHOOKSTRUCT& event);
 

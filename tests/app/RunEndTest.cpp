@@ -89,22 +89,26 @@ TEST_F(RunEnd, EveryRoadWatchesTheEndKeysForTheWholeRunAndEndsItOnce) {
 }
 
 // "F11", "^+E": a watched key as the tests name it.
-std::string KeyName(const EndKey& key) {
+std::string KeyName(const KeyCombination& key) {
   std::string name = std::string(key.ctrl ? "^" : "") + (key.shift ? "+" : "") +
                      (key.alt ? "!" : "") + (key.win ? "#" : "");
   if (key.key >= VK_F1 && key.key <= VK_F24) return name + "F" + std::to_string(key.key - VK_F1 + 1);
   return name + static_cast<char>(key.key);
 }
 
-TEST_F(RunEnd, TheHookWatchesEveryLiveEndKeyTheRunningRobotsIncluded) {
+TEST_F(RunEnd, TheHookWatchesEveryLiveEndKeyTheRunningRobotsIncludedAndTheEnabledStartKeys) {
   FakeScriptEngine engine;
   folder.WriteRobot({"alpha", "<F6>", "<F11>", 1, 0, 1});
   folder.WriteRobot({"beta", "<F7>", "Ctrl + Shift + E", 1, 0, 1});
   folder.WriteRobot({"gamma", "<F8>", "<F12>", 0, 0, 1});  // not enabled, run by the button
   OpenWindow();
   std::vector<std::string> watched;
+  std::vector<std::string> keptFromTheWindow;
   engine.onRun = [&](int) {
-    for (const EndKey& key : dialog->EndKeyWatchOfRuns().Keys()) watched.push_back(KeyName(key));
+    for (const KeyCombination& key : dialog->EndKeyWatchOfRuns().EndKeys())
+      watched.push_back(KeyName(key));
+    for (const KeyCombination& key : dialog->EndKeyWatchOfRuns().StartKeys())
+      keptFromTheWindow.push_back(KeyName(key));
   };
   CSortListCtrl& list = dialog->RobotList();
   for (int row = 0; row < list.GetItemCount(); ++row) {
@@ -113,6 +117,10 @@ TEST_F(RunEnd, TheHookWatchesEveryLiveEndKeyTheRunningRobotsIncluded) {
   SendMessageA(dialog->Item(IDC_RUN_ROBOT), BM_CLICK, 0, 0);
   std::sort(watched.begin(), watched.end());
   EXPECT_EQ(watched, (std::vector<std::string>{"F11", "F12", "^+E"}));
+  // Start keys are off during a run; a robot not enabled has none live.
+  std::sort(keptFromTheWindow.begin(), keptFromTheWindow.end());
+  EXPECT_EQ(keptFromTheWindow, (std::vector<std::string>{"F6", "F7"}));
+  EXPECT_TRUE(dialog->EndKeyWatchOfRuns().StartKeys().empty()) << "none once the run is over";
 }
 
 HHOOK WINAPI RefuseHook(int, HOOKPROC, HINSTANCE, DWORD) { return nullptr; }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kE = 'E';
 constexpr int kF11 = 0x7A;
-const EndKey kCtrlShiftE{kE, true, true, false, false};
+const KeyCombination kCtrlShiftE{kE, true, true, false, false};
 
 // One event and what the watch must answer: "pass", "swallow" (the event
 // goes nowhere) or "stop" (swallowed, and the run is asked to stop).
@@ -37,9 +37,15 @@ Step Typing(Step step) {
   return step;
 }
 
+// "+mask" follows when a masking key is asked for.
 std::string Answer(EndKeyWatch::Verdict verdict) {
-  if (verdict.stop) return verdict.swallow ? "stop" : "stop without swallowing";
-  return verdict.swallow ? "swallow" : "pass";
+  std::string answer;
+  if (verdict.stop) {
+    answer = verdict.swallow ? "stop" : "stop without swallowing";
+  } else {
+    answer = verdict.swallow ? "swallow" : "pass";
+  }
+  return verdict.mask ? answer + "+mask" : answer;
 }
 
 // Plays the steps in order and checks each answer.
@@ -52,9 +58,11 @@ void Play(EndKeyWatch& watch, const std::vector<Step>& steps, const char* what) 
   }
 }
 
-void Play(const std::vector<EndKey>& keys, const std::vector<Step>& steps, const char* what) {
+void Play(const std::vector<KeyCombination>& endKeys, const std::vector<Step>& steps,
+          const char* what, const std::vector<KeyCombination>& startKeys = {}) {
   EndKeyWatch watch;
-  watch.SetKeys(keys);
+  watch.SetEndKeys(endKeys);
+  watch.SetStartKeys(startKeys);
   Play(watch, steps, what);
 }
 
@@ -124,7 +132,7 @@ TEST(EndKeyWatch, WhileTheRobotTypesThePersonsModifierPressesAreHeldBackButCount
   Play({kCtrlShiftE},
        {Typing(Down(vk::kLControl, "swallow")), Typing(Down(vk::kLControl, "swallow")),
         Typing(Down(vk::kRShift, "swallow")), Typing(Down(kE, "stop")), Typing(Up(kE, "swallow")),
-        Typing(Up(vk::kRShift)), Up(vk::kLControl)},
+        Typing(Up(vk::kRShift, "swallow")), Up(vk::kLControl, "swallow")},
        "the end key pressed while the robot types");
   Play({kCtrlShiftE},
        {Typing(Down(vk::kLControl, "swallow")), Down(vk::kLShift), Down(kE, "stop"),
@@ -151,7 +159,7 @@ TEST(EndKeyWatch, AReleaseWithoutItsPressPasses) {
   Play({kCtrlShiftE}, {Up(kE), Up(vk::kLControl), Down(vk::kLShift), Down(kE), Up(kE)},
        "nothing held before");
   EndKeyWatch watch;
-  watch.SetKeys({kCtrlShiftE});
+  watch.SetEndKeys({kCtrlShiftE});
   Play(watch, {Down(vk::kRControl), Up(vk::kLControl)}, "the other side let go");
   EXPECT_TRUE(watch.CtrlHeld()) << "right Ctrl is still held";
   EXPECT_FALSE(watch.ShiftHeld());
@@ -160,11 +168,89 @@ TEST(EndKeyWatch, AReleaseWithoutItsPressPasses) {
 TEST(EndKeyWatch, KeysChangeWhileTheWatchRuns) {
   EndKeyWatch watch;
   Play(watch, {Down(kF11), Up(kF11)}, "no keys yet");
-  watch.SetKeys({{kF11}});
+  watch.SetEndKeys({{kF11}});
   Play(watch, {Down(kF11, "stop")}, "F11 watched");
-  watch.SetKeys({});
+  watch.SetEndKeys({});
   Play(watch, {Up(kF11, "swallow"), Down(kF11), Up(kF11)},
        "a swallowed press keeps its release after the keys changed");
+}
+
+TEST(EndKeyWatch, StartKeysPressedDuringARunAreKeptFromTheWindowAndStopNothing) {
+  const KeyCombination ctrlShiftK{'K', true, true, false, false};
+  Play({kCtrlShiftE},
+       {Down(vk::kLControl), Down(vk::kLShift), Down('K', "swallow"), Down('K', "swallow"),
+        Up('K', "swallow"), Down('K', "swallow"), Up('K', "swallow"), Down(kE, "stop"),
+        Up(kE, "swallow"), Up(vk::kLShift), Up(vk::kLControl), Down('K'), Up('K')},
+       "tapped twice with Ctrl and Shift held, then the end key, then K alone",
+       {ctrlShiftK});
+  Play({kCtrlShiftE}, {Down(vk::kLControl), Down('K'), Up('K')}, "Shift missing", {ctrlShiftK});
+}
+
+TEST(EndKeyWatch, KeysHeldWhenTheWatchBeginsPassWithTheirRepeatsAndRelease) {
+  EndKeyWatch watch;
+  watch.SetStartKeys({{'K', true, true, false, false}});
+  watch.SetEndKeys({{'K', true, false, false, false}});
+  for (int vk : {vk::kLControl, vk::kLShift, static_cast<int>('K')}) watch.NoteHeldAtStart(vk);
+  EXPECT_TRUE(watch.CtrlHeld() && watch.ShiftHeld());
+  // The start key Ctrl+Shift+K still held; Shift let go while K repeats,
+  // which is now the end key Ctrl+K.
+  Play(watch,
+       {Down('K'), Up(vk::kLShift), Down('K'), Down('K'), Up('K'), Down('K', "stop"),
+        Up('K', "swallow"), Up(vk::kLControl)},
+       "the start key's letter repeats and is let go, then pressed afresh");
+}
+
+TEST(EndKeyWatch, ARepeatOfAPressThatPassedPassesAndStopsNothing) {
+  const KeyCombination ctrlK{'K', true, false, false, false};
+  Play({ctrlK},
+       {Down('K'), Down(vk::kLControl), Down('K'), Down('K'), Up('K'), Up(vk::kLControl)},
+       "Ctrl comes while K repeats: the release the window waits for passes");
+  Play({ctrlK}, {Down(vk::kLControl), Down('K', "stop"), Up('K', "swallow")},
+       "a fresh press still stops");
+}
+
+TEST(EndKeyWatch, AModifierReleaseWhosePressWasHeldBackIsHeldBackToo) {
+  Play({kCtrlShiftE}, {Typing(Down(vk::kLShift, "swallow")), Typing(Up(vk::kLShift, "swallow"))},
+       "pressed and let go while the robot types");
+  Play({kCtrlShiftE}, {Typing(Down(vk::kLShift, "swallow")), Up(vk::kLShift, "swallow")},
+       "let go after the typing");
+  Play({kCtrlShiftE},
+       {Typing(Down(vk::kLShift, "swallow")), Down(vk::kLShift), Typing(Up(vk::kLShift))},
+       "a repeat after the typing reached the system: its release follows");
+  Play({kCtrlShiftE},
+       {Down(vk::kLShift), Typing(Down(vk::kLShift, "swallow")), Typing(Up(vk::kLShift))},
+       "the press reached the system before the typing");
+  Play({kCtrlShiftE},
+       {Typing(Down(vk::kLShift, "swallow")), Typing(Up(vk::kLShift, "swallow")),
+        Up(vk::kLShift)},
+       "a second release without a press passes");
+}
+
+TEST(EndKeyWatch, ASwallowedPressWithAltOrWinDownAsksForAMaskingKey) {
+  const KeyCombination altQ{'Q', false, false, true, false};
+  const KeyCombination winQ{'Q', false, false, false, true};
+  const KeyCombination shiftAlt5{'5', false, true, true, false};
+  Play({altQ},
+       {Down(vk::kLMenu), Down('Q', "stop+mask"), Down('Q', "swallow"), Up('Q', "swallow"),
+        Up(vk::kLMenu)},
+       "Alt + Q: one mask before Alt goes up");
+  Play({shiftAlt5},
+       {Down(vk::kLShift), Down(vk::kRMenu), Down('5', "stop+mask"), Up(vk::kRMenu),
+        Up('5', "swallow"), Up(vk::kLShift)},
+       "Shift + Alt + 5 with the right Alt");
+  Play({winQ}, {Down(vk::kLWin), Down('Q', "stop+mask"), Up('Q', "swallow"), Up(vk::kLWin)},
+       "Win + Q");
+  Play({kCtrlShiftE}, {Down(altQ.key), Up(altQ.key)}, "nothing swallowed",
+       {});
+  Play({kCtrlShiftE},
+       {Down(vk::kLMenu), Down('Q', "swallow+mask"), Up('Q', "swallow"), Up(vk::kLMenu)},
+       "a start key with Alt", {altQ});
+  Play({kCtrlShiftE}, {Down(vk::kLControl), Down(vk::kLShift), Down(kE, "stop")},
+       "Ctrl and Shift need no mask");
+  Play({altQ},
+       {Typing(Down(vk::kLMenu, "swallow")), Down('Q', "stop"), Up('Q', "swallow"),
+        Up(vk::kLMenu, "swallow")},
+       "Alt held back while typing: the system saw none of it");
 }
 
 }  // namespace
