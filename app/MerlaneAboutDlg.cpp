@@ -28,7 +28,8 @@ INT_PTR CMerlaneAboutDlg::DoModal(HWND owner) {
 void CMerlaneAboutDlg::SetUpLink(CLabel& label, int id, const char* text) {
   SetDlgItemTextA(Handle(), id, text);
   label.SubclassDlgItem(id, Handle());
-  label.SetFontName("Tahoma")
+  label.SetTransparent(true)
+      .SetFontName("Tahoma")
       .SetFontSize(10)
       .SetTextColor(kLinkColour)
       .SetFontUnderline(true)
@@ -37,8 +38,10 @@ void CMerlaneAboutDlg::SetUpLink(CLabel& label, int id, const char* text) {
 }
 
 bool CMerlaneAboutDlg::OnInitDialog() {
+  // The labels draw their text straight onto the dialog's background, as
+  // its plain texts do, rather than on boxes of the button face colour.
   productName_.SubclassDlgItem(IDC_PRODUCT_NAME, Handle());
-  productName_.SetFontSize(14).SetTextColor(RGB(0, 0, 0));
+  productName_.SetTransparent(true).SetFontSize(14).SetTextColor(RGB(0, 0, 0));
   SetUpLink(technicalSupport_, IDC_TECH_SUPPORT_LINK, kTechnicalSupportMail);
   SetUpLink(sales_, IDC_SALES_LINK, kSalesMail);
   SetUpLink(webSite_, IDC_WEBSITE_LINK, kWebSite);

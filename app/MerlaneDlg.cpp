@@ -9,6 +9,7 @@
 #include "app/NoCase.h"
 #include "app/RobotFolder.h"
 #include "app/RobotSchedule.h"
+#include "controls/KeyEditText.h"
 #include "engine/ports/MessageBoxPort.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
@@ -18,6 +19,15 @@ namespace {
 
 constexpr char kListColumns[] = "Enable,50;Name,100;Start Key,60;End Key,60";
 constexpr int kNameColumn = 1;
+constexpr int kKeyColumns[] = {2, 3};
+
+// The widest keys in common use as the list shows them: all three modifiers
+// with a function key or a key of the editing block.
+std::vector<std::string> WidestUsualKeys() {
+  HeldModifiers all;
+  all.ctrl = all.shift = all.alt = true;
+  return {KeyEditText(VK_F12, true, all), KeyEditText(VK_INSERT, true, all)};
+}
 
 constexpr char kNoDataFolder[] =
     "Can not find your application data folder: Quillmark can not list or save robots.";
@@ -106,6 +116,9 @@ void CMerlaneDlg::SetupRobotList() {
   list_.SetExtendedStyle(list_.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES |
                          LVS_EX_FULLROWSELECT);
   list_.SetColumns(kListColumns);
+  // Sixty pixels cut most keys short; the list has room for them whole.
+  // Widths the user saved still count over these.
+  for (int column : kKeyColumns) list_.WidenColumnToFit(column, WidestUsualKeys());
   list_.LoadColumnWidths();
   SetWindowPos(list_.Handle(), nullptr, 23, 75, 601, 204, SWP_NOZORDER | SWP_NOACTIVATE);
 }

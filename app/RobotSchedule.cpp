@@ -26,9 +26,14 @@ void MoveRobotScheduleOnRename(HWND owner, const std::string& oldName,
                                const std::string& newName) {
   RobotScheduleChange change = MoveRobotSchedule(GetModulePath(), oldName, newName);
   if (!TaskSucceeded(change.result)) {
-    Warn(owner, "The schedule of the robot \"" + oldName +
-                    "\" could not be moved to its new name \"" + newName +
-                    "\". Please schedule the robot again.\n\n" + TaskErrorMessage(change.result));
+    std::string text = "The schedule of the robot \"" + oldName +
+                       "\" could not be moved to its new name \"" + newName +
+                       "\". Please schedule the robot again.\n\n" +
+                       TaskErrorMessage(change.result);
+    for (const TaskSaveReport& lost : change.lost) {
+      text += "\n\n" + LostTaskText(lost.oldName, lost.writeBack);
+    }
+    Warn(owner, text);
   }
   if (change.needScheduleAgain > 0) {
     Warn(owner, "The robot \"" + newName +

@@ -176,8 +176,7 @@ void CScheduleRobotDlg::OnNext() {
     case kAccountPage:
       if (!CheckAccount()) return;
       if (!CreateTask()) {
-        ShowMessageBox(Handle(), TaskErrorMessage(lastResult_), kAppTitle,
-                       mb::kOk | mb::kIconWarning);
+        Tell(TaskSaveErrorMessage(lastResult_, lastReport_));
         return;
       }
       page_ = kFinished;
@@ -285,6 +284,7 @@ bool CScheduleRobotDlg::CreateTask() {
   ScheduleChoice choice;
   TaskTrigger trigger;
   lastResult_ = kTaskFail;
+  lastReport_ = TaskSaveReport();
   if (!ReadChoice(choice) || !BuildTrigger(choice, GetClockPort().LocalTime(), trigger)) {
     return false;
   }
@@ -301,7 +301,7 @@ bool CScheduleRobotDlg::CreateTask() {
     task.SetFlags(kWizardFlagsCurrentAccount);
   }
   task.AddTrigger(trigger);
-  lastResult_ = task.SaveTask(ScheduledJobName(robotName_));
+  lastResult_ = task.SaveTask(ScheduledJobName(robotName_), false, false, &lastReport_);
   return TaskSucceeded(lastResult_);
 }
 

@@ -55,4 +55,5 @@ class CScheduleRobotDlg : public ui::Dialog {
   int page_ = kKindPage;
   std::string robotName_;
   TaskResult lastResult_ = kTaskOk;
+  TaskSaveReport lastReport_;
 };

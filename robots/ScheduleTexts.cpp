@@ -172,9 +172,22 @@ std::string NextRunText(int triggerType, const TaskTime& next) {
   return FormatRunTime(next);
 }
 
-std::string ScheduleErrorText(std::int32_t result, const std::string& systemText) {
+namespace {
+
+std::string ResultCode(std::int32_t result) {
   char code[32];
   std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(result));
-  return std::string("Error code: ") + code + "\n\n" +
+  return code;
+}
+
+}  // namespace
+
+std::string ScheduleErrorText(std::int32_t result, const std::string& systemText) {
+  return "Error code: " + ResultCode(result) + "\n\n" +
          (systemText.empty() ? "Unknown error" : systemText);
+}
+
+std::string LostTaskText(const std::string& jobName, std::int32_t writeBack) {
+  return "The task \"" + jobName + "\" that was there before could not be written back either " +
+         "(error code " + ResultCode(writeBack) + "), so it is gone.";
 }

@@ -49,3 +49,8 @@ std::string NextRunText(int triggerType, const TaskTime& next);
 // The message of a failed scheduler call: "Error code: 0x%08X\n\n" and the
 // system's text of the code, or "Unknown error" when it has none.
 std::string ScheduleErrorText(std::int32_t result, const std::string& systemText);
+
+// After a failed replacement: the old work item could not be written back,
+// e.g. "The task "TarnwickSkiffbright_a" that was there before could not be
+// written back either (error code 0x80070057), so it is gone."
+std::string LostTaskText(const std::string& jobName, std::int32_t writeBack);

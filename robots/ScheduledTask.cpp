@@ -41,6 +41,12 @@ std::string TaskErrorMessage(TaskResult result) {
   return ScheduleErrorText(result, GetTaskSchedulerPort().ErrorText(result));
 }
 
+std::string TaskSaveErrorMessage(TaskResult result, const TaskSaveReport& report) {
+  std::string message = TaskErrorMessage(result);
+  if (report.oldTaskLost) message += "\n\n" + LostTaskText(report.oldName, report.writeBack);
+  return message;
+}
+
 CScheduledTask::~CScheduledTask() {
   // The password is the user's secret: not left behind in freed memory.
   password_.assign(password_.size(), '\0');
@@ -58,6 +64,9 @@ CScheduledTask TaskToSaveAgain(const CScheduledTask& read) {
   again.SetStartingDir(read.WorkingDirectory());
   again.SetComment(read.Comment());
   again.SetFlags(read.GetFlags());
+  again.SetPriority(read.Priority());
+  again.SetMaxRunTime(read.MaxRunTime());
+  again.SetIdleWait(read.IdleMinutes(), read.IdleDeadlineMinutes());
   if (!(read.GetFlags() & kTaskFlagRunOnlyIfLoggedOn)) again.SetAccountName(read.AccountName());
   for (const TaskTrigger& trigger : read.Triggers()) again.AddTrigger(trigger);
   return again;
@@ -76,7 +85,8 @@ TaskResult WriteBack(const CScheduledTask& old, const std::string& name) {
 }  // namespace
 
 TaskResult CScheduledTask::SaveTask(const std::string& name, bool failIfExists,
-                                    bool accountGivenOnly) const {
+                                    bool accountGivenOnly, TaskSaveReport* report) const {
+  if (report) *report = TaskSaveReport();
   if (name.empty() || application_.empty()) return kTaskFail;
   TaskSchedulerPort& scheduler = GetTaskSchedulerPort();
   TaskSaveOptions options;
@@ -91,7 +101,13 @@ TaskResult CScheduledTask::SaveTask(const std::string& name, bool failIfExists,
   if (!TaskSucceeded(read)) return read;  // not replaced: it could not come back
   options.failIfExists = false;
   result = scheduler.Save(*this, name, options);
-  if (!TaskSucceeded(result)) WriteBack(old, name);
+  if (TaskSucceeded(result)) return result;
+  TaskResult writeBack = WriteBack(old, name);
+  if (report && !TaskSucceeded(writeBack)) {
+    report->oldTaskLost = true;
+    report->oldName = old.Name().empty() ? name : old.Name();
+    report->writeBack = writeBack;
+  }
   return result;
 }
 

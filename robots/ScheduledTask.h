@@ -27,6 +27,15 @@ constexpr std::uint32_t kTaskFlagRunOnlyIfLoggedOn = 0x2000;
 constexpr std::uint32_t kWizardFlagsAnotherAccount = 0x403;
 constexpr std::uint32_t kWizardFlagsCurrentAccount = 0x2403;
 
+// What a save did to a work item that was already there under its name.
+struct TaskSaveReport {
+  // The new work item failed after the old one was deleted, and writing the
+  // old one back failed too: no work item of the name is left.
+  bool oldTaskLost = false;
+  std::string oldName;             // the lost work item's name as it was read
+  TaskResult writeBack = kTaskOk;  // the write-back's own result
+};
+
 class CScheduledTask {
  public:
   CScheduledTask() = default;
@@ -72,13 +81,14 @@ class CScheduledTask {
 
   // Writes the work item under `name`, replacing one of that name unless
   // `failIfExists` (then kTaskExists, the old one kept). A replacement that
-  // fails writes the old work item back, so no task is lost; one that
-  // cannot read the old work item first leaves it and fails. Without an account
-  // name the task is saved for the current user, unless `accountGivenOnly`
-  // (then no account is set at all). E_FAIL for an empty name or
-  // application, before the scheduler is asked.
+  // fails writes the old work item back; when that fails too, `report` (if
+  // given) says the old one is lost. One that cannot read the old work item
+  // first leaves it and fails. Without an account name the task is saved for
+  // the current user, unless `accountGivenOnly` (then no account is set at
+  // all). E_FAIL for an empty name or application, before the scheduler is
+  // asked.
   TaskResult SaveTask(const std::string& name, bool failIfExists = false,
-                      bool accountGivenOnly = false) const;
+                      bool accountGivenOnly = false, TaskSaveReport* report = nullptr) const;
   // The scheduler's status code of the work item named by this object (one
   // of its SCHED_S_* codes) into `status`; the result is the query's own.
   TaskResult GetStatus(TaskResult* status) const;
@@ -108,11 +118,11 @@ class CScheduledTask {
 };
 
 // A work item read back from the scheduler as the program saves one: its
-// program, parameters, folder, comment, flags and triggers, and the account
-// of a task that is not the logged-on user's (without its password, which
-// is never read back; a logged-on user's task goes to the current account
-// again). What the scheduler chose itself (priority, run and idle limits)
-// is left to it.
+// program, parameters, folder, comment, flags, priority, run and idle
+// limits and triggers, and the account of a task that is not the logged-on
+// user's (without its password, which is never read back; a logged-on
+// user's task goes to the current account again). A setting the scheduler
+// did not give back keeps its default, which leaves it to the scheduler.
 CScheduledTask TaskToSaveAgain(const CScheduledTask& read);
 
 // Deletes the work item of that name: E_FAIL for an empty name.

@@ -80,11 +80,14 @@ RobotScheduleChange MoveRobotSchedule(const std::string& application,
       ++change.needScheduleAgain;
       continue;
     }
-    TaskResult saved = RenamedTask(task, newName).SaveTask(newJob);
+    TaskSaveReport report;
+    TaskResult saved = RenamedTask(task, newName).SaveTask(newJob, false, false, &report);
     if (!TaskSucceeded(saved)) {
       // The old task keeps running the robot under its old name, which is
-      // better than none; the caller tells the user.
+      // better than none, unless it was the one replaced and it could not
+      // come back; the caller tells the user.
       if (TaskSucceeded(change.result)) change.result = saved;
+      if (report.oldTaskLost) change.lost.push_back(report);
       continue;
     }
     ++change.moved;

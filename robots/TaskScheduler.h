@@ -35,6 +35,9 @@ struct RobotScheduleChange {
   // Tasks of another account: their password cannot be read back, so they
   // were deleted rather than moved, and the robot must be scheduled again.
   int needScheduleAgain = 0;
+  // Work items under the new name that a failed move deleted and could not
+  // write back (a rename in letter case only replaces the robot's own task).
+  std::vector<TaskSaveReport> lost;
 };
 
 RobotScheduleChange DeleteRobotSchedule(const std::string& application,

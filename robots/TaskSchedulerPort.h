@@ -45,3 +45,6 @@ TaskSchedulerPort& GetTaskSchedulerPort();
 
 // "Error code: ..." with the installed port's text of the code.
 std::string TaskErrorMessage(TaskResult result);
+// The message of a failed save: its error, and when the work item it was to
+// replace is lost, that one by name.
+std::string TaskSaveErrorMessage(TaskResult result, const TaskSaveReport& report);

@@ -102,6 +102,18 @@ int CALLBACK CSortListCtrl::CompareItems(LPARAM first, LPARAM second, LPARAM lis
   return CompareCellTexts(cell(a), cell(b), self->ascending_);
 }
 
+void CSortListCtrl::WidenColumnToFit(int column, const std::vector<std::string>& texts) {
+  // A cell draws its text inside margins of about six pixels a side; the
+  // rest is room to spare.
+  constexpr int kCellMargins = 16;
+  int width = GetColumnWidth(column);
+  for (const std::string& text : texts) {
+    int needed = GetStringWidth(text.c_str()) + kCellMargins;
+    if (needed > width) width = needed;
+  }
+  if (width != GetColumnWidth(column)) SetColumnWidth(column, width);
+}
+
 void CSortListCtrl::LoadColumnWidths() {
   int id = GetDlgCtrlID(Handle());
   CSortHeaderCtrl::Archive archive;

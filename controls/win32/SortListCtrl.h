@@ -31,6 +31,10 @@ class CSortListCtrl : public ui::ListView {
   int SortColumn() const { return sortColumn_; }
   bool Ascending() const { return ascending_; }
 
+  // Widens the column (never narrows it) so that each of the texts shows
+  // whole in its cells at the list's font.
+  void WidenColumnToFit(int column, const std::vector<std::string>& texts);
+
   // Applies the column widths saved in the profile section "ListCtrls" under
   // this list's control id, when there are any.
   void LoadColumnWidths();

@@ -1,8 +1,10 @@
 // Measured under Wine 8: names holding "." are refused (E_INVALIDARG) by
 // NewWorkItem, Activate and Delete, and Enum lists "<name>.job", so listed
 // names lose their ".job"; GetAccountInformation fails for a task saved
-// without a password, SetPriority, GetTriggerString and EditWorkItem answer
-// E_NOTIMPL. A failing getter while loading leaves that setting's default.
+// without a password; SetPriority, SetIdleWait, GetTriggerString and
+// EditWorkItem answer E_NOTIMPL (GetPriority gives the normal class and
+// GetIdleWait 10 and 60 minutes, the defaults; the maximum run time is kept).
+// A failing getter while loading leaves that setting's default.
 #include "robots/win32/WindowsTaskScheduler.h"
 
 #include <windows.h>
@@ -29,7 +31,6 @@ constexpr ULONG kNamesPerBatch = 5;
 HRESULT DeleteWorkItem(ITaskScheduler& scheduler, const wchar_t* name) {
   return RetryWhileInUse([&] { return scheduler.Delete(name); }, 40, 25);
 }
-constexpr DWORD kNormalPriority = NORMAL_PRIORITY_CLASS;
 
 // Texts the scheduler hands out are the caller's to free.
 class TaskText {
@@ -159,6 +160,10 @@ HRESULT SetAccount(ITask& task, const CScheduledTask& settings, bool accountGive
   return task.SetAccountInformation(AnsiToWide(CurrentUserName()).c_str(), nullptr);
 }
 
+// A setter's failure that ends a save; E_NOTIMPL (a scheduler without the
+// setting) leaves the scheduler's own value.
+bool EndsTheSave(HRESULT result) { return FAILED(result) && result != E_NOTIMPL; }
+
 HRESULT FillWorkItem(ITask& task, const CScheduledTask& settings, bool accountGivenOnly) {
   HRESULT result = task.SetApplicationName(AnsiToWide(settings.Application()).c_str());
   if (FAILED(result)) return result;
@@ -180,18 +185,17 @@ HRESULT FillWorkItem(ITask& task, const CScheduledTask& settings, bool accountGi
   if (OnNtFamily()) flags |= kTaskFlagInteractive;
   result = task.SetFlags(flags);
   if (FAILED(result)) return result;
+  // A limit the scheduler cannot set stays its own: a task written back or
+  // moved is better saved with the scheduler's value than not at all.
   result = task.SetPriority(settings.Priority());
-  // A scheduler without priorities still gives new items the normal one.
-  if (FAILED(result) && !(result == E_NOTIMPL && settings.Priority() == kNormalPriority)) {
-    return result;
-  }
+  if (EndsTheSave(result)) return result;
   if (settings.MaxRunTime() != 0) {
     result = task.SetMaxRunTime(settings.MaxRunTime());
-    if (FAILED(result)) return result;
+    if (EndsTheSave(result)) return result;
   }
   if (settings.IdleMinutes() != 0) {
     result = task.SetIdleWait(settings.IdleMinutes(), settings.IdleDeadlineMinutes());
-    if (FAILED(result)) return result;
+    if (EndsTheSave(result)) return result;
   }
   for (const TaskTrigger& trigger : settings.Triggers()) {
     WORD index = 0;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "app/MerlaneAboutDlg.h"
@@ -15,6 +16,7 @@
 #include "tests/app/ModalDialogs.h"
 #include "tests/support/CapturedMessageBoxes.h"
 #include "tests/support/win32/ShellOpenRecorder.h"
+#include "tests/support/win32/WindowPixels.h"
 
 namespace {
 
@@ -60,6 +62,61 @@ TEST(AboutBox, FontsColoursAndTexts) {
   });
   EXPECT_EQ(about.DoModal(nullptr), IDOK);
   EXPECT_TRUE(looked);
+}
+
+// The colour that most pixels of a window show, and how many show each.
+struct ColourCount {
+  std::map<COLORREF, int> counts;
+  COLORREF Commonest() const {
+    COLORREF commonest = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts) {
+      if (count > most) {
+        most = count;
+        commonest = colour;
+      }
+    }
+    return commonest;
+  }
+  int Of(COLORREF colour) const {
+    auto found = counts.find(colour);
+    return found == counts.end() ? 0 : found->second;
+  }
+};
+
+ColourCount CountColours(HWND window) {
+  ColourCount count;
+  Pixels shown = CaptureClient(window);
+  for (COLORREF colour : shown.colours) ++count.counts[colour];
+  return count;
+}
+
+// The product name and the links stand on the dialog's blue-green, not on
+// grey boxes of their own, and their texts are drawn on it.
+TEST(AboutBox, TheNameAndTheLinksStandOnTheDialogsBackground) {
+  CMerlaneAboutDlg about;
+  WhileModal steps("About Quillmark", [&](HWND dialog) {
+    RedrawWindow(dialog, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SaveShot(CaptureClient(dialog), "about-box");
+    const struct {
+      CLabel* label;
+      COLORREF text;
+    } labels[] = {{&about.ProductName(), RGB(0, 0, 0)},
+                  {&about.TechnicalSupport(), 0xFF0005},
+                  {&about.Sales(), 0xFF0005},
+                  {&about.WebSite(), 0xFF0005}};
+    for (const auto& shown : labels) {
+      int id = GetDlgCtrlID(shown.label->Handle());
+      ColourCount count = CountColours(shown.label->Handle());
+      EXPECT_EQ(count.Commonest(), RGB(181, 211, 211)) << "label " << id;
+      EXPECT_EQ(count.Of(GetSysColor(COLOR_BTNFACE)), 0) << "label " << id;
+      EXPECT_GT(count.Of(shown.text), 0) << "label " << id << ": no text is drawn";
+    }
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(about.DoModal(nullptr), IDOK);
+  EXPECT_TRUE(steps.Ran());
 }
 
 TEST(AboutBox, LinksOpenTheirAddresses) {

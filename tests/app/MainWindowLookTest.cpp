@@ -1,66 +1,28 @@
 // The main window as a user sees it: each icon button on a plain area of the
-// background, icons that fit their buttons with clean edges, and captions
-// that read in the normal and the hovered look. With QM_SHOT_DIR set, the
-// window is saved there as BMP files for a person to judge.
+// background, icons that fit their buttons with clean edges, captions that
+// read in the normal and the hovered look, and key columns that show usual
+// keys whole. With QM_SHOT_DIR set, the window is saved there as BMP files
+// for a person to judge.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "controls/ColorShades.h"
 #include "controls/win32/ButtonST.h"
 #include "controls/win32/DibFormat.h"
+#include "controls/win32/ProfileBinary.h"
 #include "res/resource.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/win32/MessagePump.h"
+#include "tests/support/win32/WindowPixels.h"
 
 namespace {
 
 const int kButtonIds[] = {IDC_RUN_ROBOT,  IDC_SCHEDULE,   IDC_HELP_BUTTON,
                           IDC_ADD_ROBOT, IDC_EDIT_ROBOT, IDC_REMOVE_ROBOT};
-
-// The pixels of a window's client area (or of a bitmap), row by row.
-struct Pixels {
-  int width = 0;
-  int height = 0;
-  std::vector<COLORREF> colours;
-
-  COLORREF At(int x, int y) const { return colours[static_cast<size_t>(y) * width + x]; }
-};
-
-Pixels Capture(HDC source, int width, int height) {
-  Pixels pixels;
-  pixels.width = width;
-  pixels.height = height;
-  BITMAPINFO info = TopDown32BitFormat(width, height);
-  void* bits = nullptr;
-  HBITMAP section = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memory = CreateCompatibleDC(source);
-  HGDIOBJ old = SelectObject(memory, section);
-  BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* quads = static_cast<const RGBQUAD*>(bits);
-  for (int i = 0; i < width * height; ++i) {
-    pixels.colours.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
-  }
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  DeleteObject(section);
-  return pixels;
-}
-
-Pixels CaptureClient(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  HDC dc = GetDC(window);
-  Pixels pixels = Capture(dc, client.right, client.bottom);
-  ReleaseDC(window, dc);
-  return pixels;
-}
 
 Pixels BackgroundBitmap() {
   HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND));
@@ -75,40 +37,6 @@ Pixels BackgroundBitmap() {
   ReleaseDC(nullptr, screen);
   DeleteObject(bitmap);
   return pixels;
-}
-
-// Saves the pixels as a 24-bit BMP in QM_SHOT_DIR, when that is set.
-void SaveShot(const Pixels& pixels, const std::string& name) {
-  const char* folder = std::getenv("QM_SHOT_DIR");
-  if (!folder || !*folder) return;
-  int stride = (pixels.width * 3 + 3) & ~3;
-  std::vector<unsigned char> data(static_cast<size_t>(stride) * pixels.height);
-  for (int y = 0; y < pixels.height; ++y) {
-    unsigned char* row = &data[static_cast<size_t>(pixels.height - 1 - y) * stride];
-    for (int x = 0; x < pixels.width; ++x) {
-      COLORREF c = pixels.At(x, y);
-      row[x * 3] = GetBValue(c);
-      row[x * 3 + 1] = GetGValue(c);
-      row[x * 3 + 2] = GetRValue(c);
-    }
-  }
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = pixels.width;
-  info.biHeight = pixels.height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biSizeImage = static_cast<DWORD>(data.size());
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + info.biSizeImage;
-  std::FILE* out = std::fopen((std::string(folder) + "\\" + name + ".bmp").c_str(), "wb");
-  if (!out) return;
-  std::fwrite(&file, sizeof file, 1, out);
-  std::fwrite(&info, sizeof info, 1, out);
-  std::fwrite(data.data(), 1, data.size(), out);
-  std::fclose(out);
 }
 
 class MainWindowLook : public MainWindow {
@@ -247,6 +175,82 @@ TEST_F(MainWindowLook, CaptionsReadNormallyAndWhenHovered) {
     if (id == IDC_ADD_ROBOT) SaveShot(CaptureClient(dialog->Handle()), "main-window-hover");
     SendMessageA(dialog->Item(id), WM_MOUSELEAVE, 0, 0);
   }
+}
+
+constexpr int kStartKeyColumn = 2;
+constexpr int kEndKeyColumn = 3;
+
+// The width of a text at the list's own font.
+int TextWidthAtListFont(HWND list, const std::string& text) {
+  HDC dc = GetDC(list);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(list, dc);
+  return extent.cx;
+}
+
+int ColumnWidth(HWND list, int column) {
+  return static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+// The width the list itself needs to show every cell of the column whole;
+// the column's own width is put back.
+int WidthTheListNeeds(HWND list, int column) {
+  int own = ColumnWidth(list, column);
+  SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+  int needed = ColumnWidth(list, column);
+  SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(own, 0));
+  return needed;
+}
+
+TEST_F(MainWindowLook, TheKeyColumnsShowUsualKeysWholeAndTheListKeepsItsSize) {
+  const std::string shortKey = "Ctrl + Shift + K";
+  const std::string longKey = "Ctrl + Shift + Alt + <F12>";  // as the list shows F12
+  folder.WriteRobot({"short", shortKey, longKey});
+  folder.WriteRobot({"long", longKey, shortKey});
+  ShowIt();
+  HWND list = dialog->RobotList().Handle();
+  SaveShot(CaptureClient(dialog->Handle()), "main-window-keys");
+  for (int column : {kStartKeyColumn, kEndKeyColumn}) {
+    int width = ColumnWidth(list, column);
+    for (const std::string& key : {shortKey, longKey}) {
+      // A cell keeps a margin of about six pixels on each side of its text.
+      EXPECT_GE(width, TextWidthAtListFont(list, key) + 12) << "column " << column << ": " << key;
+    }
+    EXPECT_GE(width, WidthTheListNeeds(list, column)) << "column " << column;
+  }
+  RECT client;
+  GetClientRect(list, &client);
+  int total = 0;
+  for (int column = 0; column < 4; ++column) total += ColumnWidth(list, column);
+  EXPECT_LE(total, client.right) << "the columns run past the list's right edge";
+  RECT frame;
+  GetWindowRect(list, &frame);
+  EXPECT_EQ(frame.right - frame.left, 601);
+  EXPECT_EQ(frame.bottom - frame.top, 204);
+}
+
+// Widths saved in the profile are the user's: they count over the fitted ones.
+TEST_F(MainWindowLook, SavedColumnWidthsStillCount) {
+  struct SavedWidths {
+    SavedWidths() {
+      // count 4, widths 40, 120, 70 and 90, as hexadecimal bytes
+      ok = WritePrivateProfileStringA("ListCtrls", std::to_string(IDC_ROBOT_LIST).c_str(),
+                                      "040000002800000078000000460000005A000000",
+                                      kProfileFileName) != FALSE;
+    }
+    ~SavedWidths() { WritePrivateProfileStringA("ListCtrls", nullptr, nullptr, kProfileFileName); }
+    bool ok;
+  } saved;
+  ASSERT_TRUE(saved.ok);
+  OpenWindow();
+  HWND list = dialog->RobotList().Handle();
+  EXPECT_EQ(ColumnWidth(list, 0), 40);
+  EXPECT_EQ(ColumnWidth(list, 1), 120);
+  EXPECT_EQ(ColumnWidth(list, kStartKeyColumn), 70);
+  EXPECT_EQ(ColumnWidth(list, kEndKeyColumn), 90);
 }
 
 }  // namespace

@@ -220,4 +220,21 @@ TEST_F(MainWindowSchedule, ARenameMovesTheTaskOrAsksToScheduleAgain) {
             "cannot be read back. Its schedule was removed: please schedule the robot again.");
 }
 
+// A rename in letter case only replaces the robot's own task: when the new
+// one and the write-back both fail, the user hears that the task is gone.
+TEST_F(MainWindowSchedule, ARenameThatLosesTheTaskNamesIt) {
+  AddTask("TarnwickSkiffbright_mine", "-a mine", kTriggerDaily);
+  scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
+  scheduler.failingSaves = 2;
+  MoveRobotScheduleOnRename(nullptr, "mine", "Mine");
+  EXPECT_TRUE(scheduler.tasks.empty());
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "The schedule of the robot \"mine\" could not be moved to its new name \"Mine\". "
+            "Please schedule the robot again.\n\n"
+            "Error code: 0x80070057\n\nThe parameter is incorrect.\n\n"
+            "The task \"TarnwickSkiffbright_mine\" that was there before could not be written "
+            "back either (error code 0x80070057), so it is gone.");
+}
+
 }  // namespace

@@ -369,6 +369,31 @@ TEST_F(ScheduleWizard, AFailedSaveShowsItsResultAndStays) {
   EXPECT_TRUE(scheduler.tasks.empty());
 }
 
+// The robot had a task: the scheduler deleted it for the new one, which then
+// failed, and writing the old one back failed too.
+TEST_F(ScheduleWizard, AFailedReplacementThatLosesTheOldTaskSaysSoByName) {
+  CScheduledTask old;
+  old.SetProgram(GetModulePath());
+  old.SetParameters("-a my robot");
+  ASSERT_EQ(old.SaveTask("TarnwickSkiffbright_my robot"), kTaskOk);
+  scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
+  scheduler.failingSaves = 2;
+  wizard.script = [this](ScriptedWizard& w) {
+    w.ChooseKind(IDC_KIND_STARTUP);
+    w.Click(IDC_WIZARD_NEXT);
+    w.Click(IDC_WIZARD_NEXT);
+    EXPECT_EQ(w.CurrentPage(), Wizard::kAccountPage);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text,
+              "Error code: 0x80070057\n\nThe parameter is incorrect.\n\n"
+              "The task \"TarnwickSkiffbright_my robot\" that was there before could not be "
+              "written back either (error code 0x80070057), so it is gone.");
+    EXPECT_EQ(boxes.boxes[0].owner, w.Handle());
+  };
+  EXPECT_EQ(wizard.Run(), IDCANCEL);
+  EXPECT_TRUE(scheduler.tasks.empty());
+}
+
 TEST_F(ScheduleWizard, EnterDoesNotEndItEscapeCancelsAndPageCommandsStayOnThePage) {
   wizard.script = [this](ScriptedWizard& w) {
     w.Click(IDC_WIZARD_NEXT);  // the daily page

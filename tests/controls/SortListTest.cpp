@@ -165,6 +165,23 @@ TEST_F(SortList, ColumnWidthsApplyOnlyWhenTheCountMatches) {
   EXPECT_EQ(ColumnWidth(1), 80);
 }
 
+// Widened to what the list itself needs for the texts in its cells; a wider
+// column stays as it is.
+TEST_F(SortList, AColumnWidensToShowItsTextsWholeAndNeverNarrows) {
+  ASSERT_TRUE(list.SetColumns("A,20;B,300"));
+  const std::vector<std::string> texts = {"Ctrl + Shift + K", "Ctrl + Shift + Alt + <F12>"};
+  ASSERT_GE(list.AddItem({texts[1], texts[0]}), 0);
+  ASSERT_GE(list.AddItem({texts[0], texts[1]}), 0);
+  SendMessageA(list.Handle(), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+  int needed = ColumnWidth(0);
+  SendMessageA(list.Handle(), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(20, 0));
+  list.WidenColumnToFit(0, texts);
+  list.WidenColumnToFit(1, texts);
+  EXPECT_GE(ColumnWidth(0), needed);
+  EXPECT_LE(ColumnWidth(0), needed + 8);
+  EXPECT_EQ(ColumnWidth(1), 300);
+}
+
 TEST_F(SortList, SavedWidthsComeFromTheProfileEntryOfTheControlId) {
   ASSERT_TRUE(list.SetColumns("A,50;B,60"));
   // count 2, widths 90 and 40, as hexadecimal bytes

@@ -24,6 +24,22 @@ CScheduledTask RobotTask(const std::string& robot, std::uint32_t flags = 0x2001,
   return task;
 }
 
+// Limits a user may give a task in the scheduler's own property sheet.
+CScheduledTask WithLimits(CScheduledTask task) {
+  task.SetPriority(0x80);  // high priority class
+  task.SetMaxRunTime(2 * 60 * 60 * 1000);
+  task.SetIdleWait(15, 30);
+  return task;
+}
+
+void ExpectLimits(const CScheduledTask* task) {
+  ASSERT_NE(task, nullptr);
+  EXPECT_EQ(task->Priority(), 0x80u);
+  EXPECT_EQ(task->MaxRunTime(), 2u * 60 * 60 * 1000);
+  EXPECT_EQ(task->IdleMinutes(), 15);
+  EXPECT_EQ(task->IdleDeadlineMinutes(), 30);
+}
+
 class TaskSchedulerTest : public testing::Test {
  protected:
   void Add(const std::string& robot, std::uint32_t flags = 0x2001,
@@ -127,6 +143,16 @@ TEST_F(TaskSchedulerTest, RenamingMovesTheTaskWithItsTriggersAndFolder) {
   EXPECT_EQ(moved->Triggers()[0].daysInterval, 3);
 }
 
+TEST_F(TaskSchedulerTest, RenamingKeepsThePriorityAndTheRunAndIdleLimits) {
+  for (const char* newName : {"New Name", "OLD"}) {
+    SCOPED_TRACE(newName);
+    scheduler.tasks.clear();
+    ASSERT_EQ(WithLimits(RobotTask("old")).SaveTask(ScheduledJobName("old")), kTaskOk);
+    EXPECT_EQ(MoveRobotSchedule(kProgram, "old", newName).moved, 1);
+    ExpectLimits(scheduler.Find(ScheduledJobName(newName)));
+  }
+}
+
 TEST_F(TaskSchedulerTest, RenamingOnlyTheCaseKeepsTheOneTask) {
   Add("robot");
   RobotScheduleChange change = MoveRobotSchedule(kProgram, "robot", "Robot");
@@ -163,12 +189,43 @@ TEST_F(TaskSchedulerTest, AReplacementThatFailsWritesTheOldTaskBack) {
   replacement.AddTrigger(weekly);
   scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
   scheduler.failingSaves = 1;
-  EXPECT_EQ(replacement.SaveTask(ScheduledJobName("alpha")), FakeTaskScheduler::kInvalidArgument);
+  TaskSaveReport report;
+  EXPECT_EQ(replacement.SaveTask(ScheduledJobName("alpha"), false, false, &report),
+            FakeTaskScheduler::kInvalidArgument);
+  EXPECT_FALSE(report.oldTaskLost);
   const CScheduledTask* kept = scheduler.Find(ScheduledJobName("alpha"));
   ASSERT_NE(kept, nullptr) << "the old task is lost";
   EXPECT_EQ(kept->Parameters(), "-a alpha");
   ASSERT_EQ(kept->Triggers().size(), 1u);
   EXPECT_EQ(kept->Triggers()[0].daysInterval, 3);
+}
+
+TEST_F(TaskSchedulerTest, TheWriteBackKeepsThePriorityAndTheRunAndIdleLimits) {
+  ASSERT_EQ(WithLimits(RobotTask("alpha")).SaveTask(ScheduledJobName("alpha")), kTaskOk);
+  scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
+  scheduler.failingSaves = 1;
+  EXPECT_NE(RobotTask("alpha").SaveTask(ScheduledJobName("alpha")), kTaskOk);
+  ExpectLimits(scheduler.Find(ScheduledJobName("alpha")));
+}
+
+// The new one fails after the scheduler deleted the old, and the old one
+// cannot be written back: the save says so, with the write-back's result.
+TEST_F(TaskSchedulerTest, AnOldTaskThatCannotBeWrittenBackIsToldLostByName) {
+  Add("alpha");
+  scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
+  scheduler.failingSaves = 2;
+  TaskSaveReport report;
+  TaskResult result =
+      RobotTask("alpha").SaveTask(ScheduledJobName("alpha"), false, false, &report);
+  EXPECT_EQ(result, FakeTaskScheduler::kInvalidArgument);
+  EXPECT_TRUE(scheduler.tasks.empty());
+  EXPECT_TRUE(report.oldTaskLost);
+  EXPECT_EQ(report.writeBack, FakeTaskScheduler::kInvalidArgument);
+  EXPECT_EQ(report.oldName, ScheduledJobName("alpha"));
+  EXPECT_EQ(TaskSaveErrorMessage(result, report),
+            "Error code: 0x80070057\n\nThe parameter is incorrect.\n\n"
+            "The task \"TarnwickSkiffbright_alpha\" that was there before could not be written "
+            "back either (error code 0x80070057), so it is gone.");
 }
 
 TEST_F(TaskSchedulerTest, AReplacementThatSucceedsTakesThePlaceOfTheOldTask) {
@@ -208,8 +265,21 @@ TEST_F(TaskSchedulerTest, ACaseOnlyRenameWhoseSaveFailsKeepsTheTask) {
   RobotScheduleChange change = MoveRobotSchedule(kProgram, "robot", "Robot");
   EXPECT_EQ(change.result, FakeTaskScheduler::kInvalidArgument);
   EXPECT_EQ(change.moved, 0);
+  EXPECT_TRUE(change.lost.empty());
   ASSERT_EQ(scheduler.tasks.size(), 1u) << "the robot's only task is lost";
   EXPECT_EQ(scheduler.tasks.begin()->second.Parameters(), "-a robot");
+}
+
+TEST_F(TaskSchedulerTest, ACaseOnlyRenameThatLosesTheTaskNamesIt) {
+  Add("robot");
+  scheduler.saveResult = FakeTaskScheduler::kInvalidArgument;
+  scheduler.failingSaves = 2;
+  RobotScheduleChange change = MoveRobotSchedule(kProgram, "robot", "Robot");
+  EXPECT_EQ(change.result, FakeTaskScheduler::kInvalidArgument);
+  EXPECT_TRUE(scheduler.tasks.empty());
+  ASSERT_EQ(change.lost.size(), 1u);
+  EXPECT_EQ(change.lost[0].oldName, ScheduledJobName("robot"));  // its own name
+  EXPECT_EQ(change.lost[0].writeBack, FakeTaskScheduler::kInvalidArgument);
 }
 
 }  // namespace

@@ -45,6 +45,19 @@ int ListView::InsertColumn(int index, const char* name, int format, int width, i
       SendMessageA(Handle(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column)));
 }
 
+int ListView::GetColumnWidth(int column) const {
+  return static_cast<int>(SendMessageA(Handle(), LVM_GETCOLUMNWIDTH, column, 0));
+}
+
+bool ListView::SetColumnWidth(int column, int width) {
+  return SendMessageA(Handle(), LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0)) != 0;
+}
+
+int ListView::GetStringWidth(const char* text) const {
+  return static_cast<int>(
+      SendMessageA(Handle(), LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+}
+
 int ListView::GetItemCount() const {
   return static_cast<int>(SendMessageA(Handle(), LVM_GETITEMCOUNT, 0, 0));
 }

@@ -29,6 +29,10 @@ class ListView : public Window {
   HWND GetHeader() const;
   // Index of the new column, -1 on failure.
   int InsertColumn(int index, const char* name, int format, int width, int subItem);
+  int GetColumnWidth(int column) const;
+  bool SetColumnWidth(int column, int width);
+  // The text's width in pixels at the list's font, without the cell's margins.
+  int GetStringWidth(const char* text) const;
   int GetItemCount() const;
   // Index of the new row, -1 on failure.
   int InsertItem(int index, const char* text);

@@ -1,6 +1,7 @@
 // Replacing a work item on the real scheduler, which deletes the old one
 // before it writes the new: a new one that the scheduler then refuses (here
-// a trigger without a begin date) leaves the old one in place.
+// a trigger without a begin date) leaves the old one in place, with the
+// limits the scheduler gave it; so does a rename.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,8 @@
 namespace {
 
 constexpr char kJob[] = "TarnwickSkiffbright_replaced";
+constexpr char kMovedJob[] = "TarnwickSkiffbright_moved";
+constexpr std::uint32_t kTwoHours = 2 * 60 * 60 * 1000;
 
 CScheduledTask Task(int beginYear, int daysInterval) {
   CScheduledTask task;
@@ -31,15 +34,44 @@ CScheduledTask Task(int beginYear, int daysInterval) {
   return task;
 }
 
+// Limits a user may give in the scheduler's own property sheet. Wine sets
+// only the run limit: its priority and idle wait stay the scheduler's own.
+CScheduledTask WithLimits(CScheduledTask task) {
+  task.SetPriority(HIGH_PRIORITY_CLASS);
+  task.SetMaxRunTime(kTwoHours);
+  task.SetIdleWait(15, 30);
+  return task;
+}
+
 class TaskReplacement : public testing::Test {
  protected:
   void SetUp() override {
     SetTaskSchedulerPort(&GetWindowsTaskScheduler());
     DeleteScheduledTaskByName(kJob);
+    DeleteScheduledTaskByName(kMovedJob);
   }
   void TearDown() override {
     DeleteScheduledTaskByName(kJob);
+    DeleteScheduledTaskByName(kMovedJob);
     SetTaskSchedulerPort(nullptr);
+  }
+  static CScheduledTask Stored(const std::string& job) {
+    CScheduledTask task;
+    EXPECT_EQ(GetTaskSchedulerPort().Load(job, task), kTaskOk) << job;
+    return task;
+  }
+  // The old work item's limits as the scheduler gives them.
+  static CScheduledTask SavedWithLimits() {
+    EXPECT_EQ(WithLimits(Task(2030, 4)).SaveTask(kJob), kTaskOk);
+    CScheduledTask stored = Stored(kJob);
+    EXPECT_EQ(stored.MaxRunTime(), kTwoHours);
+    return stored;
+  }
+  static void ExpectSameLimits(const CScheduledTask& task, const CScheduledTask& before) {
+    EXPECT_EQ(task.Priority(), before.Priority());
+    EXPECT_EQ(task.MaxRunTime(), before.MaxRunTime());
+    EXPECT_EQ(task.IdleMinutes(), before.IdleMinutes());
+    EXPECT_EQ(task.IdleDeadlineMinutes(), before.IdleDeadlineMinutes());
   }
 };
 
@@ -67,6 +99,22 @@ TEST_F(TaskReplacement, AnAcceptedReplacementTakesThePlaceOfTheOld) {
   ASSERT_EQ(tasks.GetTaskCount(), 1);
   ASSERT_EQ(tasks.GetTask(0).Triggers().size(), 1u);
   EXPECT_EQ(tasks.GetTask(0).Triggers()[0].daysInterval, 6);
+}
+
+TEST_F(TaskReplacement, ARefusedReplacementKeepsTheOldLimits) {
+  CScheduledTask before = SavedWithLimits();
+  TaskSaveReport report;
+  EXPECT_FALSE(TaskSucceeded(Task(0, 9).SaveTask(kJob, false, false, &report)));
+  EXPECT_FALSE(report.oldTaskLost);
+  ExpectSameLimits(Stored(kJob), before);
+}
+
+TEST_F(TaskReplacement, ARenamedTaskKeepsItsLimits) {
+  CScheduledTask before = SavedWithLimits();
+  RobotScheduleChange change = MoveRobotSchedule(GetModulePath(), "replaced", "moved");
+  EXPECT_EQ(change.result, kTaskOk) << std::hex << change.result;
+  EXPECT_EQ(change.moved, 1);
+  ExpectSameLimits(Stored(kMovedJob), before);
 }
 
 }  // namespace
