@@ -11,6 +11,7 @@
 #include <string>
 
 #include "tests/e2e/EndToEndFixture.h"
+#include "tests/support/win32/MenuBarWindow.h"
 #include "tests/support/win32/PersonKeyboard.h"
 
 namespace {
@@ -108,6 +109,75 @@ TEST_F(EndKeyWhileTyping, ARobotStopsInTheMiddleOfOneVeryLongSend) {
   const std::string text = target_->Text();
   EXPECT_EQ(text.find_first_not_of("a"), std::string::npos)
       << "only the robot's letter: \"" << Around(text, text.find_first_not_of("a")) << '"';
+  EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
+}
+
+TEST_F(EndKeyWhileTyping, AStartKeyPressedAgainDuringTheRunTypesNothing) {
+  RobotFixture typing{"typing", "Ctrl + Shift + K", "Ctrl + Shift + E", 1, 0, 1};
+  typing.script = {"WinActivate(\"QM Target\")", "WinWaitActive(\"QM Target\", \"\", 5)", "While 1",
+                   "Send(\"abc\")", "WEnd"};
+  ASSERT_TRUE(WriteRobotFile(scriptFolder_, typing));
+  QuillmarkProcess app;
+  ASSERT_NE(app.WaitForMainWindow(), nullptr);
+  ASSERT_TRUE(StartNamedTarget());
+
+  // Ctrl and Shift held through the start and two more taps of K.
+  ASSERT_TRUE(PressAsAPerson(KeyDownAsAPerson('k') + " sleep 0.1 keyup k"));
+  ASSERT_TRUE(PumpUntil([&] { return target_->Text().size() >= 30; }, 10000))
+      << "the robot did not type: \"" << target_->Text() << '"';
+  ASSERT_TRUE(PressAsAPerson("sleep 0.2 keydown k sleep 0.1 keyup k sleep 0.3 keydown k sleep 0.1 "
+                             "keyup k sleep 0.05 keyup shift sleep 0.05 keyup ctrl"));
+  ASSERT_NO_FATAL_FAILURE(StopWithTheEndKey());
+  const std::string text = target_->Text();
+  EXPECT_EQ(text.find_first_not_of("abc"), std::string::npos)
+      << "only the robot's letters: \"" << Around(text, text.find_first_not_of("abc")) << '"';
+  EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
+}
+
+TEST_F(EndKeyWhileTyping, ShiftTappedWhileTheRobotHoldsItsOwnShiftLeavesItsCapitals) {
+  RobotFixture capitals{"capitals", "Ctrl + K", "Ctrl + Shift + E", 1, 0, 1};
+  capitals.script = {"WinActivate(\"QM Target\")", "WinWaitActive(\"QM Target\", \"\", 5)",
+                     "Send(\"{SHIFTDOWN}{a 555555555}{SHIFTUP}\")"};
+  ASSERT_TRUE(WriteRobotFile(scriptFolder_, capitals));
+  QuillmarkProcess app;
+  ASSERT_NE(app.WaitForMainWindow(), nullptr);
+  ASSERT_TRUE(StartNamedTarget());
+
+  ASSERT_TRUE(PressAsAPerson("keydown ctrl sleep 0.05 keydown k sleep 0.1 keyup k sleep 0.05 keyup ctrl"));
+  ASSERT_TRUE(PumpUntil([&] { return target_->Text().size() >= 30; }, 10000))
+      << "the robot did not type: \"" << target_->Text() << '"';
+  for (int tap = 0; tap < 3; ++tap)
+    ASSERT_TRUE(PressAsAPerson("keydown shift sleep 0.1 keyup shift sleep 0.2"));
+  ASSERT_NO_FATAL_FAILURE(StopWithTheEndKey());
+  const std::string text = target_->Text();
+  EXPECT_EQ(text.find_first_not_of("A"), std::string::npos)
+      << "a capital came out small: \"" << Around(text, text.find_first_not_of("A")) << '"';
+  EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
+}
+
+// A robot that waits: the person's Alt reaches the window, and the end key's
+// letter must not leave it a lone Alt tap.
+TEST_F(EndKeyWhileTyping, AnEndKeyWithAltLeavesTheWindowOutOfMenuMode) {
+  RobotFixture waiter{"waiter", "Ctrl + K", "Alt + Q", 1, 0, 1};
+  waiter.script = {"WinActivate(\"QM Menu\")", "WinWaitActive(\"QM Menu\", \"\", 5)",
+                   "Send(\"r\")", "While 1", "Delay(20)", "WEnd"};
+  ASSERT_TRUE(WriteRobotFile(scriptFolder_, waiter));
+  QuillmarkProcess app;
+  ASSERT_NE(app.WaitForMainWindow(), nullptr);
+  MenuBarWindow window("QM Menu");
+  ASSERT_TRUE(window.Ready());
+  const std::string startKey = "keydown ctrl sleep 0.05 keydown k sleep 0.1 keyup k sleep 0.05 keyup ctrl";
+  const std::string endKey = "keydown alt sleep 0.1 keydown q sleep 0.1 keyup q sleep 0.1 keyup alt";
+
+  for (std::string typed = "r"; typed.size() <= 3; typed += "r") {
+    SCOPED_TRACE("run " + std::to_string(typed.size()));
+    ASSERT_TRUE(PressAsAPerson(startKey));
+    // Only a robot that stopped starts again.
+    ASSERT_TRUE(PumpUntil([&] { return window.Text() == typed; }, 10000))
+        << "the robot did not start, or a key went to a menu: \"" << window.Text() << '"';
+    ASSERT_TRUE(PressAsAPerson(endKey + " sleep 0.3"));
+  }
+  EXPECT_EQ(window.KeyMenuCommands(), 0) << "Alt's release put the window in menu mode";
   EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
 }
 

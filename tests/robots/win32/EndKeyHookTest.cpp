@@ -9,6 +9,7 @@
 #include <atomic>
 #include <string>
 
+#include "tests/support/win32/MenuBarWindow.h"
 #include "tests/support/win32/MessagePump.h"
 #include "tests/support/win32/PersonKeyboard.h"
 
@@ -139,54 +140,20 @@ TEST_F(EndKeyHookTest, NoKeyStaysDownWhenItsRepeatMatchesAnEndKey) {
   EXPECT_EQ(stops, 0) << "a repeat of a press that passed stops nothing";
 }
 
-// A top-level window with a menu bar and an EDIT of its own, which counts the
-// menu-mode commands that a lone Alt tap gives it instead of entering menu
-// mode.
-class AltEndKeyTest : public EndKeyHookTest {
- protected:
-  void SetUp() override {
-    HMENU bar = CreateMenu();
-    AppendMenuA(bar, MF_STRING, 1, "&File");
-    frame_ = CreateWindowExA(0, "STATIC", "menu frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
-                             320, 160, nullptr, bar, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(frame_, nullptr);
-    SetWindowLongPtrA(frame_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&keyMenus_));
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(frame_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameProc)));
-    edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 4, 4, 280, 24, frame_, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(edit_, nullptr);
-    ASSERT_TRUE(BringToFront(frame_));
-    SetFocus(edit_);
-  }
-  void TearDown() override {
-    hook.Stop();
-    DestroyWindow(frame_);
-  }
-  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) {
-      ++*reinterpret_cast<int*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-      return 0;
-    }
-    return CallWindowProcA(original_, window, message, wParam, lParam);
-  }
-
-  static inline WNDPROC original_ = nullptr;
-  HWND frame_ = nullptr;
-  int keyMenus_ = 0;
-};
-
-TEST_F(AltEndKeyTest, AnEndKeyWithAltLeavesNoLoneAltTap) {
+TEST_F(EndKeyHookTest, AnEndKeyWithAltLeavesNoLoneAltTap) {
+  MenuBarWindow window("menu frame");
+  ASSERT_TRUE(window.Ready());
   ASSERT_NO_FATAL_FAILURE(StartHook({{'Q', false, false, true, false}}));
   ASSERT_TRUE(PressAsAPerson("keydown alt sleep 0.1 keydown q sleep 0.1 keyup q sleep 0.1 keyup alt"));
   EXPECT_TRUE(PumpUntil([this] { return stops == 1; })) << "stops: " << stops;
   // A lone tap's menu command would come with Alt's release.
   ASSERT_TRUE(PressAsAPerson("key x"));
-  EXPECT_TRUE(PumpUntil([this] { return Text() == "x"; })) << '"' << Text() << '"';
-  EXPECT_EQ(keyMenus_, 0) << "the window was put in menu mode";
+  EXPECT_TRUE(PumpUntil([&] { return window.Text() == "x"; })) << '"' << window.Text() << '"';
+  EXPECT_EQ(window.KeyMenuCommands(), 0) << "the window was put in menu mode";
   // A person's own lone Alt tap still opens the menu.
   ASSERT_TRUE(PressAsAPerson("keydown alt sleep 0.1 keyup alt"));
-  EXPECT_TRUE(PumpUntil([this] { return keyMenus_ == 1; })) << "menu commands: " << keyMenus_;
+  EXPECT_TRUE(PumpUntil([&] { return window.KeyMenuCommands() == 1; }))
+      << "menu commands: " << window.KeyMenuCommands();
 }
 
 }  // namespace
