@@ -49,9 +49,6 @@ class EndKeyWatch {
     bool mask = false;     // a masking key must follow, so that Alt or Win is no lone tap
   };
 
-  // A virtual key that no keyboard layout uses: the masking key's code.
-  static constexpr int kMaskKey = 0xE8;
-
   void SetEndKeys(std::vector<KeyCombination> keys) { endKeys_ = std::move(keys); }
   const std::vector<KeyCombination>& EndKeys() const { return endKeys_; }
   void SetStartKeys(std::vector<KeyCombination> keys) { startKeys_ = std::move(keys); }

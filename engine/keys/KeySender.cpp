@@ -236,6 +236,12 @@ void KeySender::PrepareModifiers(int shiftState) {
     for (const Modifier& m : modifierKeys) {
       bool down = port.AsyncKeyState(m.vk) < 0 || port.KeyState(m.vk) < 0;
       if (down && !(modifiers_ & m.heldBit)) {
+        // Alt or Win let go with nothing since its press would be a lone
+        // tap: the window's menu or the Start menu would take the keys.
+        if (m.vk == vk::kMenu || m.vk == vk::kLWin) {
+          SystemKeyEvent(vk::kMaskKey, 0, false, false);
+          SystemKeyEvent(vk::kMaskKey, 0, false, true);
+        }
         KeyUp(m.vk, false);
         Pause(keyDelay_);
       }

@@ -19,4 +19,7 @@ constexpr int kLControl = 0xA2;
 constexpr int kRControl = 0xA3;
 constexpr int kLMenu = 0xA4;
 constexpr int kRMenu = 0xA5;
+// Unassigned: no layout uses it. Pressed between Alt (or Win) and its
+// release, it makes the two no lone tap, which would open a menu.
+constexpr int kMaskKey = 0xE8;
 }  // namespace vk

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "engine/keys/VirtualKeys.h"
+
 namespace {
 
 // The hook of the thread the hook procedure runs on: each hook thread serves
@@ -33,7 +35,7 @@ void SendMaskKey() {
   INPUT keys[2] = {};
   for (INPUT& key : keys) {
     key.type = INPUT_KEYBOARD;
-    key.ki.wVk = EndKeyWatch::kMaskKey;
+    key.ki.wVk = vk::kMaskKey;
   }
   keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(2, keys, sizeof(INPUT));

@@ -90,10 +90,19 @@ TEST_F(KeySenderTest, AltItemAndNumpadEnter) {
 TEST_F(KeySenderTest, KeysTheUserHoldsAreReleasedFirst) {
   port.HoldKey(vk::kShift);
   port.HoldKey(vk::kLWin);
-  EXPECT_EQ(Sent("a"), Join({{"up <Shift>", "up <L Win> ext"}, Tap("A")}));
+  EXPECT_EQ(Sent("a"), Join({{"up <Shift>"}, Tap("vkE8"), {"up <L Win> ext"}, Tap("A")}));
   // A modifier the script holds stays down.
   port.HoldKey(vk::kControl);
   EXPECT_EQ(Sent("{CTRLDOWN}b{CTRLUP}"), Join({{"down <Ctrl>"}, Tap("B"), {"up <Ctrl>"}}));
+}
+
+TEST_F(KeySenderTest, AltOrWinTheUserHoldsIsLetGoAfterAMaskingKeySoItIsNoLoneTap) {
+  port.HoldKey(vk::kMenu);
+  port.HoldKey(vk::kLWin);
+  // vkE8, the masking key, is a key no layout uses.
+  EXPECT_EQ(Sent("a"),
+            Join({Tap("vkE8"), {"up <Alt>"}, Tap("vkE8"), {"up <L Win> ext"}, Tap("A")}));
+  EXPECT_EQ(port.keyEvents.front().vk, vk::kMaskKey);
 }
 
 TEST_F(KeySenderTest, AscTypesKeypadDigitsUnderAlt) {
