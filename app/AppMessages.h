@@ -28,3 +28,8 @@ constexpr char kScheduledRobotMissing[] = "Can not find the robot scheduled to r
 inline std::string UnreadableRobotText(const std::string& name) {
   return "Can not read the robot: \"" + name + "\"";
 }
+
+// The start of what is told of a robot file that was read only in part.
+inline std::string PartlyReadRobotText(const std::string& name) {
+  return "Some lines of the robot file \"" + name + "\" could not be read";
+}

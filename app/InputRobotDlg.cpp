@@ -14,6 +14,8 @@
 #include "res/resource.h"
 #include "robots/ActionTranslator.h"
 #include "robots/AppMessage.h"
+#include "robots/FileReplacePort.h"
+#include "robots/PathText.h"
 #include "robots/RobotEntryChecks.h"
 #include "robots/RobotSteps.h"
 #include "robots/Utilities.h"
@@ -34,15 +36,13 @@ bool IsRobotFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// A file system that ignores letter case may take a move to the same name
-// in other case for a move to itself (Wine does): the file goes by a name of
-// its own first. False, with the file under its old name, when it cannot.
-bool RenameInLetterCase(const std::string& from, const std::string& to) {
-  const std::string between = from + ".renaming";
-  if (!MoveFileA(from.c_str(), between.c_str())) return false;
-  if (MoveFileA(between.c_str(), to.c_str())) return true;
-  MoveFileA(between.c_str(), from.c_str());
-  return false;
+// What a move to another letter case that did not end tells besides the
+// failure: where the file went when it could go neither on nor back.
+std::string WhereTheFileIs(CaseMove moved, const std::string& from) {
+  if (moved != CaseMove::kLeftAtTemporary) return {};
+  const std::string left = TemporaryFileOf(from);
+  return "\n\nThe robot is now the file \"" + FileNameOfPath(left) + "\" in \"" +
+         FolderOfPath(left) + "\". Quillmark takes it back at its next start.";
 }
 
 }  // namespace
@@ -230,15 +230,24 @@ bool CInputRobotDlg::SaveRobot() {
   const std::string newPath = RobotPath(name_);
   // Renamed in letter case only: one file, which takes the new case first.
   bool caseOnly = editMode_ && originalName_ != name_ && !SaveRemovesOldFile(originalName_, name_);
-  if (caseOnly && !RenameInLetterCase(oldPath, newPath)) {
-    ShowMessageBox(Handle(), "Can not rename the robot file: \"" + originalName_ + "\"", kAppTitle);
-    return false;
+  if (caseOnly) {
+    CaseMove moved = MoveToLetterCase(oldPath, newPath);
+    if (moved != CaseMove::kMoved) {
+      ShowMessageBox(Handle(),
+                     "Can not rename the robot file: \"" + originalName_ + "\"" +
+                         WhereTheFileIs(moved, oldPath),
+                     kAppTitle);
+      return false;
+    }
   }
   // The new file is written whole before the old one goes: a failed write
   // leaves the robot as it was.
   if (!robot.SaveToFile(folder)) {
-    if (caseOnly) RenameInLetterCase(newPath, oldPath);
-    ShowMessageBox(Handle(), "Can not save the robot: \"" + name_ + "\"", kAppTitle);
+    // The file takes its old case back; when it stays in the new one it
+    // still is the robot's file.
+    std::string where;
+    if (caseOnly) where = WhereTheFileIs(MoveToLetterCase(newPath, oldPath), newPath);
+    ShowMessageBox(Handle(), "Can not save the robot: \"" + name_ + "\"" + where, kAppTitle);
     return false;
   }
   if (SaveRemovesOldFile(originalName_, name_) && !DeleteFileA(oldPath.c_str()) &&

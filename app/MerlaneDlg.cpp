@@ -13,6 +13,7 @@
 #include "engine/ports/MessageBoxPort.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
+#include "robots/PathText.h"
 #include "robots/win32/DataFolder.h"
 
 namespace {
@@ -36,6 +37,23 @@ constexpr char kQuitQuestion[] =
     "You will not be able to run robot by hotkey if you quit Quillmark.\n"
     "You can run Quillmark in system tray by right click tray icon and select 'Hide "
     "Quillmark'.\n\nAre you sure you want to quit Quillmark?";
+
+// Leftovers of saves and renames that could not go back to their robot
+// file's name, one line each.
+std::string LeftoverFilesText(const std::vector<std::string>& staying) {
+  std::string files;
+  for (const std::string& path : staying) files += "\"" + FileNameOfPath(path) + "\"\n";
+  return "Quillmark found robot files left by a save or a rename that did not end, in \"" +
+         ScriptFolder() + "\":\n\n" + files +
+         "\nThey are left as they are: a robot file of their name is there, or they could not "
+         "be moved. Each holds a robot: to list it again, give it a free name ending in "
+         "\".txt\".";
+}
+
+std::string TickNotWrittenText(const std::string& name) {
+  return "Can not save the robot: \"" + name +
+         "\"\n\nIts file can not be written, so the robot keeps the tick its file holds.";
+}
 
 // The tick of a list state: 1 ticked, 0 unticked or no tick at all.
 int CheckValue(UINT state) {
@@ -104,6 +122,8 @@ bool CMerlaneDlg::OnInitDialog() {
   SetClientSizeCentered(Handle(), 0, 0, 650, 343);
   SetupButtons();
   SetupRobotList();
+  std::vector<std::string> staying = BringBackLeftoverRobotFiles();
+  if (!staying.empty()) ShowAppMessage(LeftoverFilesText(staying));
   LoadRobots();
   SetTimer(Handle(), commandLineRun_ ? kCommandLineRunTimer : kTipsTimer, 30, nullptr);
   // A scheduled run types into the user's window: the dialog manager must
@@ -162,6 +182,7 @@ int CMerlaneDlg::RobotIndexOfName(const std::string& name) const {
 }
 
 void CMerlaneDlg::OnRobotListItemChanged(const NMLISTVIEW& change) {
+  if (showingFileTick_) return;
   if (!change.uOldState && !change.uNewState) return;
   int oldCheck = CheckValue(change.uOldState);
   int newCheck = CheckValue(change.uNewState);
@@ -177,20 +198,35 @@ void CMerlaneDlg::OnRobotListItemChanged(const NMLISTVIEW& change) {
     // Written back only when the flag changes: a robot file that was read
     // in full is never rewritten for nothing.
     if (robot.Enable != newCheck) {
-      robot.Enable = newCheck;
+      CRobot ticked = robot;
+      ticked.Enable = newCheck;
       CreateDirectoryTree(ScriptFolder());
-      robot.SaveToFile(ScriptFolder());
+      if (ticked.SaveToFile(ScriptFolder())) {
+        robot = ticked;
+      } else {
+        ShowFileTick(change.iItem, robot.Enable != 0);
+        ShowAppMessage(TickNotWrittenText(robot.Name));
+      }
     }
     if (index >= 0) robots_[index] = robot;
+  } else if (!opened) {
+    // Nothing of the file is known now: the robot keeps what it had.
+    ShowFileTick(change.iItem, oldCheck != 0);
+    ShowAppMessage(TickNotWrittenText(name));
   } else {
     // Saving would drop what could not be read: the file is left as it is,
     // the tick holds for this session.
-    if (opened && robot.Enable != newCheck) TellTickNotSaved(robot.Name);
-    if (!opened && index >= 0) robot = robots_[index];
+    if (robot.Enable != newCheck) TellTickNotSaved(robot.Name);
     robot.Enable = newCheck;
     if (index >= 0) robots_[index] = robot;
   }
   SyncHotkeys();
+}
+
+void CMerlaneDlg::ShowFileTick(int row, bool ticked) {
+  showingFileTick_ = true;
+  SetRowChecked(row, ticked);
+  showingFileTick_ = false;
 }
 
 void CMerlaneDlg::TellTickNotSaved(const std::string& name) {
@@ -198,9 +234,9 @@ void CMerlaneDlg::TellTickNotSaved(const std::string& name) {
     if (EqualNoCase(told, name)) return;
   }
   toldTickNotSaved_.push_back(name);
-  ShowAppMessage("Some lines of the robot file \"" + name +
-                 "\" could not be read, so Quillmark leaves the file as it is: the robot's "
-                 "tick holds only until Quillmark ends.");
+  ShowAppMessage(PartlyReadRobotText(name) +
+                 ", so Quillmark leaves the file as it is: the robot's tick holds only until "
+                 "Quillmark ends.");
 }
 
 int CMerlaneDlg::SelectedRobot(const char* noneMessage, std::string& name) {

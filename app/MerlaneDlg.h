@@ -95,6 +95,9 @@ class CMerlaneDlg : public ui::Dialog {
   void OnRobotListItemChanged(const NMLISTVIEW& change);
   // Once per robot: its file was not read whole, so a tick is not saved.
   void TellTickNotSaved(const std::string& name);
+  // Sets the row's tick back to what the robot file holds, without writing
+  // it again.
+  void ShowFileTick(int row, bool ticked);
   void OnRunScheduledRobot(LPARAM index);
   void OnTimer(UINT_PTR id);
   void OnPaint();
@@ -142,6 +145,7 @@ class CMerlaneDlg : public ui::Dialog {
   int running_ = 0;
   bool toldNoDataFolder_ = false;
   std::vector<std::string> toldTickNotSaved_;  // robot names
+  bool showingFileTick_ = false;
   int showTips_ = 1;
 
   // The visible command buttons, in the order of their table.

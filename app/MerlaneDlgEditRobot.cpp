@@ -1,5 +1,6 @@
 // The main window's Add, Edit and Record commands: each opens the robot
 // editor modally and takes the saved robot into the list.
+#include "app/AppMessages.h"
 #include "app/InputRobotDlg.h"
 #include "app/MerlaneDlg.h"
 #include "app/RobotFolder.h"
@@ -10,8 +11,8 @@
 namespace {
 
 std::string PartlyReadQuestion(const std::string& name) {
-  return "Some lines of the robot file \"" + name +
-         "\" could not be read. Saving the robot in the editor writes it without them.\n\n"
+  return PartlyReadRobotText(name) +
+         ". Saving the robot in the editor writes it without them.\n\n"
          "Do you want to edit the robot?";
 }
 

@@ -139,11 +139,17 @@ int CMerlaneDlg::RunRobotFile(const std::string& path, RunSource source) {
                        : UnreadableRobotText(BaseNameOfPath(path)));
     return 0;
   };
-  // Only a file that cannot be opened is refused: a robot with a malformed
-  // window record runs with what was read (the user has been told).
-  bool opened = false;
-  robot.LoadFromFile(path, &opened);
+  // A file that cannot be opened is refused; a robot with a malformed window
+  // record runs with what was read (the user has been told).
+  bool opened = false, whole = false;
+  robot.LoadFromFile(path, &opened, &whole);
   if (!opened) return unreadable();
+  // Nothing of a file that is no robot's (garbage, another program's) would
+  // run: the user hears why, as when ticking it.
+  if (!whole && robot.Script.empty()) {
+    ShowAppMessage(PartlyReadRobotText(robot.Name) + ": the robot has no step to run.");
+    return 0;
+  }
 
   std::string trigger = robot.GetTriggerRobot();
   if (!trigger.empty() && _access(RobotPath(trigger).c_str(), 0) != 0) {

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cstring>
+
+#include "robots/FileReplacePort.h"
 #include "robots/PathText.h"
 #include "robots/win32/DataFolder.h"
 #include "robots/win32/FileListing.h"
@@ -19,6 +22,30 @@ std::string RobotPath(const std::string& name) {
 }
 
 std::vector<std::string> ListRobotFiles() { return ListFilesWithExtension(ScriptFolder(), ".txt"); }
+
+namespace {
+
+// The name a rename in letter case once moved a robot file through.
+constexpr char kRenamingSuffix[] = ".renaming";
+
+}  // namespace
+
+std::vector<std::string> BringBackLeftoverRobotFiles() {
+  std::vector<std::string> staying;
+  for (const char* suffix : {kTemporaryFileSuffix, kRenamingSuffix}) {
+    for (const std::string& left : ListFilesWithExtension(ScriptFolder(), suffix)) {
+      const std::string robotFile = left.substr(0, left.size() - std::strlen(suffix));
+      const std::size_t dot = robotFile.size() < 4 ? 0 : robotFile.size() - 4;
+      if (BaseNameOfPath(robotFile).empty() || !EqualNoCase(robotFile.substr(dot), ".txt")) {
+        continue;  // no robot file's leftover
+      }
+      if (!MoveFileExA(left.c_str(), robotFile.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        staying.push_back(left);
+      }
+    }
+  }
+  return staying;
+}
 
 std::string GetRobotNameByIndex(int index) {
   std::vector<std::string> files = ListRobotFiles();

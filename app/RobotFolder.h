@@ -17,6 +17,12 @@ std::string RobotPath(const std::string& name);
 // folders are skipped.
 std::vector<std::string> ListRobotFiles();
 
+// Robot files that a save or a rename left under a temporary name (it did
+// not end: the program was stopped, or a move failed) go back to their robot
+// file's name, never over a file that has it. The full paths of those that
+// stay where they are.
+std::vector<std::string> BringBackLeftoverRobotFiles();
+
 // The robot name of the index-th file (its base name); "" past the end.
 std::string GetRobotNameByIndex(int index);
 

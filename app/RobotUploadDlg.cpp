@@ -7,6 +7,7 @@
 #include "engine/ports/TextHelpers.h"
 #include "res/resource.h"
 #include "robots/AppMessage.h"
+#include "robots/PathText.h"
 #include "robots/win32/DataFolder.h"
 
 namespace {
@@ -20,11 +21,6 @@ bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
   std::string line;
   while (ReadWholeLine(in.get(), line)) lines.push_back(line);
   return true;
-}
-
-std::string FileNameOfPath(const std::string& path) {
-  std::size_t slash = path.find_last_of('\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace

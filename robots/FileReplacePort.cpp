@@ -29,17 +29,17 @@ class LibraryReplacePort : public FileReplacePort {
 LibraryReplacePort defaultPort;
 FileReplacePort* currentPort = &defaultPort;
 
-// Beside the target, so that the replacing move stays on one volume.
-std::string TemporaryPathFor(const std::string& target) { return target + kTemporaryFileSuffix; }
-
 }  // namespace
+
+// Beside the target, so that the replacing move stays on one volume.
+std::string TemporaryFileOf(const std::string& target) { return target + kTemporaryFileSuffix; }
 
 void SetFileReplacePort(FileReplacePort* port) { currentPort = port ? port : &defaultPort; }
 
 FileReplacePort& GetFileReplacePort() { return *currentPort; }
 
 bool ReplaceFileContent(const std::string& target, const std::string& content) {
-  const std::string temporary = TemporaryPathFor(target);
+  const std::string temporary = TemporaryFileOf(target);
   {
     OpenedFile out = OpenFile(temporary, "wb");
     // Whatever stands at the temporary name and cannot be written (a folder,
@@ -59,4 +59,11 @@ bool ReplaceFileContent(const std::string& target, const std::string& content) {
 bool ReplaceFileWithCopy(const std::string& target, const std::string& source) {
   std::string content;
   return ReadWholeFile(source, content) && ReplaceFileContent(target, content);
+}
+
+CaseMove MoveToLetterCase(const std::string& from, const std::string& to) {
+  const std::string between = TemporaryFileOf(from);
+  if (!currentPort->Replace(from, between)) return CaseMove::kUnmoved;
+  if (currentPort->Replace(between, to)) return CaseMove::kMoved;
+  return currentPort->Replace(between, from) ? CaseMove::kUnmoved : CaseMove::kLeftAtTemporary;
 }

@@ -18,8 +18,12 @@ class FileReplacePort {
 };
 
 // Added to the target's path to name the temporary file beside it; its
-// extension is no robot file's.
+// extension is no robot file's. It is the one temporary name the program
+// gives a robot file, in a save and in a rename in letter case alike.
 inline constexpr char kTemporaryFileSuffix[] = ".saving";
+
+// The temporary file beside `target`: target + kTemporaryFileSuffix.
+std::string TemporaryFileOf(const std::string& target);
 
 // Installs the port that every later save goes through; null restores the
 // default: the C++ library's rename, which replaces a file on every system
@@ -36,3 +40,17 @@ bool ReplaceFileContent(const std::string& target, const std::string& content);
 // `target` unchanged, when `source` cannot be read whole. The copy takes no
 // attribute of the source (a read-only one among them).
 bool ReplaceFileWithCopy(const std::string& target, const std::string& source);
+
+// How a move to a name in other letter case ended.
+enum class CaseMove {
+  kMoved,
+  kUnmoved,          // the file is at `from`, as it was
+  kLeftAtTemporary,  // it could go neither on nor back: at TemporaryFileOf(from)
+};
+
+// Moves the file `from` to `to`, a name that differs from it in letter case
+// only. A file system that ignores case may take such a move for a move to
+// itself (Wine does), so the file goes by its temporary name first; what
+// stands there is an unfinished save's leftover, which a save of the robot
+// would write over as well.
+CaseMove MoveToLetterCase(const std::string& from, const std::string& to);

@@ -9,9 +9,13 @@ std::string FolderOfPath(const std::string& path) {
   return last == std::string::npos ? std::string() : path.substr(0, last);
 }
 
-std::string BaseNameOfPath(const std::string& path) {
+std::string FileNameOfPath(const std::string& path) {
   std::size_t last = path.find_last_of(kSeparators);
-  std::string name = last == std::string::npos ? path : path.substr(last + 1);
+  return last == std::string::npos ? path : path.substr(last + 1);
+}
+
+std::string BaseNameOfPath(const std::string& path) {
+  std::string name = FileNameOfPath(path);
   std::size_t dot = name.rfind('.');
   return dot == std::string::npos ? std::string() : name.substr(0, dot);
 }

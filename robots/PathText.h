@@ -8,6 +8,9 @@
 // it holds none. "C:\Program Files\X\prog.exe" gives "C:\Program Files\X".
 std::string FolderOfPath(const std::string& path);
 
+// The path after its last separator: "C:\a\My robot.txt" gives "My robot.txt".
+std::string FileNameOfPath(const std::string& path);
+
 // The file name of the path up to its last dot; empty when the name holds no
 // dot. "C:\a\My robot.txt" gives "My robot".
 std::string BaseNameOfPath(const std::string& path);

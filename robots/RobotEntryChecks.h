@@ -53,7 +53,8 @@ std::string RobotNameRefusal(const std::string& name, const std::vector<std::str
                              std::size_t longestName = std::string::npos);
 
 // The longest robot name whose file, and the temporary file a save writes
-// beside it, are valid paths (at most 259 characters, names of at most 255)
+// beside it (a rename in letter case moves the file through the same name),
+// are valid paths (at most 259 characters, names of at most 255)
 // in a robot folder whose path has `folderLength` characters.
 std::size_t LongestRobotName(std::size_t folderLength);
 

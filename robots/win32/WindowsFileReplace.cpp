@@ -15,6 +15,13 @@ class WindowsFileReplacePort : public FileReplacePort {
     return flushed != FALSE;
   }
   bool Replace(const std::string& source, const std::string& target) override {
+    // A read-only file is kept from being written: Windows refuses to move
+    // over one, Wine does not ask.
+    DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return false;
+    }
     return MoveFileExA(source.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
   }

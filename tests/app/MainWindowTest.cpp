@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/AppMessages.h"
 #include "app/MerlaneDlg.h"
@@ -14,6 +15,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/CapturedMessageBoxes.h"
+#include "tests/support/FileContent.h"
 #include "tests/support/win32/MessagePump.h"
 
 namespace {
@@ -64,6 +66,85 @@ TEST_F(MainWindow, TickingARobotThatCannotBeReadWritesNothing) {
   OpenWindow();
   dialog->SetRowChecked(RowOf("broken"), true);
   EXPECT_EQ(folder.ReadFile("broken.txt"), broken);
+}
+
+// Read-only, or held open by another program without sharing: the row and
+// the keys go back to what the file holds, and the user hears why.
+TEST_F(MainWindow, ATickThatCannotBeSavedIsToldAndTheRowShowsTheFile) {
+  struct Case {
+    const char* what;
+    bool readOnly;  // else held open
+    int enabled;    // in the file
+  };
+  const Case cases[] = {{"read-only, untick", true, 1},
+                        {"read-only, tick", true, 0},
+                        {"held open, untick", false, 1},
+                        {"held open, tick", false, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    folder.WriteRobot({"alpha", "<F6>", "<F7>", c.enabled});
+    const std::string file = folder.ScriptFolder() + "\\alpha.txt";
+    const std::string saved = folder.ReadFile("alpha.txt");
+    OpenWindow();
+    boxes.boxes.clear();
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (c.readOnly) {
+      ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    } else {
+      held = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    }
+    dialog->SetRowChecked(RowOf("alpha"), c.enabled == 0);
+    const bool ticked = Ticked("alpha");
+    const bool keyLive = !HotkeyIsFree("<F6>");
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ticked, c.enabled != 0);
+    EXPECT_EQ(keyLive, c.enabled != 0);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text,
+              "Can not save the robot: \"alpha\"\n\nIts file can not be written, so the robot "
+              "keeps the tick its file holds.");
+    EXPECT_EQ(boxes.boxes[0].owner, dialog->Handle());
+    EXPECT_EQ(folder.ReadFile("alpha.txt"), saved);
+    EXPECT_EQ(FolderListing(folder.ScriptFolder()), std::vector<std::string>{"alpha.txt"});
+    dialog.reset();
+  }
+}
+
+// A save or a rename that did not end left a robot under a temporary name:
+// back at the start where its robot file is missing, told where it is not.
+TEST_F(MainWindow, LeftoversOfSavesAndRenamesAreBroughtBackOrToldAtTheStart) {
+  RobotFixture lost{"lost", "<F6>", "<F11>", 1};
+  lost.script = {"Send(\"lost\")"};
+  WriteRobotFile(folder.ScriptFolder(), lost);
+  const std::string lostFile = folder.ReadFile("lost.txt");
+  MoveFileA((folder.ScriptFolder() + "\\lost.txt").c_str(),
+            (folder.ScriptFolder() + "\\lost.txt.saving").c_str());
+  folder.WriteRobot({"Gone", "<F7>", "<F11>", 0});
+  MoveFileA((folder.ScriptFolder() + "\\Gone.txt").c_str(),
+            (folder.ScriptFolder() + "\\Gone.txt.renaming").c_str());
+  folder.WriteRobot({"both", "<F8>", "<F11>", 0});
+  folder.WriteFile("both.txt.renaming", "an older both");
+  folder.WriteFile("notes.saving", "no robot's");
+  OpenWindow();
+
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()),
+            (std::vector<std::string>{"Gone.txt", "both.txt", "both.txt.renaming", "lost.txt",
+                                      "notes.saving"}));
+  EXPECT_EQ(folder.ReadFile("lost.txt"), lostFile);
+  EXPECT_EQ(dialog->RobotList().GetItemCount(), 3);
+  EXPECT_TRUE(Ticked("lost"));
+  EXPECT_FALSE(Ticked("Gone"));
+  EXPECT_FALSE(HotkeyIsFree("<F6>"));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text,
+            "Quillmark found robot files left by a save or a rename that did not end, in \"" +
+                folder.ScriptFolder() +
+                "\":\n\n\"both.txt.renaming\"\n\nThey are left as they are: a robot file of "
+                "their name is there, or they could not be moved. Each holds a robot: to list it "
+                "again, give it a free name ending in \".txt\".");
+  EXPECT_EQ(boxes.boxes[0].owner, dialog->Handle());
 }
 
 TEST_F(MainWindow, ASharedEndKeyStaysLiveWhileAnEnabledRobotUsesIt) {
@@ -194,6 +275,32 @@ TEST_F(MainWindow, ARobotWhoseFileCannotBeReadDoesNotRun) {
   EXPECT_EQ(engine.clears, 1);
   ASSERT_EQ(boxes.boxes.size(), 2u);
   EXPECT_EQ(boxes.boxes[1].text, "Can not read the robot: \"alpha\"");
+}
+
+// A listed file of garbage is no robot: Run Robot says so, as a tick does.
+TEST_F(MainWindow, RunRobotOnAFileOfGarbageSaysItCannotBeRead) {
+  struct Case {
+    const char* what;
+    std::string content;
+  };
+  const Case cases[] = {{"text", "just some notes\r\nabout nothing\r\n"},
+                        {"binary", std::string("\x7f" "ELF\x02\x01\x00\x00\xff\xfe\r\n\x01", 13)}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    folder.WriteFile("junk.txt", c.content);
+    OpenWindow();
+    boxes.boxes.clear();
+    Select("junk");
+    Press(IDC_RUN_ROBOT);
+    EXPECT_TRUE(engine.loads.empty());
+    EXPECT_EQ(engine.runs, 0);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text,
+              "Some lines of the robot file \"junk\" could not be read: the robot has no step "
+              "to run.");
+    EXPECT_EQ(folder.ReadFile("junk.txt"), c.content);
+    dialog.reset();
+  }
 }
 
 TEST_F(MainWindow, AForwardedRunOfAMissingRobotSaysSo) {

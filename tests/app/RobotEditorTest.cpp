@@ -14,6 +14,7 @@
 #include "tests/app/ModalSteps.h"
 #include "tests/support/CapturedMessageBoxes.h"
 #include "tests/support/FileContent.h"
+#include "tests/support/RefusingReplacePort.h"
 
 namespace {
 
@@ -494,6 +495,65 @@ TEST_F(EditedRobot, ARenameInLetterCaseThatCannotMoveTheFileSaysSo) {
   EXPECT_EQ(folder.ReadFile("Hand.txt"), kHandMadeFile);
 }
 
+// A leftover under a temporary name of the robot's file (an unfinished save,
+// a rename of an earlier version that did not end) takes nothing from a
+// rename in letter case.
+struct LeftoverCase {
+  const char* leftover;
+  std::vector<std::string> listing;
+};
+
+class EditedRobotBesideALeftover : public EditedRobot,
+                                   public testing::WithParamInterface<LeftoverCase> {};
+
+TEST_P(EditedRobotBesideALeftover, RenamesInLetterCase) {
+  folder.WriteFile(GetParam().leftover, "left by a move that did not end");
+  EXPECT_EQ(SaveAs("HAND"), IDOK);
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()), GetParam().listing);
+  EXPECT_NE(folder.ReadFile("HAND.txt").find("Name=HAND\r\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Leftovers, EditedRobotBesideALeftover,
+    testing::Values(LeftoverCase{"Hand.txt.renaming", {"HAND.txt", "Hand.txt.renaming", "Other.txt"}},
+                    LeftoverCase{"Hand.txt.saving", {"HAND.txt", "Other.txt"}}));
+
+// The system refuses the moves after the first few: the rename, or the move
+// back after a failed save, ends half way, and the user reads where the
+// robot's file is now.
+struct HalfWayCase {
+  int moves;
+  bool flushes;  // a refused flush fails the save
+  const char* told;
+  const char* left;
+};
+
+class EditedRobotMovedHalfWay : public EditedRobot,
+                                public testing::WithParamInterface<HalfWayCase> {};
+
+TEST_P(EditedRobotMovedHalfWay, TellsWhereTheRobotIs) {
+  const HalfWayCase& c = GetParam();
+  bool open = false;
+  {
+    LimitedReplacePort system(c.moves, c.flushes);
+    open = SaveStaysOpen("HAND");
+  }
+  EXPECT_TRUE(open);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, std::string(c.told) + "\n\nThe robot is now the file \"" +
+                                     c.left + "\" in \"" + folder.ScriptFolder() +
+                                     "\". Quillmark takes it back at its next start.");
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()), (std::vector<std::string>{c.left, "Other.txt"}));
+  EXPECT_EQ(folder.ReadFile(c.left), kHandMadeFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, EditedRobotMovedHalfWay,
+    testing::Values(
+        HalfWayCase{1, true, "Can not rename the robot file: \"Hand\"", "Hand.txt.saving"},
+        HalfWayCase{3, false, "Can not save the robot: \"HAND\"", "HAND.txt.saving"}));
+
 // A second file with the same keys would be a second robot at the next start.
 TEST_F(EditedRobot, ARenameWhoseOldFileCannotBeRemovedSaysSoAndKeepsOneFile) {
   const std::string old = folder.ScriptFolder() + "\\Hand.txt";
@@ -572,6 +632,24 @@ TEST_F(RobotEditor, TheNameFieldStopsAtTheLongestNameThatMakesAFile) {
   EXPECT_EQ(result, IDOK);
   EXPECT_TRUE(folder.FileExists(typed + ".txt"));
   EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// The longest name leaves room for every temporary name the program gives
+// the robot's file, the one a rename in letter case moves it through too.
+TEST_F(RobotEditor, TheLongestNameCanBeRenamedInLetterCase) {
+  const std::string name(LongestName(folder), 'n');
+  const std::string renamed = "N" + name.substr(1);
+  folder.WriteRobot({name, "Ctrl + G", "<F11>", 1});
+  CRobot robot;
+  ASSERT_TRUE(robot.LoadFromFile(folder.ScriptFolder() + "\\" + name + ".txt"));
+  editor.SetEditRobot(robot);
+  INT_PTR result = Run({[&] {
+    SetControlText(Editor(), IDC_ROBOT_NAME, renamed);
+    Click(Editor(), IDOK);
+  }});
+  EXPECT_EQ(result, IDOK);
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_EQ(FolderListing(folder.ScriptFolder()), std::vector<std::string>{renamed + ".txt"});
 }
 
 // A name put into the field by other means than typing (pasted, set by a

@@ -46,6 +46,10 @@ inline bool AllFixtureKeysFree() {
 inline std::string FreshScriptFolder() {
   const std::string folder = GetDataFolder() + "\\script";
   std::error_code ignored;
+  // A read-only file that a stopped test left would stay.
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
   std::filesystem::remove_all(folder, ignored);
   CreateDirectoryTree(folder);
   return folder;

@@ -56,6 +56,38 @@ TEST(RobotFileSave, ACompletedSaveLeavesOnlyTheRobotFile) {
   ExpectSameRobot(saved, loaded);
 }
 
+// A move to another letter case goes through the save's temporary name, so
+// the name limit that leaves room for a save leaves room for it; the file is
+// always somewhere the result names.
+TEST(MoveToLetterCase, EndsWithTheFileWhereItSays) {
+  struct Case {
+    const char* what;
+    int moves;           // the moves the system makes before it refuses
+    const char* to;      // the new name, in the folder
+    bool staleLeftover;  // an unfinished save's file stands at the temporary name
+    CaseMove result;
+    std::vector<std::string> listing;
+  };
+  const Case cases[] = {
+      {"moved", 3, "HAND.txt", false, CaseMove::kMoved, {"HAND.txt"}},
+      {"over a stale leftover", 3, "HAND.txt", true, CaseMove::kMoved, {"HAND.txt"}},
+      {"first move refused", 0, "HAND.txt", false, CaseMove::kUnmoved, {"Hand.txt"}},
+      {"no way on, back again", 3, "missing/HAND.txt", false, CaseMove::kUnmoved, {"Hand.txt"}},
+      {"neither on nor back", 1, "HAND.txt", false, CaseMove::kLeftAtTemporary,
+       {"Hand.txt.saving"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    WriteFileText(folder.File("Hand.txt"), kOldContent);
+    if (c.staleLeftover) WriteFileText(folder.File("Hand.txt.saving"), "half a save");
+    LimitedReplacePort system(c.moves);
+    EXPECT_EQ(MoveToLetterCase(folder.File("Hand.txt"), folder.File(c.to)), c.result);
+    EXPECT_EQ(FolderListing(folder.Path()), c.listing);
+    EXPECT_EQ(ReadFileText(folder.File(c.listing[0])), kOldContent);
+  }
+}
+
 TEST(RobotFileSave, NoFolderWritesNothing) {
   TempFolder folder;
   const std::filesystem::path previous = std::filesystem::current_path();

@@ -49,6 +49,9 @@ TEST(PathText, FolderAndBaseName) {
   EXPECT_EQ(FolderOfPath("prog.exe"), "");
   EXPECT_EQ(FolderOfPath(""), "");
   EXPECT_EQ(FolderOfPath("/tmp/robots/a.txt"), "/tmp/robots");
+  EXPECT_EQ(FileNameOfPath("C:\\data\\script\\My robot.txt.saving"), "My robot.txt.saving");
+  EXPECT_EQ(FileNameOfPath("/tmp/x/robot.txt"), "robot.txt");
+  EXPECT_EQ(FileNameOfPath("robot.txt"), "robot.txt");
   EXPECT_EQ(BaseNameOfPath("C:\\data\\script\\My robot.txt"), "My robot");
   EXPECT_EQ(BaseNameOfPath("C:\\data\\script\\v1.2.txt"), "v1.2");
   EXPECT_EQ(BaseNameOfPath("C:\\data.d\\script\\noext"), "");

@@ -24,3 +24,30 @@ class RefusingReplacePort : public FileReplacePort {
   bool flushes_;
   bool replaces_;
 };
+
+// A system whose moves fail after the first `moves`: those go to the port
+// installed before it, as the flushes do unless they are refused.
+class LimitedReplacePort : public FileReplacePort {
+ public:
+  explicit LimitedReplacePort(int moves, bool flushes = true)
+      : previous_(GetFileReplacePort()), movesLeft_(moves), flushes_(flushes) {
+    SetFileReplacePort(this);
+  }
+  ~LimitedReplacePort() override { SetFileReplacePort(&previous_); }
+  LimitedReplacePort(const LimitedReplacePort&) = delete;
+  LimitedReplacePort& operator=(const LimitedReplacePort&) = delete;
+
+  bool FlushToDisk(const std::string& path) override {
+    return flushes_ && previous_.FlushToDisk(path);
+  }
+  bool Replace(const std::string& source, const std::string& target) override {
+    if (movesLeft_ <= 0) return false;
+    --movesLeft_;
+    return previous_.Replace(source, target);
+  }
+
+ private:
+  FileReplacePort& previous_;
+  int movesLeft_;
+  bool flushes_;
+};

@@ -17,18 +17,29 @@ namespace {
 
 const char kOldContent[] = "[General]\r\nName=robot\r\nold robot, not to be lost\r\n";
 
-TEST(RobotFileReplace, AFileHeldOpenWithoutSharingIsNotReplaced) {
-  TempFolder folder;
-  const std::string path = folder.File("robot.txt");
-  WriteFileText(path, kOldContent);
-  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE) << GetLastError();
-  const bool saved = SampleRobot("robot").SaveToFile(folder.Path());
-  CloseHandle(held);
-  EXPECT_FALSE(saved);
-  EXPECT_EQ(ReadFileText(path), kOldContent);
-  EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"robot.txt"})
-      << "no temporary file is left behind";
+// Held open by another program without sharing, or read-only (which Wine
+// alone would let a move replace): the old file stays as it was.
+TEST(RobotFileReplace, AFileHeldOpenOrReadOnlyIsNotReplaced) {
+  for (bool readOnly : {false, true}) {
+    SCOPED_TRACE(readOnly ? "read-only" : "held open");
+    TempFolder folder;
+    const std::string path = folder.File("robot.txt");
+    WriteFileText(path, kOldContent);
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (readOnly) {
+      ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    } else {
+      held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      ASSERT_NE(held, INVALID_HANDLE_VALUE) << GetLastError();
+    }
+    const bool saved = SampleRobot("robot").SaveToFile(folder.Path());
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadFileText(path), kOldContent);
+    EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"robot.txt"})
+        << "no temporary file is left behind";
+  }
 }
 
 TEST(RobotFileReplace, AFolderInTheRobotFilesPlaceStays) {
