@@ -82,12 +82,15 @@ class SelfContained {
   int at_ = 0;
 };
 
-// `$v = $v & rest`: whether the rest, evaluated on its own, gives what the
-// "&" takes from it (it has the self-contained shape above, and "&" is the
-// loosest operator in it) and cannot change $v meanwhile (nothing but
-// literals, variables, macros, operators and the maths and string built-ins:
-// no user function, no built-in that runs script code or waits). The text of
-// $v is then appended to in place instead of being copied.
+// `$v = $v & rest`: whether $v takes part only in the concatenations that
+// join the rest's parts (the rest has the self-contained shape above, and
+// "&" is the loosest operator in it), and the rest cannot change $v
+// meanwhile (nothing but literals, variables, macros, operators and the
+// maths and string built-ins: no user function, no built-in that runs script
+// code or waits). While $v holds a string, the line then gives $v followed
+// by what the same evaluation gives with an empty string in the place of
+// $v: the text of each part that is no array, in order. That text is
+// appended to $v in place instead of $v being copied.
 bool AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, int builtinCount) {
   if (tokens.GetAt(1).type != ScriptTokenType::kEqual || tokens.GetAt(2).type != ScriptTokenType::kVariable ||
       tokens.GetAt(3).type != ScriptTokenType::kConcat)
@@ -259,13 +262,16 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
     return ReportAt("Expected a = operator in assignment statement.", tokens, position);
   ++position;
   if (target.appendsToItself < 0) target.appendsToItself = AppendsToItself(tokens, builtins, builtinCount) ? 1 : 0;
-  if (variable && !subscripted && target.appendsToItself &&
+  if (variable && !subscripted && target.appendsToItself && variable->IsString() &&
       variables.Find(tokens.GetAt(2).value.GetText(), tokens.GetAt(2).resolved) == variable) {
-    // Errors of the rest are placed where the whole expression's would be.
-    expressionColumn_ = tokens.GetAt(2).column;
-    int at = 4;
+    // The empty string stands where $v stood, so an array among the parts,
+    // the first one included, is skipped alone, as it is after $v. Errors go
+    // where the whole expression's would.
+    ScriptValue empty;
+    empty.SetText("");
+    int at = 3;
     ScriptValue rest;
-    if (EvalExpression(tokens, at, rest)) return 1;
+    if (EvalAfterOperand(tokens, at, empty, tokens.GetAt(2).column, rest)) return 1;
     if (!ExpectEnd(tokens, at)) return 1;
     variable->Concat(rest);
     return 0;
