@@ -279,9 +279,9 @@ class CMerlane_Script {
   int RunPreparedExpression(const PreparedExpression& form, ScriptTokenList& tokens, int& position,
                             ScriptValue& value, ExpressionStacks& stacks, int firstColumn);
   // EvalExpression past its lone operands, with the first operand given
-  // (`first`) or not (null).
-  int EvalFrom(ScriptTokenList& tokens, int& position, const ScriptValue* first, int firstColumn,
-               ScriptValue& value);
+  // (`first`) or not (null); `start` is the token at `position`.
+  inline int EvalFrom(ScriptTokenList& tokens, int& position, const ScriptToken& start, const ScriptValue* first,
+                      int firstColumn, ScriptValue& value);
   // A call, subscripted variable or macro in an operand's place.
   int EvalOperandApart(ScriptTokenList& tokens, int& position, ScriptValue& operand);
   // Finds the ")" that closes the call whose name is at position (reports a

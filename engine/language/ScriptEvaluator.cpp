@@ -126,30 +126,11 @@ const char* MessageText(int message) {
 
 }  // namespace
 
-int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
-  const int columnGiven = std::exchange(expressionColumn_, -1);
-  // A lone literal or variable before the end of the line (most arguments):
-  // what the scan below gives for it, without setting up its stacks.
-  const ScriptToken& lone = tokens.GetAt(position);
-  if (tokens.GetAt(position + 1).type == ScriptTokenType::kEndOfLine) {
-    if (lone.type == ScriptTokenType::kLiteral) {
-      value = lone.value;
-      ++position;
-      return 0;
-    }
-    if (lone.type == ScriptTokenType::kVariable) return ReadVariable(tokens, position, value);
-  }
-  return EvalFrom(tokens, position, nullptr, columnGiven >= 0 ? columnGiven : lone.column, value);
-}
-
-int CMerlane_Script::EvalAfterOperand(ScriptTokenList& tokens, int& position, const ScriptValue& first, int column,
-                                      ScriptValue& value) {
-  expressionColumn_ = -1;
-  return EvalFrom(tokens, position, &first, column, value);
-}
-
-int CMerlane_Script::EvalFrom(ScriptTokenList& tokens, int& position, const ScriptValue* first, int firstColumn,
-                              ScriptValue& value) {
+// Inlined into both callers: the plain expression pays nothing for the
+// first operand it does not have.
+[[gnu::always_inline]] inline int CMerlane_Script::EvalFrom(ScriptTokenList& tokens, int& position,
+                                                           const ScriptToken& start, const ScriptValue* first,
+                                                           int firstColumn, ScriptValue& value) {
   // Calls and subscripts in an operand evaluate their own expressions. The
   // outermost expression of a line needs no check: the run that executes the
   // line checked the stack, and only a few frames lie between.
@@ -158,7 +139,6 @@ int CMerlane_Script::EvalFrom(ScriptTokenList& tokens, int& position, const Scri
   // A kept line's expression is prepared on its first evaluation; a line
   // tokenised each time would prepare more than it runs. The form is kept by
   // the token it starts at, made for a first operand given or not.
-  const ScriptToken& start = tokens.GetAt(position);
   const bool afterOperand = first != nullptr;
   if (preparedExpressions && tokens.IsKept() && position < tokens.Count()) {
     if (!start.prepared.Get())
@@ -173,6 +153,28 @@ int CMerlane_Script::EvalFrom(ScriptTokenList& tokens, int& position, const Scri
   ExpressionStacks stacks(operatorStack_, operandStack_, true);
   if (first) stacks.PushValue(*first);
   return ScanExpression(tokens, position, value, stacks, firstColumn, afterOperand);
+}
+
+int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
+  const int columnGiven = std::exchange(expressionColumn_, -1);
+  // A lone literal or variable before the end of the line (most arguments):
+  // what the scan below gives for it, without setting up its stacks.
+  const ScriptToken& lone = tokens.GetAt(position);
+  if (tokens.GetAt(position + 1).type == ScriptTokenType::kEndOfLine) {
+    if (lone.type == ScriptTokenType::kLiteral) {
+      value = lone.value;
+      ++position;
+      return 0;
+    }
+    if (lone.type == ScriptTokenType::kVariable) return ReadVariable(tokens, position, value);
+  }
+  return EvalFrom(tokens, position, lone, nullptr, columnGiven >= 0 ? columnGiven : lone.column, value);
+}
+
+int CMerlane_Script::EvalAfterOperand(ScriptTokenList& tokens, int& position, const ScriptValue& first, int column,
+                                      ScriptValue& value) {
+  expressionColumn_ = -1;
+  return EvalFrom(tokens, position, tokens.GetAt(position), &first, column, value);
 }
 
 int CMerlane_Script::EvalOperandApart(ScriptTokenList& tokens, int& position, ScriptValue& operand) {
