@@ -172,6 +172,7 @@ const char* const kCases[] = {
     // rest too; the parts after it stay.
     "$y & $s", "$y & $n", "StringSplit(\"a,b\", \",\") & \"z\"", "$y", "$y & $y & \"z\"", "-$y & 1",
     "$y + 1 & \"z\" & $n", "($y & \"z\") & $s", "$s & $y & $s", "$y ^ 2 & @CRLF", "$y & $y",
+    "$y & $undeclared & 1", "1 & $a[5][0] & 2", "$y & Mod(1) & 2",
 };
 
 TEST(PreparedExpressionDifferential, TableMatchesTheScan) {
