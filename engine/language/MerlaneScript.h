@@ -247,6 +247,12 @@ class CMerlane_Script {
   // --- language ---------------------------------------------------------------
   int TokeniseLine(const std::string& line, ScriptTokenList& tokens);
   int EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value);
+  // The expression whose first operand is `first` and whose tokens go on
+  // from `position` (an operator): what the scan gives with `first` on its
+  // operand stack before it reads them. Errors with no better place go to
+  // `column`.
+  int EvalAfterOperand(ScriptTokenList& tokens, int& position, const ScriptValue& first, int column,
+                       ScriptValue& value);
   int EvalCondition(ScriptTokenList& tokens, int& position, bool& flag);
   // Kept lines evaluate their expressions from prepared forms; off, every
   // expression goes through the operator scan (tests compare the two).
@@ -272,6 +278,10 @@ class CMerlane_Script {
                      int firstColumn, bool afterOperand);
   int RunPreparedExpression(const PreparedExpression& form, ScriptTokenList& tokens, int& position,
                             ScriptValue& value, ExpressionStacks& stacks, int firstColumn);
+  // EvalExpression past its lone operands, with the first operand given
+  // (`first`) or not (null); `start` is the token at `position`.
+  inline int EvalFrom(ScriptTokenList& tokens, int& position, const ScriptToken& start, const ScriptValue* first,
+                      int firstColumn, ScriptValue& value);
   // A call, subscripted variable or macro in an operand's place.
   int EvalOperandApart(ScriptTokenList& tokens, int& position, ScriptValue& operand);
   // Finds the ")" that closes the call whose name is at position (reports a

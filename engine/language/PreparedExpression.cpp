@@ -40,13 +40,17 @@ class ExpressionPreparer {
  public:
   ExpressionPreparer(const ScriptTokenList& tokens, int first) : tokens_(tokens), first_(first) {}
 
-  PreparedExpression Prepare() {
+  PreparedExpression Prepare(bool afterOperand) {
     form_.tokensLeft = tokens_.Count() - first_;
+    form_.afterOperand = afterOperand;
     if (first_ >= tokens_.Count()) {
       form_.scanned = true;
       return std::move(form_);
     }
-    Compile(ScanState{});
+    ScanState start;
+    start.afterOperand = afterOperand;
+    start.operands = afterOperand ? 1 : 0;
+    Compile(start);
     // The right sides a short circuit skips: their states are compiled after
     // the path that evaluates them, so that shared states jump back.
     while (!pending_.empty() && !form_.scanned) {
@@ -325,8 +329,8 @@ class ExpressionPreparer {
 
 }  // namespace
 
-PreparedExpression PrepareExpression(const ScriptTokenList& tokens, int position) {
-  return ExpressionPreparer(tokens, position).Prepare();
+PreparedExpression PrepareExpression(const ScriptTokenList& tokens, int position, bool afterOperand) {
+  return ExpressionPreparer(tokens, position).Prepare(afterOperand);
 }
 
 void PreparedExpressionSlot::Reset(PreparedExpression* form) {

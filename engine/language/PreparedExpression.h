@@ -42,10 +42,14 @@ struct PreparedExpression {
   int tokensLeft = 0;
   // Too large, or a shape the steps do not cover: the scan evaluates it.
   bool scanned = false;
+  // Prepared for a first operand that stands on the operand stack before the
+  // first token.
+  bool afterOperand = false;
 };
 
-// Works out the steps of the expression that starts at `position`.
-PreparedExpression PrepareExpression(const ScriptTokenList& tokens, int position);
+// Works out the steps of the expression that starts at `position`, or, with
+// `afterOperand`, of the rest of one whose first operand was pushed already.
+PreparedExpression PrepareExpression(const ScriptTokenList& tokens, int position, bool afterOperand = false);
 
 // The prepared form a kept token keeps for the expression it starts. A copy
 // of a token starts without one: it is prepared again where it is kept.

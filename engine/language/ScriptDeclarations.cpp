@@ -22,7 +22,7 @@ int CMerlane_Script::ExecDim(ScriptTokenList& tokens, int scopeFlags) {
   for (;;) {
     const ScriptToken& var = tokens.GetAt(position);
     if (var.type != ScriptTokenType::kVariable) return ReportAt(kNoVariable, tokens, position);
-    const std::string name = var.value.GetText();
+    const char* name = var.value.GetText();
     ++position;
 
     std::vector<int> sizes;
@@ -42,15 +42,17 @@ int CMerlane_Script::ExecDim(ScriptTokenList& tokens, int scopeFlags) {
     if (scopeFlags == kReDim && sizes.empty())
       return ReportAt("Missing subscript dimensions in \"Dim\" statement.", tokens, position);
 
+    // Without sizes or an initial value the variable holds the empty string.
+    const bool initialised = tokens.GetAt(position).type == ScriptTokenType::kEqual;
     ScriptValue value;
-    value.SetText("");
+    if (sizes.empty() && !initialised) value.SetText("");
     if (!sizes.empty()) {
       value.ClearSubscripts();
       for (int size : sizes) value.PushSubscript(size);
       if (!value.CreateArray())
         return ReportAt("Unable to allocate array - maximum total size is 16777216 elements.", tokens, position - 1);
     }
-    if (tokens.GetAt(position).type == ScriptTokenType::kEqual) {
+    if (initialised) {
       ++position;
       if (EvalExpression(tokens, position, value)) return 1;
     }
@@ -58,15 +60,22 @@ int CMerlane_Script::ExecDim(ScriptTokenList& tokens, int scopeFlags) {
     if (scopeFlags == kReDim) {
       // ReDim resizes the variable that an ordinary lookup finds, a global
       // one included, keeping the elements both shapes share.
-      ScriptValue* existing = variables.Find(name.c_str(), VariableTable::kAutomatic);
+      ScriptValue* existing = variables.Find(name, VariableTable::kAutomatic);
       if (existing) {
         if (existing->IsArray() && value.IsArray()) value.CopyArrayPreserve(*existing);
-        *existing = value;
+        *existing = std::move(value);
       } else {
-        variables.Assign(name.c_str(), value, VariableTable::kAutomatic);
+        variables.Assign(name, std::move(value), VariableTable::kAutomatic);
       }
     } else {
-      variables.Assign(name.c_str(), value, ScopeOf(scopeFlags));
+      // The value made here moves in, into the variable the token found
+      // before or under the name it upper-cased once: a declaration costs no
+      // more than an assignment.
+      const int scope = ScopeOf(scopeFlags);
+      if (ScriptValue* existing = variables.FindIn(name, var.resolved, scope))
+        *existing = std::move(value);
+      else
+        variables.AssignUpper(variables.Upper(name, var.resolved), std::move(value), scope);
     }
 
     const ScriptToken& after = tokens.GetAt(position);

@@ -126,6 +126,35 @@ const char* MessageText(int message) {
 
 }  // namespace
 
+// Inlined into both callers: the plain expression pays nothing for the
+// first operand it does not have.
+[[gnu::always_inline]] inline int CMerlane_Script::EvalFrom(ScriptTokenList& tokens, int& position,
+                                                           const ScriptToken& start, const ScriptValue* first,
+                                                           int firstColumn, ScriptValue& value) {
+  // Calls and subscripts in an operand evaluate their own expressions. The
+  // outermost expression of a line needs no check: the run that executes the
+  // line checked the stack, and only a few frames lie between.
+  if (expressionNesting_ > 0 && !EnoughStackToNest()) return 1;
+  const NestingCount nesting(expressionNesting_);
+  // A kept line's expression is prepared on its first evaluation; a line
+  // tokenised each time would prepare more than it runs. The form is kept by
+  // the token it starts at, made for a first operand given or not.
+  const bool afterOperand = first != nullptr;
+  if (preparedExpressions && tokens.IsKept() && position < tokens.Count()) {
+    if (!start.prepared.Get())
+      start.prepared.Reset(new PreparedExpression(PrepareExpression(tokens, position, afterOperand)));
+    const PreparedExpression& form = *start.prepared.Get();
+    if (!form.scanned && form.afterOperand == afterOperand && form.tokensLeft == tokens.Count() - position) {
+      ExpressionStacks stacks(operatorStack_, operandStack_, false);
+      if (first) stacks.PushValue(*first);
+      return RunPreparedExpression(form, tokens, position, value, stacks, firstColumn);
+    }
+  }
+  ExpressionStacks stacks(operatorStack_, operandStack_, true);
+  if (first) stacks.PushValue(*first);
+  return ScanExpression(tokens, position, value, stacks, firstColumn, afterOperand);
+}
+
 int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, ScriptValue& value) {
   const int columnGiven = std::exchange(expressionColumn_, -1);
   // A lone literal or variable before the end of the line (most arguments):
@@ -139,24 +168,13 @@ int CMerlane_Script::EvalExpression(ScriptTokenList& tokens, int& position, Scri
     }
     if (lone.type == ScriptTokenType::kVariable) return ReadVariable(tokens, position, value);
   }
-  // Calls and subscripts in an operand evaluate their own expressions. The
-  // outermost expression of a line needs no check: the run that executes the
-  // line checked the stack, and only a few frames lie between.
-  if (expressionNesting_ > 0 && !EnoughStackToNest()) return 1;
-  const NestingCount nesting(expressionNesting_);
-  const int firstColumn = columnGiven >= 0 ? columnGiven : lone.column;
-  // A kept line's expression is prepared on its first evaluation; a line
-  // tokenised each time would prepare more than it runs.
-  if (preparedExpressions && tokens.IsKept() && position < tokens.Count()) {
-    if (!lone.prepared.Get()) lone.prepared.Reset(new PreparedExpression(PrepareExpression(tokens, position)));
-    const PreparedExpression& form = *lone.prepared.Get();
-    if (!form.scanned && form.tokensLeft == tokens.Count() - position) {
-      ExpressionStacks stacks(operatorStack_, operandStack_, false);
-      return RunPreparedExpression(form, tokens, position, value, stacks, firstColumn);
-    }
-  }
-  ExpressionStacks stacks(operatorStack_, operandStack_, true);
-  return ScanExpression(tokens, position, value, stacks, firstColumn, false);
+  return EvalFrom(tokens, position, lone, nullptr, columnGiven >= 0 ? columnGiven : lone.column, value);
+}
+
+int CMerlane_Script::EvalAfterOperand(ScriptTokenList& tokens, int& position, const ScriptValue& first, int column,
+                                      ScriptValue& value) {
+  expressionColumn_ = -1;
+  return EvalFrom(tokens, position, tokens.GetAt(position), &first, column, value);
 }
 
 int CMerlane_Script::EvalOperandApart(ScriptTokenList& tokens, int& position, ScriptValue& operand) {

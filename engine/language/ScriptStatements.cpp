@@ -17,10 +17,15 @@ class SelfContained {
  public:
   explicit SelfContained(const ScriptTokenList& tokens) : tokens_(tokens) {}
 
-  // Whether tokens [from, end of line) have that shape.
-  bool FromTo(int from) {
+  // Whether tokens [from, end of line) have that shape; `parts` counts
+  // what the outermost "&"s join.
+  bool FromTo(int from, int& parts) {
     at_ = from;
-    return Expression() && Type() == ScriptTokenType::kEndOfLine;
+    parts_ = 1;
+    depth_ = 0;
+    const bool shaped = Expression() && Type() == ScriptTokenType::kEndOfLine;
+    parts = parts_;
+    return shaped;
   }
 
  private:
@@ -29,6 +34,7 @@ class SelfContained {
   bool Expression() {
     if (!Term()) return false;
     while (IsBinary(Type())) {
+      if (Type() == ScriptTokenType::kConcat && depth_ == 0) ++parts_;
       ++at_;
       if (!Term()) return false;
     }
@@ -50,11 +56,14 @@ class SelfContained {
         ++at_;
         return Type() == ScriptTokenType::kOpenParen &&
                SkipGroup(ScriptTokenType::kOpenParen, ScriptTokenType::kCloseParen);
-      case ScriptTokenType::kOpenParen:
+      case ScriptTokenType::kOpenParen: {
         ++at_;
-        if (!Expression() || Type() != ScriptTokenType::kCloseParen) return false;
+        ++depth_;
+        const bool shaped = Expression() && Type() == ScriptTokenType::kCloseParen;
+        --depth_;
         ++at_;
-        return true;
+        return shaped;
+      }
       default: return false;
     }
   }
@@ -80,22 +89,37 @@ class SelfContained {
 
   const ScriptTokenList& tokens_;
   int at_ = 0;
+  int depth_ = 0;
+  int parts_ = 1;
 };
 
-// `$v = $v & rest`: whether the rest, evaluated on its own, gives what the
-// "&" takes from it (it has the self-contained shape above, and "&" is the
-// loosest operator in it) and cannot change $v meanwhile (nothing but
-// literals, variables, macros, operators and the maths and string built-ins:
-// no user function, no built-in that runs script code or waits). The text of
-// $v is then appended to in place instead of being copied.
-bool AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, int builtinCount) {
+// `$v = $v & rest`: whether $v takes part only in the concatenations that
+// join the rest's parts (the rest has the self-contained shape above, and
+// "&" is the loosest operator in it), and the rest cannot change $v
+// meanwhile (nothing but literals, variables, macros, operators and the
+// maths and string built-ins: no user function, no built-in that runs script
+// code or waits). The line then appends to $v in place instead of copying
+// it, and the answer says how:
+// - kAppendsOnePart: the rest is one part, evaluated apart. An array there
+//   leaves $v as it is, as "&" after $v would.
+// - kAppendsParts: while $v holds a string, the line gives $v followed by
+//   what the same evaluation gives with an empty string in the place of $v
+//   (the text of each part that is no array, in order). Evaluated apart the
+//   rest would lose every part after an array at its front.
+enum Appends : std::int8_t { kAppendsNot = 0, kAppendsOnePart = 1, kAppendsParts = 2 };
+
+Appends AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, int builtinCount) {
   if (tokens.GetAt(1).type != ScriptTokenType::kEqual || tokens.GetAt(2).type != ScriptTokenType::kVariable ||
       tokens.GetAt(3).type != ScriptTokenType::kConcat)
-    return false;
+    return kAppendsNot;
   for (int i = 4;; ++i) {
     const ScriptToken& token = tokens.GetAt(i);
     switch (token.type) {
-      case ScriptTokenType::kEndOfLine: return SelfContained(tokens).FromTo(4);
+      case ScriptTokenType::kEndOfLine: {
+        int parts = 0;
+        if (!SelfContained(tokens).FromTo(4, parts)) return kAppendsNot;
+        return parts == 1 ? kAppendsOnePart : kAppendsParts;
+      }
       case ScriptTokenType::kLiteral:
       case ScriptTokenType::kVariable:
       case ScriptTokenType::kMacro:
@@ -112,12 +136,12 @@ bool AppendsToItself(const ScriptTokenList& tokens, const BuiltinRow* builtins, 
       case ScriptTokenType::kCloseBracket: break;
       case ScriptTokenType::kBuiltin: {
         const int row = token.value.GetInt();
-        if (row < 0 || row >= builtinCount) return false;
+        if (row < 0 || row >= builtinCount) return kAppendsNot;
         const BuiltinFamily family = builtins[row].family;
-        if (family != BuiltinFamily::kMaths && family != BuiltinFamily::kStrings) return false;
+        if (family != BuiltinFamily::kMaths && family != BuiltinFamily::kStrings) return kAppendsNot;
         break;
       }
-      default: return false;
+      default: return kAppendsNot;
     }
   }
 }
@@ -258,14 +282,26 @@ int CMerlane_Script::ExecAssignment(ScriptTokenList& tokens) {
   if (tokens.GetAt(position).type != ScriptTokenType::kEqual)
     return ReportAt("Expected a = operator in assignment statement.", tokens, position);
   ++position;
-  if (target.appendsToItself < 0) target.appendsToItself = AppendsToItself(tokens, builtins, builtinCount) ? 1 : 0;
-  if (variable && !subscripted && target.appendsToItself &&
+  if (target.appendsToItself < 0) target.appendsToItself = AppendsToItself(tokens, builtins, builtinCount);
+  const bool appends = target.appendsToItself == kAppendsOnePart ||
+                       (target.appendsToItself == kAppendsParts && variable && variable->IsString());
+  if (variable && !subscripted && appends &&
       variables.Find(tokens.GetAt(2).value.GetText(), tokens.GetAt(2).resolved) == variable) {
-    // Errors of the rest are placed where the whole expression's would be.
-    expressionColumn_ = tokens.GetAt(2).column;
-    int at = 4;
+    // Errors go where the whole expression's would.
+    const int column = tokens.GetAt(2).column;
     ScriptValue rest;
-    if (EvalExpression(tokens, at, rest)) return 1;
+    int at = 4;
+    if (target.appendsToItself == kAppendsOnePart) {
+      expressionColumn_ = column;
+      if (EvalExpression(tokens, at, rest)) return 1;
+    } else {
+      // The empty string stands where $v stood, so an array among the parts,
+      // the first one included, is skipped alone, as it is after $v.
+      ScriptValue empty;
+      empty.SetText("");
+      at = 3;
+      if (EvalAfterOperand(tokens, at, empty, column, rest)) return 1;
+    }
     if (!ExpectEnd(tokens, at)) return 1;
     variable->Concat(rest);
     return 0;

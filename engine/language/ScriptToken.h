@@ -51,8 +51,8 @@ struct ScriptToken {
     // argument to the "," or ")" that ends it (-1: not known yet).
     mutable std::int32_t closeOffset = 0;
     mutable std::int32_t argumentEnd = -1;
-    // The target of an assignment: whether the statement appends to its own
-    // variable in place (-1: not known yet).
+    // The target of an assignment: whether and how the statement appends to
+    // its own variable in place (0: not; -1: not known yet).
     mutable std::int8_t appendsToItself = -1;
     // The target of an assignment: whether its value may be evaluated
     // straight into the variable (-1: not known yet).

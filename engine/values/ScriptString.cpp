@@ -117,6 +117,7 @@ void ScriptString::ReplaceBuffer(int capacity) {
     FreeHeap();
     if (capacity > kInlineSize) {
         buffer_ = new char[capacity]();
+        heapBuffersMade_.fetch_add(1, std::memory_order_relaxed);
     } else {
         std::memset(inline_, 0, kInlineSize);
     }
@@ -189,6 +190,7 @@ void ScriptString::AppendBytes(const char* bytes, int count) {
         const int capacity = GrownCapacity(newLength);
         char* grown = capacity > kInlineSize ? new char[capacity]() : nullptr;
         if (grown) {
+            heapBuffersMade_.fetch_add(1, std::memory_order_relaxed);
             std::memcpy(grown, buffer_, length_);
             std::memcpy(grown + length_, bytes, count);
             FreeHeap();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 // The engine's owned single-byte text. Capacities follow the engine's own
@@ -66,7 +67,13 @@ public:
 
     static constexpr int kInlineSize = 24;
 
+    // How many heap buffers strings have made so far (texts too long for
+    // the inline buffer): tests count the copies of a long text by it.
+    static std::uint32_t HeapBuffersMade() { return heapBuffersMade_.load(std::memory_order_relaxed); }
+
 private:
+    static inline std::atomic<std::uint32_t> heapBuffersMade_{0};
+
     bool OnHeap() const { return buffer_ != inline_; }
     // A zero-filled buffer of that capacity; the old one is freed.
     void ReplaceBuffer(int capacity);

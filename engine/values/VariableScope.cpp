@@ -72,14 +72,27 @@ VariableScope::Variable& VariableScope::AddVariable(const char* name, std::size_
     return variable;
 }
 
+// The value may live in this scope: assigned to itself it stays, and a new
+// variable's storage is never a value anyone can still reach.
 void VariableScope::Assign(const char* name, const ScriptValue& value) {
-    Assign(name, ScriptValue(value));  // value may live in this scope
+    const std::size_t length = std::strlen(name);
+    if (Variable* variable = FindVariable(name, length)) {
+        *variable->Value() = value;  // into the variable's own buffer where it fits
+        return;
+    }
+    Variable& variable = AddVariable(name, length);
+    if (variable.owned) {
+        *variable.owned = value;
+    } else {
+        variable.owned = std::make_unique<ScriptValue>(value);
+    }
 }
 
+// A temporary moves in, as an assignment statement's value does.
 void VariableScope::Assign(const char* name, ScriptValue&& value) {
     const std::size_t length = std::strlen(name);
     if (Variable* variable = FindVariable(name, length)) {
-        *variable->Value() = value;  // as a copy: the variable keeps its pending subscripts
+        *variable->Value() = std::move(value);
         return;
     }
     Variable& variable = AddVariable(name, length);

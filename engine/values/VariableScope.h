@@ -25,7 +25,8 @@ public:
 
     ScriptValue* Find(const char* name) const;
     // Copies into the variable, or through it when it is a reference; a new
-    // name gets a variable of its own holding a copy.
+    // name gets a variable of its own holding a copy. The second moves the
+    // temporary in instead of copying it.
     void Assign(const char* name, const ScriptValue& value);
     void Assign(const char* name, ScriptValue&& value);
     // Rebinds the name to a value owned elsewhere (a ByRef parameter).

@@ -45,8 +45,27 @@ VariableScope& VariableTable::Innermost() {
 }
 
 
+VariableScope* VariableTable::ScopeFor(int scope) {
+    switch (scope) {
+    case kAutomatic:
+    case kLocal:
+        return &Innermost();
+    case kGlobal:
+        return &global_;
+    default:
+        return nullptr;
+    }
+}
+
+// Copied once, by the scope: into the variable's own buffer when it has one.
 bool VariableTable::Assign(const char* name, const ScriptValue& value, int scope) {
-    return Assign(name, ScriptValue(value), scope);  // value may live in the scope
+    VariableScope* target = ScopeFor(scope);
+    if (target == nullptr) {
+        return false;
+    }
+    const Key key(name);
+    target->Assign(key.Text(), value);
+    return true;
 }
 
 bool VariableTable::Assign(const char* name, ScriptValue&& value, int scope) {
@@ -55,17 +74,12 @@ bool VariableTable::Assign(const char* name, ScriptValue&& value, int scope) {
 }
 
 bool VariableTable::AssignUpper(const char* upperName, ScriptValue&& value, int scope) {
-    switch (scope) {
-    case kAutomatic:
-    case kLocal:
-        Innermost().Assign(upperName, std::move(value));
-        return true;
-    case kGlobal:
-        global_.Assign(upperName, std::move(value));
-        return true;
-    default:
+    VariableScope* target = ScopeFor(scope);
+    if (target == nullptr) {
         return false;
     }
+    target->Assign(upperName, std::move(value));
+    return true;
 }
 
 const char* VariableTable::Upper(const char* name, ResolvedName& resolved) const {
@@ -112,6 +126,24 @@ ScriptValue* VariableTable::Resolve(const char* name, ResolvedName& resolved) co
     resolved.globalVersion = global_.Version();
     resolved.localSlot = slot;
     return value;
+}
+
+ScriptValue* VariableTable::FindIn(const char* name, ResolvedName& resolved, int scope) const {
+    ScriptValue* found = Find(name, resolved);
+    if (found == nullptr) {
+        return nullptr;
+    }
+    // The lookup tries the top local scope first, then the global one.
+    const bool inLocal = resolved.localSlot >= 0;
+    switch (scope) {
+    case kAutomatic:
+    case kLocal:
+        return inLocal == HasLocalScope() ? found : nullptr;
+    case kGlobal:
+        return inLocal ? nullptr : found;
+    default:
+        return nullptr;
+    }
 }
 
 bool VariableTable::AssignReference(const char* name, ScriptValue* target) {

@@ -36,9 +36,10 @@ public:
     VariableTable();
 
     // Automatic and local go to the top local scope when there is one, else
-    // global. An unknown scope does nothing and answers false.
+    // global. An unknown scope does nothing and answers false. The value is
+    // copied once (it may be a variable of the scope itself).
     bool Assign(const char* name, const ScriptValue& value, int scope);
-    // The same, taking the value over.
+    // The same, taking the value over: no copy.
     bool Assign(const char* name, ScriptValue&& value, int scope);
     // Assign and AssignReference for a name upper-cased already (Upper).
     bool AssignUpper(const char* upperName, ScriptValue&& value, int scope);
@@ -67,6 +68,10 @@ public:
         ScriptValue* found = nullptr;
         return Kept(resolved, found) ? found : Resolve(nameOf(), resolved);
     }
+    // The variable a kept name finds (as Find through `resolved`) when it
+    // lies in the scope that Assign with `scope` writes to; else null (not
+    // there, or not told apart by the lookup: then Assign finds it).
+    ScriptValue* FindIn(const char* name, ResolvedName& resolved, int scope) const;
     // Binds the name in the top local scope; false when there is no local
     // scope or no target.
     bool AssignReference(const char* name, ScriptValue* target);
@@ -83,6 +88,8 @@ public:
 
 private:
     VariableScope& Innermost();
+    // Where Assign puts a name of that scope; null for an unknown scope.
+    VariableScope* ScopeFor(int scope);
     const VariableScope* TopLocal() const { return locals_.empty() ? nullptr : locals_.back().get(); }
     // Whether what `resolved` kept of the last lookup still holds, and then
     // the variable it gives.

@@ -98,9 +98,11 @@ TEST(KeptTokensDifferential, AppendingToItselfMatchesTheScan) {
       // before NOT negates $s itself.
       "NOT --NOT 0 + \"\" & \"0x1F\"", "- NOT 1", "(- NOT 1)", "1 * + 2", "-2 ^ 2", "--$n & (1 + -2)",
       "Abs(- NOT 1) & $s[0]",
+      // An array at the front of the rest is skipped alone.
+      "$y & $s", "StringSplit(\"a,b\", \",\") & \"z\"", "$y & $y & $n",
   };
   const std::string prelude = "Func Grow()\n  $s = \"x\"\n  Return \"y\"\nEndFunc\n"
-                              "$s = \"ab\"\n$n = 5\nDim $a[2]\n";
+                              "$s = \"ab\"\n$n = 5\nDim $a[2]\n$y = StringSplit(\"a,b\", \",\")\n";
   for (const char* rest : rests) {
     const std::string inPlace = "$s = $s  & " + std::string(rest);
     const std::string scanned = "$s = ($s)& " + std::string(rest);

@@ -19,7 +19,7 @@ namespace {
 const std::vector<std::string> kNames = {"v", "s", "n", "calls", "count"};
 
 // The line "$v = " + expression stands at this line of ScriptFor's script.
-constexpr int kExpressionLine = 20;
+constexpr int kExpressionLine = 21;
 
 std::string ScriptFor(const std::string& context) {
   return "Func Note($x)\n"                             // 1
@@ -40,9 +40,10 @@ std::string ScriptFor(const std::string& context) {
          "$n = 10\n"                                   // 16
          "$calls = \"\"\n"                             // 17
          "$count = 0\n"                                // 18
-         "For $i = 1 To 2\n"                           // 19
-         "  " + context + "\n"                         // 20
-         "  $calls = $calls & \"|\"\n"                 // 21
+         "$y = StringSplit(\"a,b\", \",\")\n"          // 19
+         "For $i = 1 To 2\n"                           // 20
+         "  " + context + "\n"                         // 21
+         "  $calls = $calls & \"|\"\n"                 // 22
          "Next\n";
 }
 
@@ -70,6 +71,8 @@ struct RunSeen {
   // "$v = ") has a prepared form, and whether that form runs as steps.
   bool prepared = false;
   bool stepsRan = false;
+  // The same for the rest of an in-place append (after "$s = $s").
+  bool appendStepsRan = false;
 };
 
 RunSeen RunContext(const std::string& context, bool prepared) {
@@ -83,16 +86,33 @@ RunSeen RunContext(const std::string& context, bool prepared) {
     const PreparedExpression* form = tokens->GetAt(2).prepared.Get();
     run.prepared = form != nullptr;
     run.stepsRan = form && !form->scanned;
+    const PreparedExpression* rest = tokens->GetAt(3).prepared.Get();
+    run.appendStepsRan = rest && !rest->scanned && rest->afterOperand;
   }
   EndWholeRun(runner.engine);
   return run;
 }
 
 // The expression in each place an expression stands: an assignment, a call
-// argument (a slice), a condition, a subscript and the in-place append.
+// argument (a slice), a condition, a subscript and the in-place append to a
+// string and to a number.
 std::vector<std::string> ContextsFor(const std::string& expression) {
   return {"$v = " + expression, "$v = Note(" + expression + ")", "If " + expression + " Then $v = \"then\"",
-          "$v = $a[1][" + expression + "]", "$s = $s & " + expression};
+          "$v = $a[1][" + expression + "]", "$s = $s  & " + expression, "$n = $n  & " + expression};
+}
+
+// `$s = ($s)& rest` puts every token at the column of `$s = $s  & rest`, and
+// is never appended in place: it is evaluated left to right, as the append
+// must be. The outcome of the context written so, with its head written back
+// in what the errors show; empty for a context that is no append.
+std::string LeftToRightOutcome(const std::string& context) {
+  const char* const appends[][2] = {{"$s = $s  & ", "$s = ($s)& "}, {"$n = $n  & ", "$n = ($n)& "}};
+  for (const auto& append : appends) {
+    const std::string head = append[0];
+    if (context.compare(0, head.size(), head) == 0)
+      return ReplaceAll(RunContext(append[1] + context.substr(head.size()), true).outcome, append[1], head);
+  }
+  return "";
 }
 
 // mustRunSteps: the assignment's expression must run as steps, not fall
@@ -103,6 +123,10 @@ void ExpectSameAsScan(const std::string& expression, bool mustRunSteps) {
     const RunSeen stepped = RunContext(context, true);
     EXPECT_FALSE(scanned.prepared) << context;
     EXPECT_EQ(stepped.outcome, scanned.outcome) << context;
+    const std::string leftToRight = LeftToRightOutcome(context);
+    if (!leftToRight.empty()) {
+      EXPECT_EQ(stepped.outcome, leftToRight) << context;
+    }
     if (mustRunSteps && context == ContextsFor(expression).front()) {
       EXPECT_TRUE(stepped.stepsRan) << context;
     }
@@ -144,6 +168,11 @@ const char* const kCases[] = {
     "Note(1) 2", "Note(1) + )", "1, 2", "1 ] 2", "1 Then", "",
     // Lone operands.
     "$n", "\"lone\"", "5", "$a",
+    // An array between concatenated parts is skipped, one at the front of the
+    // rest too; the parts after it stay.
+    "$y & $s", "$y & $n", "StringSplit(\"a,b\", \",\") & \"z\"", "$y", "$y & $y & \"z\"", "-$y & 1",
+    "$y + 1 & \"z\" & $n", "($y & \"z\") & $s", "$s & $y & $s", "$y ^ 2 & @CRLF", "$y & $y",
+    "$y & $undeclared & 1", "1 & $a[5][0] & 2", "$y & Mod(1) & 2",
 };
 
 TEST(PreparedExpressionDifferential, TableMatchesTheScan) {
@@ -153,6 +182,9 @@ TEST(PreparedExpressionDifferential, TableMatchesTheScan) {
   for (const char* expression : {"1 + 2 * 3", "1 OR Note(5)", "$a[Note(2)][Note(3)] + $n", "NOT --NOT 0",
                                  "(0 AND Note(1)) OR Note(2)", "$a[1 OR (2])][2] + Note(1)", "1 2", "(1 + 2"}) {
     EXPECT_TRUE(RunContext(std::string("$v = ") + expression, true).stepsRan) << expression;
+  }
+  for (const char* rest : {"$y & $s", "\"x\" + 1 & $s & Chr(65)", "StringSplit(\"a,b\", \",\") & \"z\""}) {
+    EXPECT_TRUE(RunContext(std::string("$s = $s  & ") + rest, true).appendStepsRan) << rest;
   }
 }
 
@@ -270,7 +302,7 @@ class ExpressionGenerator {
   }
 
   static constexpr const char* kAtoms[] = {"0", "1", "2", "3", "-1", "2.5", "\"10\"", "\"abc\"", "\"\"", "\"9\""};
-  static constexpr const char* kVariables[] = {"$n", "$s", "$i", "$a[1][2]", "$a[0][1]", "@error", "$undeclared"};
+  static constexpr const char* kVariables[] = {"$n", "$s", "$i", "$a[1][2]", "$a[0][1]", "@error", "$undeclared", "$y"};
   static constexpr const char* kUnary[] = {"-", "NOT", "- -", "NOT -"};
   static constexpr const char* kBinary[] = {"+", "-", "*", "/", "^", "&", "=", "==", "<>", "<",
                                             ">", "<=", ">=", "AND", "OR", "AND", "OR", "&"};
@@ -289,6 +321,8 @@ TEST(PreparedExpressionDifferential, GeneratedExpressionsMatchTheScan) {
       const RunSeen stepped = RunContext(context, true);
       ASSERT_EQ(stepped.outcome, scanned.outcome) << "case " << k << ": " << context;
     }
+    const std::string append = "$s = $s  & " + expression;
+    ASSERT_EQ(RunContext(append, true).outcome, LeftToRightOutcome(append)) << "case " << k << ": " << append;
   }
 }
 

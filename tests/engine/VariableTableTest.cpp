@@ -40,6 +40,65 @@ TEST(VariableScopeTest, AssigningThroughAReferenceChangesTheTarget) {
     EXPECT_EQ(scope.Find("R"), &target);
 }
 
+// Texts longer than a string's inline buffer, of one capacity.
+constexpr char kLongOne[] = "a text long enough to live on the heap, one";
+constexpr char kLongTwo[] = "a text long enough to live on the heap, two";
+
+TEST(VariableTableTest, AnExistingVariableTakesATemporaryOver) {
+    VariableTable table;
+    table.Assign("n", Text(kLongOne), VariableTable::kGlobal);
+    ScriptValue value = Text(kLongTwo);
+    const char* storage = value.GetText();
+    const auto made = ScriptString::HeapBuffersMade();
+    table.Assign("N", std::move(value), VariableTable::kGlobal);
+    EXPECT_EQ(ScriptString::HeapBuffersMade(), made);
+    EXPECT_EQ(TextOf(table.Find("n", VariableTable::kGlobal)), storage);
+    EXPECT_STREQ(storage, kLongTwo);
+}
+
+TEST(VariableTableTest, AValueIsCopiedOnceIntoTheVariablesOwnBuffer) {
+    VariableTable table;
+    table.Assign("n", Text(kLongOne), VariableTable::kAutomatic);
+    const char* own = TextOf(table.Find("n", VariableTable::kAutomatic));
+    const ScriptValue value = Text(kLongTwo);
+    auto made = ScriptString::HeapBuffersMade();
+    table.Assign("N", value, VariableTable::kAutomatic);
+    EXPECT_EQ(ScriptString::HeapBuffersMade(), made);
+    EXPECT_EQ(TextOf(table.Find("n", VariableTable::kAutomatic)), own);
+    EXPECT_STREQ(own, kLongTwo);
+    // A new name: one copy.
+    made = ScriptString::HeapBuffersMade();
+    table.Assign("other", value, VariableTable::kAutomatic);
+    EXPECT_EQ(ScriptString::HeapBuffersMade(), made + 1);
+    EXPECT_STREQ(TextOf(table.Find("OTHER", VariableTable::kAutomatic)), kLongTwo);
+    // A value the variable itself holds stays as it is.
+    ScriptValue* self = table.Find("N", VariableTable::kAutomatic);
+    table.Assign("n", *self, VariableTable::kAutomatic);
+    EXPECT_EQ(table.Find("N", VariableTable::kAutomatic), self);
+    EXPECT_STREQ(TextOf(self), kLongTwo);
+}
+
+TEST(VariableTableTest, FindInGivesAKeptNameOnlyInTheScopeAssignWritesTo) {
+    VariableTable table;
+    ResolvedName kept;
+    table.Assign("n", Text("global"), VariableTable::kGlobal);
+    ScriptValue* global = table.Find("N", VariableTable::kGlobal);
+    for (int scope : {VariableTable::kAutomatic, VariableTable::kLocal, VariableTable::kGlobal})
+        EXPECT_EQ(table.FindIn("n", kept, scope), global) << scope;
+    EXPECT_EQ(table.FindIn("n", kept, 7), nullptr);
+    table.PushScope();
+    EXPECT_EQ(table.FindIn("n", kept, VariableTable::kAutomatic), nullptr);
+    EXPECT_EQ(table.FindIn("n", kept, VariableTable::kLocal), nullptr);
+    EXPECT_EQ(table.FindIn("n", kept, VariableTable::kGlobal), global);
+    table.Assign("n", Text("local"), VariableTable::kLocal);
+    ScriptValue* local = table.Find("N", VariableTable::kLocal);
+    EXPECT_EQ(table.FindIn("n", kept, VariableTable::kAutomatic), local);
+    EXPECT_EQ(table.FindIn("n", kept, VariableTable::kLocal), local);
+    EXPECT_EQ(table.FindIn("n", kept, VariableTable::kGlobal), nullptr);
+    ResolvedName other;
+    EXPECT_EQ(table.FindIn("missing", other, VariableTable::kAutomatic), nullptr);
+}
+
 TEST(VariableTableTest, NamesAreCaseInsensitive) {
     VariableTable table;
     table.Assign("Count", Text("1"), VariableTable::kGlobal);
