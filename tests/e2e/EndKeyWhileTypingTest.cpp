@@ -169,12 +169,22 @@ TEST_F(EndKeyWhileTyping, AnEndKeyWithAltLeavesTheWindowOutOfMenuMode) {
   const std::string startKey = "keydown ctrl sleep 0.05 keydown k sleep 0.1 keyup k sleep 0.05 keyup ctrl";
   const std::string endKey = "keydown alt sleep 0.1 keydown q sleep 0.1 keyup q sleep 0.1 keyup alt";
 
+  // What the keyboard and the window stand at, for a failure message.
+  auto state = [&] {
+    return "; Ctrl " + std::to_string(GetAsyncKeyState(VK_CONTROL)) + ", Alt " +
+           std::to_string(GetAsyncKeyState(VK_MENU)) + ", in front " +
+           std::to_string(GetForegroundWindow() == window.Frame()) + ", menu commands " +
+           std::to_string(window.KeyMenuCommands());
+  };
   for (std::string typed = "r"; typed.size() <= 3; typed += "r") {
     SCOPED_TRACE("run " + std::to_string(typed.size()));
+    // The program's own window may come to the front after its start.
+    ASSERT_TRUE(BringToFront(window.Frame())) << state();
     ASSERT_TRUE(PressAsAPerson(startKey));
     // Only a robot that stopped starts again.
     ASSERT_TRUE(PumpUntil([&] { return window.Text() == typed; }, 10000))
-        << "the robot did not start, or a key went to a menu: \"" << window.Text() << '"';
+        << "the robot did not start, or a key went to a menu: \"" << window.Text() << '"'
+        << state();
     ASSERT_TRUE(PressAsAPerson(endKey + " sleep 0.3"));
   }
   EXPECT_EQ(window.KeyMenuCommands(), 0) << "Alt's release put the window in menu mode";
