@@ -141,10 +141,7 @@ void ActionRecorder::OnMouse(unsigned now, unsigned message, std::uintptr_t valu
   if (kind == rec::kLeftDown || kind == rec::kLeftDoubleClick || kind == rec::kRightDown) {
     line += WindowTag(reinterpret_cast<void*>(value));
   }
-  if (kind == rec::kLeftDoubleClick) {
-    line = FoldFirstClick(line);
-    swallowLeftUp_ = true;
-  }
+  if (kind == rec::kLeftDoubleClick) line = FoldFirstClick(line);
   lines_.push_back(line);
   lastEventTick_ = now;
   lastKeptTick_ = now;
@@ -153,23 +150,30 @@ void ActionRecorder::OnMouse(unsigned now, unsigned message, std::uintptr_t valu
 std::string ActionRecorder::FoldFirstClick(const std::string& doubleClick) {
   // The system reports a double click as a press, a release, the double
   // click and a release; "Mouse Double Click" plays both clicks, so the first
-  // click's lines (and the waits and small moves within it) go.
+  // click's lines (and the waits and small moves within it) go, and so does
+  // the release that follows.
   const std::string leftDown = "Mouse Left Down";
+  const std::string tag = TextFrom(doubleClick, std::string("Mouse Double Click").size());
   std::size_t press = lines_.size();
   while (press > 0 && !StartsWith(lines_[press - 1], leftDown)) {
     const std::string& later = lines_[press - 1];
     if (later != "Mouse Left Up" && !StartsWith(later, kWaitLine) &&
         !StartsWith(later, kMoveLine)) {
-      return doubleClick;
+      break;
     }
     --press;
   }
-  if (press == 0) return doubleClick;
+  if (press == 0 || !StartsWith(lines_[press - 1], leftDown)) {
+    // A key, a wheel turn or a click of the other button came between the
+    // presses, or the first press is not in the recording: the person's
+    // input is kept as it came, so this press is a press of its own.
+    return leftDown + tag;
+  }
   // The window was noted at the first press.
-  std::string tag = TextFrom(lines_[press - 1], leftDown.size());
-  std::string folded = tag.empty() ? doubleClick : "Mouse Double Click" + tag;
+  const std::string firstTag = TextFrom(lines_[press - 1], leftDown.size());
   lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(press - 1), lines_.end());
-  return folded;
+  swallowLeftUp_ = true;
+  return firstTag.empty() ? doubleClick : "Mouse Double Click" + firstTag;
 }
 
 void ActionRecorder::MouseMove(unsigned now, std::uint32_t position) {
