@@ -92,6 +92,10 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
         lastLeftPress = LeftPress();  // another button in between: no double click
         PostMouse(wParam, reinterpret_cast<LPARAM>(WindowFromPoint(mouse->pt)));
         break;
+      case WM_MBUTTONDOWN:
+      case WM_XBUTTONDOWN:
+        lastLeftPress = LeftPress();  // not recorded, but the system's next left press is a click
+        break;
       case WM_LBUTTONUP:
       case WM_RBUTTONUP:
         PostMouse(wParam, reinterpret_cast<LPARAM>(WindowFromPoint(mouse->pt)));

@@ -21,6 +21,9 @@ const std::string kWaitLine = "Wait ";
 const std::string kKeyDownLine = "Key Down ";
 const std::string kKeyUpLine = "Key Up ";
 const std::string kKeyPressLine = "Key Press ";
+const std::string kLeftDownLine = "Mouse Left Down";
+const std::string kLeftUpLine = "Mouse Left Up";
+const std::string kDoubleClickLine = "Mouse Double Click";
 
 // Pauses longer than these write a wait line.
 constexpr unsigned kMouseWaitAfter = 50;
@@ -119,9 +122,9 @@ void ActionRecorder::OnMouse(unsigned now, unsigned message, std::uintptr_t valu
   }
   std::string line;
   switch (kind) {
-    case rec::kLeftDown: line = "Mouse Left Down"; break;
-    case rec::kLeftUp: line = "Mouse Left Up"; break;
-    case rec::kLeftDoubleClick: line = "Mouse Double Click"; break;
+    case rec::kLeftDown: line = kLeftDownLine; break;
+    case rec::kLeftUp: line = kLeftUpLine; break;
+    case rec::kLeftDoubleClick: line = kDoubleClickLine; break;
     case rec::kRightDown: line = "Mouse Right Down"; break;
     case rec::kRightUp: line = "Mouse Right Up"; break;
     case rec::kWheel:
@@ -138,38 +141,37 @@ void ActionRecorder::OnMouse(unsigned now, unsigned message, std::uintptr_t valu
   unsigned elapsed = Elapsed(now);
   WritePendingMove();
   if (elapsed > kMouseWaitAfter) AppendWait(elapsed, false);
+  std::string tag;
   if (kind == rec::kLeftDown || kind == rec::kLeftDoubleClick || kind == rec::kRightDown) {
-    line += WindowTag(reinterpret_cast<void*>(value));
+    tag = WindowTag(reinterpret_cast<void*>(value));
   }
-  if (kind == rec::kLeftDoubleClick) {
-    line = FoldFirstClick(line);
-    swallowLeftUp_ = true;
-  }
-  lines_.push_back(line);
+  lines_.push_back(kind == rec::kLeftDoubleClick ? DoubleClickLine(tag) : line + tag);
   lastEventTick_ = now;
   lastKeptTick_ = now;
 }
 
-std::string ActionRecorder::FoldFirstClick(const std::string& doubleClick) {
+std::string ActionRecorder::DoubleClickLine(const std::string& tag) {
   // The system reports a double click as a press, a release, the double
   // click and a release; "Mouse Double Click" plays both clicks, so the first
-  // click's lines (and the waits and small moves within it) go.
-  const std::string leftDown = "Mouse Left Down";
+  // click's lines (and the waits and small moves within it) go, and so does
+  // the release that follows.
   std::size_t press = lines_.size();
-  while (press > 0 && !StartsWith(lines_[press - 1], leftDown)) {
+  while (press > 0 && !StartsWith(lines_[press - 1], kLeftDownLine)) {
     const std::string& later = lines_[press - 1];
-    if (later != "Mouse Left Up" && !StartsWith(later, kWaitLine) &&
-        !StartsWith(later, kMoveLine)) {
-      return doubleClick;
-    }
+    if (later != kLeftUpLine && !StartsWith(later, kWaitLine) && !StartsWith(later, kMoveLine)) break;
     --press;
   }
-  if (press == 0) return doubleClick;
+  if (press == 0 || !StartsWith(lines_[press - 1], kLeftDownLine)) {
+    // A key, a wheel turn or a click of the other button came between the
+    // presses, or the first press is not in the recording: the person's
+    // input is kept as it came, so this press is a press of its own.
+    return kLeftDownLine + tag;
+  }
   // The window was noted at the first press.
-  std::string tag = TextFrom(lines_[press - 1], leftDown.size());
-  std::string folded = tag.empty() ? doubleClick : "Mouse Double Click" + tag;
+  const std::string firstTag = TextFrom(lines_[press - 1], kLeftDownLine.size());
   lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(press - 1), lines_.end());
-  return folded;
+  swallowLeftUp_ = true;
+  return kDoubleClickLine + (firstTag.empty() ? tag : firstTag);
 }
 
 void ActionRecorder::MouseMove(unsigned now, std::uint32_t position) {

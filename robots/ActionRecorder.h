@@ -84,9 +84,11 @@ class ActionRecorder {
   // A move dropped by the thinning is written before the next click or wheel
   // turn, so that it happens where the user did it.
   void WritePendingMove();
-  // The double click's line in place of the first click's lines, when they
-  // are the last ones.
-  std::string FoldFirstClick(const std::string& doubleClick);
+  // The double click's line, in place of the first click's lines when they
+  // are the last ones (its release is then left out); when anything else
+  // came after the first press, the line of a press of its own. `tag` is the
+  // second press's window tag.
+  std::string DoubleClickLine(const std::string& tag);
   void KeyPress(unsigned now, int code, void* foreground);
   void KeyRelease(unsigned now, int code);
   bool TakeKeyDown(int code);

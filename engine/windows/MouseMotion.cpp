@@ -12,6 +12,7 @@ namespace {
 constexpr int kLeastGlideStep = 32;
 constexpr int kGlidePauseMs = 20;
 constexpr int kWheelNotch = 120;
+constexpr int kPersonsDoubleClickGapMs = 50;
 
 // One axis of a glide step.
 int StepToward(int current, int target, int speed) {
@@ -93,6 +94,23 @@ void MouseButtonDown(MousePort& port, const std::string& button) {
 
 void MouseButtonUp(MousePort& port, const std::string& button) {
   port.SendMouseEvent(MouseButtonUpFlag(button), 0, 0, 0);
+}
+
+void MouseClickOnce(MousePort& port, const std::string& button, int downDelayMs) {
+  MouseButtonDown(port, button);
+  port.Pause(downDelayMs);
+  MouseButtonUp(port, button);
+}
+
+int DoubleClickGap(int doubleClickTimeMs, int downDelayMs) {
+  long long room = (static_cast<long long>(doubleClickTimeMs) - std::max(downDelayMs, 0)) / 2;
+  return static_cast<int>(std::clamp<long long>(room, 1, kPersonsDoubleClickGapMs));
+}
+
+void MouseDoubleClick(MousePort& port, const std::string& button, int downDelayMs) {
+  MouseClickOnce(port, button, downDelayMs);
+  port.Pause(DoubleClickGap(port.DoubleClickTime(), downDelayMs));
+  MouseClickOnce(port, button, downDelayMs);
 }
 
 void MouseWheel(MousePort& port, const std::string& direction) {

@@ -39,6 +39,21 @@ unsigned MouseButtonDownFlag(const std::string& button);
 unsigned MouseButtonUpFlag(const std::string& button);
 void MouseButtonDown(MousePort& port, const std::string& button);
 void MouseButtonUp(MousePort& port, const std::string& button);
+// One click: down, a pause of `downDelayMs`, up.
+void MouseClickOnce(MousePort& port, const std::string& button, int downDelayMs);
+
+// The pause between the two clicks of a double click: a quick person's
+// (50 ms), cut where needed so that the second press still comes within half
+// the double-click time of the first; never below 1 ms. A target lets go of
+// the mouse when it takes the first release, and under Wine that makes a move
+// of its own: a second press close behind the release gets that move between
+// the double click and its release, which drags a word's selection back to
+// the pointer.
+int DoubleClickGap(int doubleClickTimeMs, int downDelayMs);
+// One double click: a click, the gap for the port's double-click time, and a
+// second click.
+void MouseDoubleClick(MousePort& port, const std::string& button, int downDelayMs);
+
 // One wheel notch: up for "UP" (any case), else down.
 void MouseWheel(MousePort& port, const std::string& direction);
 

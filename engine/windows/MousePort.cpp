@@ -13,6 +13,7 @@ class DetachedMousePort : public MousePort {
     width = 1024;
     height = 768;
   }
+  int DoubleClickTime() override { return 500; }
   void Pause(int) override {}
 };
 

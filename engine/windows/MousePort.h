@@ -1,7 +1,8 @@
 // The seam through which the interpreter moves and clicks the mouse: synthetic
-// mouse events, the cursor position, the desktop's size and pauses. The
-// Windows build makes the real calls (mouse_event, GetCursorPos, the desktop
-// window's rectangle, PreciseSleep); tests record what would be sent.
+// mouse events, the cursor position, the desktop's size, the double-click time
+// and pauses. The Windows build makes the real calls (mouse_event,
+// GetCursorPos, the desktop window's rectangle, GetDoubleClickTime,
+// PreciseSleep); tests record what would be sent.
 #pragma once
 
 // Flags of a synthetic mouse event, with the values the Windows API uses.
@@ -27,12 +28,15 @@ class MousePort {
   virtual bool CursorPosition(int& x, int& y) = 0;
   // Width and height of the desktop window's rectangle.
   virtual void ScreenSize(int& width, int& height) = 0;
+  // The longest time in ms from one press to the next that the system still
+  // takes as a double click.
+  virtual int DoubleClickTime() = 0;
   // A pause of `ms` milliseconds (negative: none).
   virtual void Pause(int ms) = 0;
 };
 
 // Installs the port the mouse built-ins use; null restores the default, which
 // reaches no system: it sends nothing and has its cursor at (0, 0) on a
-// 1024 x 768 screen.
+// 1024 x 768 screen, with the system's default double-click time of 500 ms.
 void SetMousePort(MousePort* port);
 MousePort& GetMousePort();

@@ -107,6 +107,30 @@ TEST(MouseMotion, ButtonNamesIgnoreCaseAndAnythingElseIsTheLeftButton) {
   }
 }
 
+TEST(MouseMotion, ADoubleClicksSecondPressComesAPersonsGapAfterTheFirstRelease) {
+  struct Case {
+    int doubleClickTime, downDelay, gap;
+  } cases[] = {
+      {500, 10, 50},   // the system's default: a quick person's gap
+      {500, -1, 50},   // no pause while down
+      {100, 10, 45},   // the second press within half the double-click time
+      {60, 10, 25},
+      {20, 10, 5},
+      {500, 600, 1},   // no double click is possible: the least gap
+      {0, 0, 1},
+      {2147483647, 10, 50},
+      {-2147483647 - 1, 10, 1},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DoubleClickGap(c.doubleClickTime, c.downDelay), c.gap)
+        << "double-click time " << c.doubleClickTime << ", down delay " << c.downDelay;
+  }
+  RecordingMousePort port;
+  port.doubleClickTime = 80;
+  MouseDoubleClick(port, "right", 4);
+  EXPECT_EQ(port.log, (Log{"right down", "pause 4", "right up", "pause 38", "right down", "pause 4", "right up"}));
+}
+
 TEST(MouseMotion, TheWheelTurnsUpOnlyForUp) {
   RecordingMousePort port;
   MouseWheel(port, "up");

@@ -171,7 +171,7 @@ TEST_F(HookLibrary, ASecondLeftPressWithinTheDoubleClickTimeIsADoubleClick) {
   EXPECT_EQ(received, expected);
 }
 
-TEST_F(HookLibrary, PressesApartInTimeOrPlaceOrWithARightPressBetweenAreTwoClicks) {
+TEST_F(HookLibrary, PressesApartInTimeOrPlaceOrWithAnotherButtonBetweenAreTwoClicks) {
   const POINT centre = Centre();
   const INPUT down = MouseInput(MOUSEEVENTF_LEFTDOWN);
   const INPUT up = MouseInput(MOUSEEVENTF_LEFTUP);
@@ -205,6 +205,13 @@ TEST_F(HookLibrary, PressesApartInTimeOrPlaceOrWithARightPressBetweenAreTwoClick
                up},
               6);
   EXPECT_EQ(leftPresses(), twoClicks) << "a right click between";
+
+  received.clear();
+  Sleep(GetDoubleClickTime() + 100);
+  SendAndPump({down, up, MouseInput(MOUSEEVENTF_MIDDLEDOWN), MouseInput(MOUSEEVENTF_MIDDLEUP), down,
+               up},
+              4);
+  EXPECT_EQ(leftPresses(), twoClicks) << "a middle click between";
 }
 
 TEST_F(HookLibrary, NothingArrivesAfterUninstallHook) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -198,7 +199,8 @@ TEST_F(Recording, ButtonsAndWheelWriteTheirLinesClientAndNonClientAlike) {
   } cases[] = {
       {rec::kLeftDown, kNotepad, "Mouse Left Down At Win [0]"},
       {rec::kLeftUp, kNotepad, "Mouse Left Up"},
-      {rec::kLeftDoubleClick, kNotepad, "Mouse Double Click At Win [0]"},
+      // A double click whose first press came before the recording.
+      {rec::kLeftDoubleClick, kNotepad, "Mouse Left Down At Win [0]"},
       {rec::kRightDown, kNotepad, "Mouse Right Down At Win [0]"},
       {rec::kRightUp, kNotepad, "Mouse Right Up"},
       {0xA1, kNotepad, "Mouse Left Down At Win [0]"},
@@ -238,14 +240,57 @@ TEST_F(Recording, ADoubleClickTakesThePlaceOfItsFirstClickAndItsRelease) {
                    "Wait 270 milliseconds", "Mouse Left Down At Win [1]", "Mouse Left Up"}));
 }
 
-TEST_F(Recording, ADoubleClickAfterOtherInputKeepsThatInput) {
+// The presses a replay of the lines makes: "Mouse Double Click" makes two.
+int ReplayedPresses(const Lines& lines) {
+  int presses = 0;
+  for (const std::string& line : lines) {
+    if (line.rfind("Mouse Left Down", 0) == 0) presses += 1;
+    if (line.rfind("Mouse Double Click", 0) == 0) presses += 2;
+  }
+  return presses;
+}
+
+TEST_F(Recording, ADoubleClickWithInputBetweenItsPressesReplaysAsThePersonsTwoClicks) {
+  const Lines firstClick = {"Mouse Left Down At Win [0]", "Mouse Left Up"};
+  struct Case {
+    const char* between;
+    std::function<void()> input;
+    Lines lines;  // between the first click and the second
+  } cases[] = {
+      {"a key", [&] { Down(kA); After(30); Up(kA); }, {"Key Down A", "Key Up A"}},
+      {"a key press with a wait", [&] { After(250); Down(kA); Up(kA); },
+       {"Wait 250 milliseconds=> [remove on faster speed]", "Key Down A", "Key Up A"}},
+      {"a wheel turn", [&] { Mouse(rec::kWheel, 1); }, {"Mouse Scroll Up"}},
+      {"a right click", [&] { Mouse(rec::kRightDown, kNotepad); Mouse(rec::kRightUp, kNotepad); },
+       {"Mouse Right Down", "Mouse Right Up"}},
+  };
+  for (const Case& c : cases) {
+    recorder.Start(now);
+    Mouse(rec::kLeftDown, kNotepad);
+    Mouse(rec::kLeftUp, kNotepad);
+    c.input();
+    Mouse(rec::kLeftDoubleClick, kNotepad);
+    Mouse(rec::kLeftUp, kNotepad);
+    Lines expected = firstClick;
+    expected.insert(expected.end(), c.lines.begin(), c.lines.end());
+    expected.insert(expected.end(), {"Mouse Left Down", "Mouse Left Up"});
+    const Lines stopped = Stopped();
+    EXPECT_EQ(stopped, expected) << c.between;
+    EXPECT_EQ(ReplayedPresses(stopped), 2) << c.between;
+  }
+}
+
+TEST_F(Recording, ADoubleClickWithOnlyMovesAndWaitsWithinReplaysAsOneDoubleClick) {
   Mouse(rec::kLeftDown, kNotepad);
+  Move(5, 5);
+  After(120);
   Mouse(rec::kLeftUp, kNotepad);
-  Down(kA);
+  Move(6, 5);
   Mouse(rec::kLeftDoubleClick, kNotepad);
   Mouse(rec::kLeftUp, kNotepad);
-  EXPECT_EQ(recorder.Lines(), (Lines{"Mouse Left Down At Win [0]", "Mouse Left Up", "Key Down A",
-                                     "Mouse Double Click"}));
+  const Lines stopped = Stopped();
+  EXPECT_EQ(stopped, (Lines{"Mouse Double Click At Win [0]"}));
+  EXPECT_EQ(ReplayedPresses(stopped), 2);
 }
 
 TEST_F(Recording, NoEventCountsAfterStopAndNoLineIndexOutlivesIt) {

@@ -26,6 +26,7 @@ class RecordingMousePort : public MousePort {
     width = screenWidth;
     height = screenHeight;
   }
+  int DoubleClickTime() override { return doubleClickTime; }
   void Pause(int ms) override {
     if (ms >= 0) log.push_back("pause " + std::to_string(ms));
   }
@@ -37,6 +38,7 @@ class RecordingMousePort : public MousePort {
   int screenHeight = 768;
   int cursorX = 0;
   int cursorY = 0;
+  int doubleClickTime = 500;
   std::vector<std::string> log;
 
  private:

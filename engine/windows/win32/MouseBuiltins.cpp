@@ -56,18 +56,11 @@ int FnMouseRelativeMove(CMerlane_Script& engine, ScriptValueList& args, ScriptVa
   return 0;
 }
 
-// Down, MouseClickDownDelay, up.
-void PressAndRelease(const CMerlane_Script& engine, MousePort& port, const std::string& button) {
-  MouseButtonDown(port, button);
-  port.Pause(engine.MouseClickDownDelay);
-  MouseButtonUp(port, button);
-}
-
 int FnMouseClick(CMerlane_Script& engine, ScriptValueList& args, ScriptValue&) {
   MousePort& port = GetMousePort();
   const std::string button = ButtonOf(args);
   for (int i = CountOf(args, 1); TurnsLeft(engine, i); --i) {
-    PressAndRelease(engine, port, button);
+    MouseClickOnce(port, button, engine.MouseClickDownDelay);
     port.Pause(engine.MouseClickDelay);
     BackgroundClickStep(engine);
   }
@@ -78,9 +71,7 @@ int FnMouseDoubleClick(CMerlane_Script& engine, ScriptValueList& args, ScriptVal
   MousePort& port = GetMousePort();
   const std::string button = ButtonOf(args);
   for (int i = CountOf(args, 1); TurnsLeft(engine, i); --i) {
-    PressAndRelease(engine, port, button);
-    port.Pause(1);
-    PressAndRelease(engine, port, button);
+    MouseDoubleClick(port, button, engine.MouseClickDownDelay);
     port.Pause(engine.MouseClickDelay);
     BackgroundClickStep(engine);
   }

@@ -24,6 +24,7 @@ class WindowsMousePort : public MousePort {
     width = rect.right - rect.left;
     height = rect.bottom - rect.top;
   }
+  int DoubleClickTime() override { return static_cast<int>(GetDoubleClickTime()); }
   void Pause(int ms) override { PreciseSleep(ms); }
 };
 
