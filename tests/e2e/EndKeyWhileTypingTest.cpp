@@ -162,6 +162,8 @@ TEST_F(EndKeyWhileTyping, AnEndKeyWithAltLeavesTheWindowOutOfMenuMode) {
   waiter.script = {"WinActivate(\"QM Menu\")", "WinWaitActive(\"QM Menu\", \"\", 5)",
                    "Send(\"r\")", "While 1", "Delay(20)", "WEnd"};
   ASSERT_TRUE(WriteRobotFile(scriptFolder_, waiter));
+  bool freeBefore = RegisterHotKey(nullptr, 0xBEEF, MOD_CONTROL, 'K');
+  if (freeBefore) UnregisterHotKey(nullptr, 0xBEEF);
   QuillmarkProcess app;
   ASSERT_NE(app.WaitForMainWindow(), nullptr);
   MenuBarWindow window("QM Menu");
@@ -174,7 +176,7 @@ TEST_F(EndKeyWhileTyping, AnEndKeyWithAltLeavesTheWindowOutOfMenuMode) {
     return "; Ctrl " + std::to_string(GetAsyncKeyState(VK_CONTROL)) + ", Alt " +
            std::to_string(GetAsyncKeyState(VK_MENU)) + ", in front " +
            std::to_string(GetForegroundWindow() == window.Frame()) + ", menu commands " +
-           std::to_string(window.KeyMenuCommands());
+           std::to_string(window.KeyMenuCommands()) + ", Ctrl + K free before " + std::to_string(freeBefore);
   };
   for (std::string typed = "r"; typed.size() <= 3; typed += "r") {
     SCOPED_TRACE("run " + std::to_string(typed.size()));

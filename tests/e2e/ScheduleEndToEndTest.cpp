@@ -40,6 +40,25 @@ void Click(HWND dialog, int id) {
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+// The wizard's page in view: its one visible child dialog.
+HWND PageInView(HWND wizard) {
+  for (HWND child = GetWindow(wizard, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char className[16] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (IsWindowVisible(child) && lstrcmpA(className, "#32770") == 0) return child;
+  }
+  return nullptr;
+}
+
+// Next, and the wizard's next page in view before the next click: a click
+// that comes while the wizard is still turning its page would be read on the
+// page it leaves.
+bool ClickNextAndWaitForThePage(HWND wizard) {
+  HWND page = PageInView(wizard);
+  Click(wizard, IDC_WIZARD_NEXT);
+  return PumpUntil([&] { return PageInView(wizard) != page; }, 10000);
+}
+
 class ScheduleEndToEnd : public testing::Test {
  protected:
   void SetUp() override {
@@ -71,11 +90,12 @@ TEST_F(ScheduleEndToEnd, TheWizardsTaskStartsTheProgramThatRunsTheRobot) {
     Click(main, kScheduleButton);
     HWND wizard = WaitForWizard(app.Id());
     ASSERT_NE(wizard, nullptr);
-    Click(wizard, IDC_WIZARD_NEXT);  // "Daily"
-    Click(wizard, IDC_WIZARD_NEXT);  // every day from today
-    Click(wizard, IDC_WIZARD_NEXT);  // Finish, for the current account
-    // Finish saves through Wine's scheduler service, which may first have to
-    // start: on a loaded machine that has taken more than 10 s.
+    ASSERT_TRUE(ClickNextAndWaitForThePage(wizard));  // "Daily"
+    ASSERT_TRUE(ClickNextAndWaitForThePage(wizard));  // every day from today
+    // Finish, for the current account. It saves through Wine's scheduler
+    // service, which may first have to start: on a loaded machine that has
+    // taken more than 10 s.
+    Click(wizard, IDC_WIZARD_NEXT);
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(wizard); }, 30000));
     ASSERT_EQ(tasks.LoadTasksForApplication(program), kTaskOk);
     ASSERT_EQ(tasks.GetTaskCount(), 1) << program;
