@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -52,6 +53,44 @@ TEST(SmallBlockHeapTest, AFreedBlockServesTheNextOfItsSize) {
   EXPECT_NE(other, first);
   ::operator delete(other);
   ::operator delete(second);
+}
+
+std::vector<void*> MakeBlocks(std::size_t size, std::size_t count) {
+  std::vector<void*> blocks;
+  blocks.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) blocks.push_back(::operator new(size));
+  return blocks;
+}
+
+void FreeBlocks(const std::vector<void*>& blocks) {
+  for (void* block : blocks) ::operator delete(block);
+}
+
+// Blocks that fill 40 pieces, all freed: their pieces go back to the C
+// library but for the spares (which may have served some of them).
+TEST(SmallBlockHeapTest, APieceWhoseBlocksAreAllFreeGoesBack) {
+  const std::size_t before = SmallBlockPiecesHeld();
+  const std::vector<void*> blocks = MakeBlocks(1000, 40 * kSmallBlockPieceSize / 1024);
+  EXPECT_GE(SmallBlockPiecesHeld(), before + 39 - kSmallBlockSparePieces);
+  FreeBlocks(blocks);
+  EXPECT_LE(SmallBlockPiecesHeld(), before + kSmallBlockSparePieces);
+}
+
+// The pieces of freed blocks serve blocks of another size: blocks of 500
+// bytes come where blocks of 1,000 bytes were.
+TEST(SmallBlockHeapTest, AFreedPieceServesAnotherSize) {
+  std::vector<void*> large = MakeBlocks(1000, 20 * kSmallBlockPieceSize / 1024);
+  FreeBlocks(large);
+  std::sort(large.begin(), large.end());
+  const std::vector<void*> small = MakeBlocks(500, 4 * kSmallBlockPieceSize / 512);
+  std::size_t whereLargeWere = 0;
+  for (void* block : small) {
+    auto after = std::upper_bound(large.begin(), large.end(), block);
+    whereLargeWere += after != large.begin() &&
+                      static_cast<char*>(block) < static_cast<char*>(*(after - 1)) + 1000;
+  }
+  FreeBlocks(small);
+  EXPECT_GE(whereLargeWere, 2 * kSmallBlockPieceSize / 1024) << "of " << small.size() << " blocks";
 }
 
 // Threads that make and free blocks at once never get the same block: each
