@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "tests/e2e/EndToEndFixture.h"
 #include "tests/support/win32/MenuBarWindow.h"
@@ -40,14 +41,34 @@ class EndKeyWhileTyping : public EndToEnd {
     return target_->Started() && BringToFront(target_->Frame());
   }
 
-  // Starts a robot by its start key (Ctrl + Shift + letter) and lets it type
+  // A robot that types into the target window, with the end key
+  // Ctrl + Shift + E.
+  RobotFixture TypingRobot(const std::string& name, const std::string& startKey,
+                           std::vector<std::string> lines) {
+    RobotFixture robot{name, startKey, "Ctrl + Shift + E", 1, 0, 1};
+    robot.script = {"WinActivate(\"QM Target\")", "WinWaitActive(\"QM Target\", \"\", 5)"};
+    robot.script.insert(robot.script.end(), lines.begin(), lines.end());
+    return robot;
+  }
+
+  // Starts a robot by the person's keys (xdotool commands) and lets it type
   // a while.
-  void StartTyping(char startLetter) {
+  void StartTypingBy(const std::string& keys) {
     const std::string before = target_->Text();
-    ASSERT_TRUE(PressAsAPerson(KeyDownAsAPerson(startLetter) + " " + KeyUpAsAPerson(startLetter)))
-        << "xdotool did not run";
+    ASSERT_TRUE(PressAsAPerson(keys)) << "xdotool did not run";
     ASSERT_TRUE(PumpUntil([&] { return target_->Text().size() >= before.size() + 30; }, 10000))
         << "the robot did not type; the window holds \"" << target_->Text() << '"';
+  }
+  // The same by the start key Ctrl + Shift + letter.
+  void StartTyping(char startLetter) {
+    StartTypingBy(KeyDownAsAPerson(startLetter) + " " + KeyUpAsAPerson(startLetter));
+  }
+
+  void ExpectOnlyTheRobotsLetters(const char* letters) {
+    const std::string text = target_->Text();
+    size_t other = text.find_first_not_of(letters);
+    EXPECT_EQ(other, std::string::npos)
+        << "only the robot's letters " << letters << ": \"" << Around(text, other) << '"';
   }
 
   // Presses Ctrl + Shift + E as a person: the robot must stop within a
@@ -113,45 +134,34 @@ TEST_F(EndKeyWhileTyping, ARobotStopsInTheMiddleOfOneVeryLongSend) {
 }
 
 TEST_F(EndKeyWhileTyping, AStartKeyPressedAgainDuringTheRunTypesNothing) {
-  RobotFixture typing{"typing", "Ctrl + Shift + K", "Ctrl + Shift + E", 1, 0, 1};
-  typing.script = {"WinActivate(\"QM Target\")", "WinWaitActive(\"QM Target\", \"\", 5)", "While 1",
-                   "Send(\"abc\")", "WEnd"};
-  ASSERT_TRUE(WriteRobotFile(scriptFolder_, typing));
+  ASSERT_TRUE(WriteRobotFile(scriptFolder_, TypingRobot("typing", "Ctrl + Shift + K",
+                                                        {"While 1", "Send(\"abc\")", "WEnd"})));
   QuillmarkProcess app;
   ASSERT_NE(app.WaitForMainWindow(), nullptr);
   ASSERT_TRUE(StartNamedTarget());
 
   // Ctrl and Shift held through the start and two more taps of K.
-  ASSERT_TRUE(PressAsAPerson(KeyDownAsAPerson('k') + " sleep 0.1 keyup k"));
-  ASSERT_TRUE(PumpUntil([&] { return target_->Text().size() >= 30; }, 10000))
-      << "the robot did not type: \"" << target_->Text() << '"';
+  ASSERT_NO_FATAL_FAILURE(StartTypingBy(KeyDownAsAPerson('k') + " sleep 0.1 keyup k"));
   ASSERT_TRUE(PressAsAPerson("sleep 0.2 keydown k sleep 0.1 keyup k sleep 0.3 keydown k sleep 0.1 "
                              "keyup k sleep 0.05 keyup shift sleep 0.05 keyup ctrl"));
   ASSERT_NO_FATAL_FAILURE(StopWithTheEndKey());
-  const std::string text = target_->Text();
-  EXPECT_EQ(text.find_first_not_of("abc"), std::string::npos)
-      << "only the robot's letters: \"" << Around(text, text.find_first_not_of("abc")) << '"';
+  ExpectOnlyTheRobotsLetters("abc");
   EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
 }
 
 TEST_F(EndKeyWhileTyping, ShiftTappedWhileTheRobotHoldsItsOwnShiftLeavesItsCapitals) {
-  RobotFixture capitals{"capitals", "Ctrl + K", "Ctrl + Shift + E", 1, 0, 1};
-  capitals.script = {"WinActivate(\"QM Target\")", "WinWaitActive(\"QM Target\", \"\", 5)",
-                     "Send(\"{SHIFTDOWN}{a 555555555}{SHIFTUP}\")"};
-  ASSERT_TRUE(WriteRobotFile(scriptFolder_, capitals));
+  ASSERT_TRUE(WriteRobotFile(scriptFolder_, TypingRobot("capitals", "Ctrl + K",
+                                                        {"Send(\"{SHIFTDOWN}{a 555555555}{SHIFTUP}\")"})));
   QuillmarkProcess app;
   ASSERT_NE(app.WaitForMainWindow(), nullptr);
   ASSERT_TRUE(StartNamedTarget());
 
-  ASSERT_TRUE(PressAsAPerson("keydown ctrl sleep 0.05 keydown k sleep 0.1 keyup k sleep 0.05 keyup ctrl"));
-  ASSERT_TRUE(PumpUntil([&] { return target_->Text().size() >= 30; }, 10000))
-      << "the robot did not type: \"" << target_->Text() << '"';
+  ASSERT_NO_FATAL_FAILURE(
+      StartTypingBy("keydown ctrl sleep 0.05 keydown k sleep 0.1 keyup k sleep 0.05 keyup ctrl"));
   for (int tap = 0; tap < 3; ++tap)
     ASSERT_TRUE(PressAsAPerson("keydown shift sleep 0.1 keyup shift sleep 0.2"));
   ASSERT_NO_FATAL_FAILURE(StopWithTheEndKey());
-  const std::string text = target_->Text();
-  EXPECT_EQ(text.find_first_not_of("A"), std::string::npos)
-      << "a capital came out small: \"" << Around(text, text.find_first_not_of("A")) << '"';
+  ExpectOnlyTheRobotsLetters("A");
   EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
 }
 
