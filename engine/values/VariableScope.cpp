@@ -73,34 +73,28 @@ VariableScope::Variable& VariableScope::AddVariable(const char* name, std::size_
 }
 
 // The value may live in this scope: assigned to itself it stays, and a new
-// variable's storage is never a value anyone can still reach.
-void VariableScope::Assign(const char* name, const ScriptValue& value) {
+// variable's storage is never a value anyone can still reach. A copy goes
+// into the variable's own buffer where it fits; a temporary moves in, as an
+// assignment statement's value does.
+template <typename Value>
+void VariableScope::AssignValue(const char* name, Value&& value) {
     const std::size_t length = std::strlen(name);
     if (Variable* variable = FindVariable(name, length)) {
-        *variable->Value() = value;  // into the variable's own buffer where it fits
+        *variable->Value() = std::forward<Value>(value);
         return;
     }
     Variable& variable = AddVariable(name, length);
     if (variable.owned) {
-        *variable.owned = value;
+        *variable.owned = std::forward<Value>(value);
     } else {
-        variable.owned = std::make_unique<ScriptValue>(value);
+        variable.owned = std::make_unique<ScriptValue>(std::forward<Value>(value));
     }
 }
 
-// A temporary moves in, as an assignment statement's value does.
+void VariableScope::Assign(const char* name, const ScriptValue& value) { AssignValue(name, value); }
+
 void VariableScope::Assign(const char* name, ScriptValue&& value) {
-    const std::size_t length = std::strlen(name);
-    if (Variable* variable = FindVariable(name, length)) {
-        *variable->Value() = std::move(value);
-        return;
-    }
-    Variable& variable = AddVariable(name, length);
-    if (variable.owned) {
-        *variable.owned = std::move(value);
-    } else {
-        variable.owned = std::make_unique<ScriptValue>(std::move(value));
-    }
+    AssignValue(name, std::move(value));
 }
 
 bool VariableScope::AssignOwned(const char* name, std::unique_ptr<ScriptValue>& value) {

@@ -56,6 +56,10 @@ public:
     void SetOwner(const void* owner) { owner_ = owner; }
 
 private:
+    // Both Assign forms: the value copied or moved as it came.
+    template <typename Value>
+    void AssignValue(const char* name, Value&& value);
+
     struct Variable {
         ScriptString name;
         std::unique_ptr<ScriptValue> owned;  // kept, emptied, while a reference stands

@@ -206,3 +206,11 @@ bool SetRobotRowState(HWND mainWindow, int row, UINT state, UINT mask) {
   CloseHandle(process);
   return set;
 }
+
+int RowOfRobot(HWND mainWindow, const std::string& name) {
+  std::vector<ListedRobot> robots = ReadRobotList(mainWindow);
+  for (size_t row = 0; row < robots.size(); ++row) {
+    if (robots[row].name == name) return static_cast<int>(row);
+  }
+  return -1;
+}

@@ -44,6 +44,8 @@ struct ListedRobot {
   bool ticked = false;
 };
 std::vector<ListedRobot> ReadRobotList(HWND mainWindow);
+// The row of the robot of that name in the list; -1 when it is not listed.
+int RowOfRobot(HWND mainWindow, const std::string& name);
 // Sets the state bits of `mask` of a row of that list (the item record must
 // lie in the other process's memory); false when the list refused.
 bool SetRobotRowState(HWND mainWindow, int row, UINT state, UINT mask);

@@ -7,31 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "tests/e2e/EndToEndFixture.h"
+#include "tests/support/FileContent.h"
 #include "tests/support/win32/MessagePump.h"
 
 namespace {
 
 constexpr int kRunRobot = 1002;
 
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-int RowOf(HWND main, const std::string& name) {
-  std::vector<ListedRobot> robots = ReadRobotList(main);
-  for (size_t row = 0; row < robots.size(); ++row) {
-    if (robots[row].name == name) return static_cast<int>(row);
-  }
-  return -1;
-}
 
 // Answers the box and waits until it has gone.
 void Dismiss(HWND box) {
@@ -46,7 +33,7 @@ TEST_F(EndToEnd, RunRobotOnAFileOfGarbageSaysItCannotBeRead) {
   QuillmarkProcess app;
   HWND main = app.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  int row = RowOf(main, "junk");
+  int row = RowOfRobot(main, "junk");
   ASSERT_GE(row, 0) << "a file of garbage is listed";
   ASSERT_TRUE(SetRobotRowState(main, row, LVIS_SELECTED | LVIS_FOCUSED,
                                LVIS_SELECTED | LVIS_FOCUSED));
@@ -57,18 +44,18 @@ TEST_F(EndToEnd, RunRobotOnAFileOfGarbageSaysItCannotBeRead) {
             "run.");
   EXPECT_EQ(GetWindow(box, GW_OWNER), main);
   Dismiss(box);
-  EXPECT_EQ(FileText(scriptFolder_ + "\\junk.txt"), junk);
+  EXPECT_EQ(ReadFileText(scriptFolder_ + "\\junk.txt"), junk);
   EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
 }
 
 TEST_F(EndToEnd, AnUntickOfAReadOnlyRobotIsToldAndTheRowKeepsItsTick) {
   const std::string path = scriptFolder_ + "\\typer.txt";
-  const std::string saved = FileText(path);
+  const std::string saved = ReadFileText(path);
   ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
   QuillmarkProcess app;
   HWND main = app.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  int row = RowOf(main, "typer");
+  int row = RowOfRobot(main, "typer");
   ASSERT_GE(row, 0);
   ASSERT_TRUE(ReadRobotList(main)[row].ticked);
   // What a click on the row's tick does; the message comes while the list
@@ -87,21 +74,21 @@ TEST_F(EndToEnd, AnUntickOfAReadOnlyRobotIsToldAndTheRowKeepsItsTick) {
   untick.join();
   EXPECT_TRUE(unticked);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(FileText(path), saved);
+  EXPECT_EQ(ReadFileText(path), saved);
   EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
 }
 
 TEST_F(EndToEnd, ARobotLeftUnderItsTemporaryNameIsListedAgainAtTheStart) {
   const std::string path = scriptFolder_ + "\\typer.txt";
-  const std::string saved = FileText(path);
+  const std::string saved = ReadFileText(path);
   ASSERT_TRUE(MoveFileA(path.c_str(), (path + ".saving").c_str()));
   QuillmarkProcess app;
   HWND main = app.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  int row = RowOf(main, "typer");
+  int row = RowOfRobot(main, "typer");
   ASSERT_GE(row, 0);
   EXPECT_TRUE(ReadRobotList(main)[row].ticked);
-  EXPECT_EQ(FileText(path), saved);
+  EXPECT_EQ(ReadFileText(path), saved);
   EXPECT_EQ(GetFileAttributesA((path + ".saving").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
 }
