@@ -29,7 +29,7 @@ void Dismiss(HWND box) {
 
 TEST_F(EndToEnd, RunRobotOnAFileOfGarbageSaysItCannotBeRead) {
   const std::string junk("\x7f" "ELF\x02\x01\x00\x00\xff\xfe\r\n\x01\x02", 14);
-  std::ofstream(scriptFolder_ + "\\junk.txt", std::ios::binary) << junk;
+  WriteFileText(scriptFolder_ + "\\junk.txt", junk);
   QuillmarkProcess app;
   HWND main = app.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
