@@ -58,9 +58,9 @@ class HandMadeRobot : public EndToEnd {
     PressKey(VK_SPACE);
   }
   // The row shows the new tick once the program has handled the key, its
-  // save included (the list answers between messages only). The file is
-  // read only then: a read while the program moves its new file into place
-  // makes that move fail.
+  // save included: the list answers another program only between the
+  // messages of its own. The file is read only then, since a read while the
+  // program moves its new file into place makes that move fail.
   bool RowShows(HWND main, int row, bool ticked) {
     return PumpUntil(
         [&] {
@@ -85,10 +85,10 @@ TEST_F(HandMadeRobot, KeepsItsStepsAndRepeatCountThroughAnUntickAndATick) {
   EXPECT_EQ(FileText(path_), kHandMade) << "starting rewrites nothing";
 
   ToggleWithSpace(main, row);
-  ASSERT_TRUE(RowShows(main, row, false));
+  ASSERT_TRUE(RowShows(main, row, false)) << "the Space left the tick";
   ASSERT_TRUE(FileHolds("Enable=0")) << FileText(path_);
   ToggleWithSpace(main, row);
-  ASSERT_TRUE(RowShows(main, row, true));
+  ASSERT_TRUE(RowShows(main, row, true)) << "the Space left the row unticked";
   ASSERT_TRUE(FileHolds("Enable=1")) << FileText(path_);
 
   const std::string saved = FileText(path_);

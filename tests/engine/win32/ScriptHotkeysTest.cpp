@@ -121,9 +121,9 @@ TEST(ScriptHotkeys, SixtyFourKeysFitAndTheInterpretersEndGivesThemAllBack) {
     UINT flags;
   };
   const Modifiers modifierSets[] = {{"^!", MOD_CONTROL | MOD_ALT},
-                              {"^+", MOD_CONTROL | MOD_SHIFT},
-                              {"!+", MOD_ALT | MOD_SHIFT},
-                              {"^!+", MOD_CONTROL | MOD_ALT | MOD_SHIFT}};
+                                    {"^+", MOD_CONTROL | MOD_SHIFT},
+                                    {"!+", MOD_ALT | MOD_SHIFT},
+                                    {"^!+", MOD_CONTROL | MOD_ALT | MOD_SHIFT}};
   struct Key {
     std::string text;
     UINT modifiers;
