@@ -66,4 +66,9 @@ function(qm_add_test_exe name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300
     ENVIRONMENT "QM_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data")
+  # Under Wine every test program shares one desktop (the foreground, the
+  # focus, the hotkeys, the cursor): even with ctest -j they run one at a time.
+  if(WIN32)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine_desktop)
+  endif()
 endfunction()

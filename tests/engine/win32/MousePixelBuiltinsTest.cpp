@@ -13,6 +13,7 @@
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/win32/ControlsWindowHelper.h"
 #include "tests/support/win32/EditWindowHelper.h"
+#include "tests/support/win32/MessagePump.h"
 #include "tests/support/win32/TestWindows.h"
 
 namespace {
@@ -141,6 +142,13 @@ TEST(MouseBuiltins, TheCursorShapeOverAnEditIsTheTextBeam) {
   PumpMessagesFor(200);
 }
 
+COLORREF ScreenColour(POINT point) {
+  HDC screen = GetDC(nullptr);
+  COLORREF colour = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
 class PixelBuiltins : public testing::Test {
  protected:
   PixelBuiltins() : helper("Quillmark pixel target") {}
@@ -148,11 +156,12 @@ class PixelBuiltins : public testing::Test {
     ASSERT_TRUE(helper.Started());
     ASSERT_TRUE(helper.BringToFront());
     RedrawWindow(helper.Frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpMessagesFor(200);
     topLeft = helper.ScreenPoint(Helper::kSquare.left, Helper::kSquare.top);
     // Away from the square's edges.
     centre = helper.ScreenPoint((Helper::kSquare.left + Helper::kSquare.right) / 2,
                                 (Helper::kSquare.top + Helper::kSquare.bottom) / 2);
+    // The screen shows the square once the helper's painting has reached it.
+    ASSERT_TRUE(PumpUntil([this] { return ScreenColour(centre) == Helper::kSquareColour; }, 20000));
   }
   std::string Point(POINT p) const { return std::to_string(p.x) + ", " + std::to_string(p.y); }
 

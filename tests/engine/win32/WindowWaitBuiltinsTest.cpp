@@ -11,6 +11,7 @@
 #include "engine/language/MerlaneScript.h"
 #include "tests/support/ScriptRunner.h"
 #include "tests/support/win32/ControlsWindowHelper.h"
+#include "tests/support/win32/EditWindowHelper.h"
 #include "tests/support/win32/TestWindows.h"
 
 namespace {
@@ -47,8 +48,11 @@ TEST(WindowWaitBuiltins, WinWaitCloseAndTheActiveWaits) {
   ControlsWindowHelper helper("Quillmark closing window");
   ASSERT_TRUE(helper.Started());
   ASSERT_TRUE(helper.BringToFront());
-  std::thread closer([&helper] {
-    Sleep(2000);  // after the not-active wait has timed out
+  // The window is closed once the script says, by its EDIT's text, that the
+  // not-active wait has timed out.
+  HWND edit = helper.Child(ControlsWindowHelper::kEditId);
+  std::thread closer([&helper, edit] {
+    WaitForWindowText(edit, "not-active wait over", 60000);
     PostMessageA(helper.Frame(), WM_CLOSE, 0, 0);
   });
   ScriptRunner runner;
@@ -56,7 +60,8 @@ TEST(WindowWaitBuiltins, WinWaitCloseAndTheActiveWaits) {
       "Opt(\"WinWaitDelay\", 0)\n"
       "$active = WinWaitActive(\"Quillmark closing window\", \"\", 2)\n"
       "$notActive = WinWaitNotActive(\"Quillmark closing window\", \"\", 1)\n"
-      "$closed = WinWaitClose(\"Quillmark closing window\", \"\", 5)\n",
+      "ControlSetText(\"Quillmark closing window\", \"\", \"Edit1\", \"not-active wait over\")\n"
+      "$closed = WinWaitClose(\"Quillmark closing window\", \"\", 60)\n",
       {"active", "notActive", "closed"});
   closer.join();
   EXPECT_EQ(report, "active=1\nnotActive=0\nclosed=1\n");

@@ -2,6 +2,7 @@
 
 #include "engine/keys/ForegroundWindow.h"
 #include "tests/support/win32/EditWindowHelper.h"
+#include "tests/support/win32/MessagePump.h"
 
 ControlsWindowHelper::ControlsWindowHelper(const std::string& title)
     : process_("ControlsWindowHelper.exe", kClassName, title) {}
@@ -31,9 +32,29 @@ POINT ControlsWindowHelper::ChildCentre(int id) const {
 }
 
 bool ControlsWindowHelper::BringToFront() const {
-  ForceForegroundWindow(Frame());
-  DWORD start = GetTickCount();
-  while (GetForegroundWindow() != Frame() && GetTickCount() - start < 5000) PumpMessagesFor(20);
-  PumpMessagesFor(100);
-  return GetForegroundWindow() == Frame();
+  const HWND frame = Frame();
+  const HWND edit = Child(kEditId);
+  const DWORD thread = GetWindowThreadProcessId(frame, nullptr);
+  // In front is not yet taken in: the helper gives its focus to the EDIT,
+  // which makes its caret, when its own thread handles the activation.
+  auto takenIn = [&] {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == frame && GetGUIThreadInfo(thread, &info) &&
+           info.hwndFocus == edit && info.hwndCaret == edit;
+  };
+  DWORD asked = GetTickCount();
+  ForceForegroundWindow(frame);
+  return PumpUntil(
+      [&] {
+        if (takenIn()) return true;
+        // Asked again now and then: a request can come before the window
+        // may take the foreground.
+        if (GetForegroundWindow() != frame && GetTickCount() - asked >= 1000) {
+          asked = GetTickCount();
+          ForceForegroundWindow(frame);
+        }
+        return false;
+      },
+      20000);
 }

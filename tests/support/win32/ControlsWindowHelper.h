@@ -34,7 +34,8 @@ class ControlsWindowHelper {
   POINT ScreenPoint(int x, int y) const;
   // The centre of a child in screen coordinates.
   POINT ChildCentre(int id) const;
-  // Brings the window to the front and waits until it is there.
+  // Brings the window to the front and waits until it is there and has
+  // taken the activation in: its EDIT holds the focus and the caret.
   bool BringToFront() const;
 
  private:
