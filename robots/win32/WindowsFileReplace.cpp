@@ -2,7 +2,15 @@
 
 #include <windows.h>
 
+#include "robots/win32/RetryWhileInUse.h"
+
 namespace {
+
+// A reader that holds the robot file a moment (a virus scanner, a backup, an
+// editor's look) would make the save fail: the move is tried again for half a
+// second.
+constexpr int kMoveRetries = 10;
+constexpr DWORD kMovePauseMs = 50;
 
 class WindowsFileReplacePort : public FileReplacePort {
  public:
@@ -22,8 +30,18 @@ class WindowsFileReplacePort : public FileReplacePort {
       SetLastError(ERROR_ACCESS_DENIED);
       return false;
     }
-    return MoveFileExA(source.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    HRESULT moved = RetryWhileInUse(
+        [&] {
+          if (MoveFileExA(source.c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return S_OK;
+          // A file open elsewhere refuses the move as in use or, under Wine,
+          // as denied: both are tried again.
+          DWORD error = GetLastError();
+          return HRESULT_FROM_WIN32(error == ERROR_ACCESS_DENIED ? ERROR_SHARING_VIOLATION : error);
+        },
+        kMoveRetries, kMovePauseMs);
+    return SUCCEEDED(moved);
   }
 };
 

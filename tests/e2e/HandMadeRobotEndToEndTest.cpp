@@ -7,11 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "tests/e2e/EndToEndFixture.h"
+#include "tests/support/FileContent.h"
 
 namespace {
 
@@ -20,25 +19,13 @@ constexpr char kHandMade[] =
     "RepeatOption=0\r\nRepeatTimes=2\r\n[Script]\r\nSend(\"one\")\r\nSend(\"two\")\r\n"
     "Send(\"three\")\r\n";
 
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-int RowOf(HWND main, const std::string& name) {
-  std::vector<ListedRobot> robots = ReadRobotList(main);
-  for (size_t row = 0; row < robots.size(); ++row) {
-    if (robots[row].name == name) return static_cast<int>(row);
-  }
-  return -1;
-}
 
 class HandMadeRobot : public EndToEnd {
  protected:
   void SetUp() override {
     EndToEnd::SetUp();
     path_ = scriptFolder_ + "\\handmade.txt";
-    std::ofstream(path_, std::ios::binary) << kHandMade;
+    WriteFileText(path_, kHandMade);
   }
   // The space key on the row, with the list in front and focused.
   void ToggleWithSpace(HWND main, int row) {
@@ -70,7 +57,7 @@ class HandMadeRobot : public EndToEnd {
         10000);
   }
   bool FileHolds(const std::string& text) {
-    return FileText(path_).find(text) != std::string::npos;
+    return ReadFileText(path_).find(text) != std::string::npos;
   }
   std::string path_;
 };
@@ -79,19 +66,19 @@ TEST_F(HandMadeRobot, KeepsItsStepsAndRepeatCountThroughAnUntickAndATick) {
   QuillmarkProcess app;
   HWND main = app.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  int row = RowOf(main, "handmade");
+  int row = RowOfRobot(main, "handmade");
   ASSERT_GE(row, 0);
   EXPECT_TRUE(ReadRobotList(main)[row].ticked) << "Enable=1 is read wherever it stands";
-  EXPECT_EQ(FileText(path_), kHandMade) << "starting rewrites nothing";
+  EXPECT_EQ(ReadFileText(path_), kHandMade) << "starting rewrites nothing";
 
   ToggleWithSpace(main, row);
   ASSERT_TRUE(RowShows(main, row, false)) << "the Space left the tick";
-  ASSERT_TRUE(FileHolds("Enable=0")) << FileText(path_);
+  ASSERT_TRUE(FileHolds("Enable=0")) << ReadFileText(path_);
   ToggleWithSpace(main, row);
   ASSERT_TRUE(RowShows(main, row, true)) << "the Space left the row unticked";
-  ASSERT_TRUE(FileHolds("Enable=1")) << FileText(path_);
+  ASSERT_TRUE(FileHolds("Enable=1")) << ReadFileText(path_);
 
-  const std::string saved = FileText(path_);
+  const std::string saved = ReadFileText(path_);
   EXPECT_NE(saved.find("\r\nRepeatTimes=2\r\n"), std::string::npos) << saved;
   EXPECT_NE(saved.find("[Script]\r\nSend(\"one\")\r\nSend(\"two\")\r\nSend(\"three\")\r\n"),
             std::string::npos)

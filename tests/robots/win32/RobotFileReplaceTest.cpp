@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "robots/Robot.h"
@@ -40,6 +41,26 @@ TEST(RobotFileReplace, AFileHeldOpenOrReadOnlyIsNotReplaced) {
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"robot.txt"})
         << "no temporary file is left behind";
   }
+}
+
+// A reader that lets the file go a moment later (a virus scanner, a backup)
+// does not make the save fail.
+TEST(RobotFileReplace, AFileHeldOpenAMomentIsReplacedOnceItIsLetGo) {
+  TempFolder folder;
+  const std::string path = folder.File("robot.txt");
+  WriteFileText(path, kOldContent);
+  HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE) << GetLastError();
+  std::thread reader([held] {
+    Sleep(150);
+    CloseHandle(held);
+  });
+  const bool saved = SampleRobot("robot").SaveToFile(folder.Path());
+  reader.join();
+  EXPECT_TRUE(saved);
+  EXPECT_NE(ReadFileText(path), kOldContent);
+  EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"robot.txt"});
 }
 
 TEST(RobotFileReplace, AFolderInTheRobotFilesPlaceStays) {
