@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "tests/e2e/EndToEndFixture.h"
-#include "tests/support/win32/MenuBarWindow.h"
 #include "tests/support/win32/PersonKeyboard.h"
 
 namespace {
@@ -161,44 +160,6 @@ TEST_F(EndKeyWhileTyping, ShiftTappedWhileTheRobotHoldsItsOwnShiftLeavesItsCapit
     ASSERT_TRUE(PressAsAPerson("keydown shift sleep 0.1 keyup shift sleep 0.2"));
   ASSERT_NO_FATAL_FAILURE(StopWithTheEndKey());
   ExpectOnlyTheRobotsLetters("A");
-  EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
-}
-
-// A robot that waits: the person's Alt reaches the window, and the end key's
-// letter must not leave it a lone Alt tap.
-TEST_F(EndKeyWhileTyping, AnEndKeyWithAltLeavesTheWindowOutOfMenuMode) {
-  RobotFixture waiter{"waiter", "Ctrl + K", "Alt + Q", 1, 0, 1};
-  waiter.script = {"WinActivate(\"QM Menu\")", "WinWaitActive(\"QM Menu\", \"\", 5)",
-                   "Send(\"r\")", "While 1", "Delay(20)", "WEnd"};
-  ASSERT_TRUE(WriteRobotFile(scriptFolder_, waiter));
-  bool freeBefore = RegisterHotKey(nullptr, 0xBEEF, MOD_CONTROL, 'K');
-  if (freeBefore) UnregisterHotKey(nullptr, 0xBEEF);
-  QuillmarkProcess app;
-  ASSERT_NE(app.WaitForMainWindow(), nullptr);
-  MenuBarWindow window("QM Menu");
-  ASSERT_TRUE(window.Ready());
-  const std::string startKey = "keydown ctrl sleep 0.05 keydown k sleep 0.1 keyup k sleep 0.05 keyup ctrl";
-  const std::string endKey = "keydown alt sleep 0.1 keydown q sleep 0.1 keyup q sleep 0.1 keyup alt";
-
-  // What the keyboard and the window stand at, for a failure message.
-  auto state = [&] {
-    return "; Ctrl " + std::to_string(GetAsyncKeyState(VK_CONTROL)) + ", Alt " +
-           std::to_string(GetAsyncKeyState(VK_MENU)) + ", in front " +
-           std::to_string(GetForegroundWindow() == window.Frame()) + ", menu commands " +
-           std::to_string(window.KeyMenuCommands()) + ", Ctrl + K free before " + std::to_string(freeBefore);
-  };
-  for (std::string typed = "r"; typed.size() <= 3; typed += "r") {
-    SCOPED_TRACE("run " + std::to_string(typed.size()));
-    // The program's own window may come to the front after its start.
-    ASSERT_TRUE(BringToFront(window.Frame())) << state();
-    ASSERT_TRUE(PressAsAPerson(startKey));
-    // Only a robot that stopped starts again.
-    ASSERT_TRUE(PumpUntil([&] { return window.Text() == typed; }, 10000))
-        << "the robot did not start, or a key went to a menu: \"" << window.Text() << '"'
-        << state();
-    ASSERT_TRUE(PressAsAPerson(endKey + " sleep 0.3"));
-  }
-  EXPECT_EQ(window.KeyMenuCommands(), 0) << "Alt's release put the window in menu mode";
   EXPECT_EQ(ExitFromTray(app), static_cast<DWORD>(kExitCode));
 }
 
